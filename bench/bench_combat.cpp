@@ -1,0 +1,39 @@
+#include <benchmark/benchmark.h>
+
+#include "combat/outcome.h"
+#include "combat/target.h"
+#include "data/default_ships.h"
+#include "data/program_state.h"
+
+namespace {
+
+// 1000 Dreadnoughts against Sovereigns: a kill with a primary target.
+ProgramState PreparedState() {
+    ProgramState state;
+    BuildDefaultStats(state);
+    state.Inputs.AttShipListIndex = 11;
+    state.Inputs.DefShipListIndex = 10;
+    state.Inputs.AttShipsText = "1000";
+    RecalculateAll(state);
+    return state;
+}
+
+void BM_RecalculateAll(benchmark::State& bench) {
+    ProgramState state = PreparedState();
+    for (auto _ : bench) {
+        RecalculateAll(state);
+        benchmark::DoNotOptimize(state.Combat.ResultLine.data());
+    }
+}
+BENCHMARK(BM_RecalculateAll);
+
+void BM_CalculateCombat(benchmark::State& bench) {
+    ProgramState state = PreparedState();
+    for (auto _ : bench) {
+        CalculateCombat(state);
+        benchmark::DoNotOptimize(state.Combat.ResultLine.data());
+    }
+}
+BENCHMARK(BM_CalculateCombat);
+
+}  // namespace

@@ -1,0 +1,33 @@
+#include "combat/efficiency.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "combat/wrap_math.h"
+#include "data/int_text.h"
+
+ResourceFigures FleetResources(const ShipRecord& ship, std::int64_t ships) {
+    ResourceFigures f;
+    f.Metal = wrap::Mul(ships, ToInt64Or(ship[Col::Metal], 0));
+    f.Crystal = wrap::Mul(ships, ToInt64Or(ship[Col::Crystal], 0));
+    f.Eon = wrap::Mul(ships, ToInt64Or(ship[Col::Eon], 0));
+    f.Total = wrap::Add(wrap::Add(f.Metal, f.Crystal), f.Eon);
+    f.Score = f.Total / 10;
+    return f;
+}
+
+float RatioOrZero(std::int64_t numerator, std::int64_t denominator) {
+    if (denominator == 0) {
+        return 0.0F;
+    }
+    return static_cast<float>(static_cast<double>(numerator) / static_cast<double>(denominator));
+}
+
+std::string RoundedPercentText(float ratio) {
+    // A float times 100 is exact in double; nearbyint rounds halves to even. Printing the
+    // double, not an int64, keeps ratios beyond the int64 range from overflowing.
+    const double percent = std::nearbyint(static_cast<double>(ratio) * 100.0);
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.0f", percent == 0.0 ? 0.0 : percent);
+    return buffer;
+}
