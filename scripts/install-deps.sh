@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs with apt-get every Debian package that building, testing and running need.
-# The package index is refreshed only when something is missing.
+# Installs with apt-get every Debian package that building, testing and running need,
+# plus any named on the command line. The package index is refreshed only when something
+# is missing.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     qt6-base-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation
+    "$@"
 )
 
 missing=()

@@ -163,8 +163,6 @@ void CalculateCombat(ProgramState& state) {
         state.Results.Efficiency = c.EfficiencyText + "%";
         c.ResultLine += ", AttResEff = " + state.Results.Efficiency;
     }
-    if (state.Listener != nullptr) {
-        state.Listener->ShowCurrentResult();
-    }
+    UiOf(state).ShowCurrentResult();
     UpdateCalculationReport(state);
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "data/program_state.h"
+#include "data/stats_file.h"
 
 namespace {
 
@@ -87,4 +88,12 @@ void BuildDefaultStats(ProgramState& state) {
     ParseSettingsLine(state.Settings);
     state.Combat.BaseHitChance = kDefaultBaseHitChance;
     state.StoredStats = DefaultShipTable();
+    if (state.StartupBuild) {
+        return;  // no window and no file view to show it in yet
+    }
+    StatsFileState& stats = state.Stats;
+    FillFileView(stats.FileMemo, kDefaultFileHeader, state.StoredStats);
+    stats.StatsFileFound = false;
+    stats.FileMemo.Replace(kSettingsLineNumber, state.Settings.SettingsLine);
+    UiOf(state).ShowStatsFile();
 }

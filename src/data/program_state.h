@@ -1,18 +1,33 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "combat/combat_state.h"
 #include "data/display_settings.h"
+#include "data/file_view.h"
 #include "data/ship_table.h"
+#include "reports/report_texts.h"
 
-// What the windows are told when the core has changed something they show. The core
-// works without one (tests, start-up before the windows exist).
-class StateListener {
+// The windows' side of the core: what they show when the core changed something, and the
+// answers only a person or the platform can give. Every member has a neutral default, so
+// tests and start-up (before any window exists) work without windows.
+class Frontend {
   public:
-    virtual ~StateListener() = default;
+    virtual ~Frontend() = default;
     // The current result line changed: the Details window's current-result box.
-    virtual void ShowCurrentResult() = 0;
+    virtual void ShowCurrentResult() {}
+    // A report text was rebuilt; its box takes the whole text at once.
+    virtual void ReportUpdated(Report) {}
+    // The stats file view or StoredStats changed: the header box and the grid.
+    virtual void ShowStatsFile() {}
+    // A modal OK/Abort question; true for OK.
+    virtual bool ConfirmOkAbort(const std::string&) { return true; }
+    // The save dialog, opened at `initialPath`; the chosen full path, or nothing when
+    // cancelled.
+    virtual std::optional<std::string> ChooseSaveFile(const std::string&) { return std::nullopt; }
+    // The local date and time in the short date and long time formats, one blank between.
+    virtual std::string CurrentDateTimeText() { return {}; }
 };
 
 // The values the calculation reads from the main window's input controls. The window
@@ -23,6 +38,16 @@ struct MainInputs {
     std::string AttShipsText;
 };
 
+// ShipStats.txt as the program holds it between loading and saving.
+struct StatsFileState {
+    FileView FileMemo;
+    std::string StatsFilePath;
+    std::string ReadMePath;
+    bool StatsFileFound = false;
+    // The save dialog's current file name; the settings save writes there without asking.
+    std::string SaveFileName = "ShipStats.txt";
+};
+
 // All program-wide state: one instance lives as long as the program, owned by main.
 struct ProgramState {
     ShipTable StoredStats;
@@ -31,7 +56,16 @@ struct ProgramState {
     CombatState Combat;
     MainInputs Inputs;
     ResultTexts Results;
+    ReportTexts Reports;
+    StatsFileState Stats;
+    // The locale's decimal separator, for the rates of the resources report.
+    char DecimalSeparator = '.';
     // Set only while start-up builds the defaults, before any window exists.
     bool StartupBuild = false;
-    StateListener* Listener = nullptr;
+    // The user chose Abort in a start-up file message: end once start-up is done.
+    bool QuitRequested = false;
+    Frontend* Ui = nullptr;
 };
+
+// The frontend to talk to: the windows, or a silent stand-in when there are none.
+Frontend& UiOf(ProgramState& state);

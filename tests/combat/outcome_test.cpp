@@ -249,11 +249,11 @@ TEST_F(OutcomeTest, ResultLineHasTwoBlanksBeforeInit) {
 }
 
 TEST_F(OutcomeTest, ListenerHearsOfEveryCalculation) {
-    struct Counter : StateListener {
+    struct Counter : Frontend {
         int calls = 0;
         void ShowCurrentResult() override { ++calls; }
     } counter;
-    state.Listener = &counter;
+    state.Ui = &counter;
     Fight("1");
     state.Inputs.AttShipsText = "2";
     CalculateCombat(state);

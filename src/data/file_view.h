@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The text of ShipStats.txt, held line by line from loading to saving. Bytes, not
+// characters: any 8-bit content survives a load and a write. Lines count from 1.
+class FileView {
+  public:
+    enum class LoadResult { Loaded, CannotOpen, Unreadable };
+
+    // Files above this size are not read: no stats file comes near it.
+    static constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
+
+    // Replaces the text by the file's; CR LF, lone CR and lone LF all become CR LF. On
+    // failure the text is left empty.
+    LoadResult Load(const std::string& path);
+    // Same, from bytes in memory.
+    void SetText(std::string_view bytes);
+
+    void Clear();
+    void Append(std::string_view line);
+    // Empty past the end.
+    const std::string& Line(std::size_t n) const;
+    // Does nothing when there is no line n.
+    void Replace(std::size_t n, std::string_view text);
+    std::size_t Count() const { return m_lines.size(); }
+
+    std::string Text() const;
+    // Replaces the file's content in one step: a temporary file beside it, then a rename,
+    // so a failure never leaves a half-written file. Returns the platform's reason on
+    // failure, empty on success.
+    std::string WriteTo(const std::string& path) const;
+
+  private:
+    std::vector<std::string> m_lines;
+    // Whether the last line is followed by a line end.
+    bool m_lastLineEnded = true;
+};

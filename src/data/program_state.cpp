@@ -1,0 +1,6 @@
+#include "data/program_state.h"
+
+Frontend& UiOf(ProgramState& state) {
+    static Frontend silent;
+    return state.Ui != nullptr ? *state.Ui : silent;
+}

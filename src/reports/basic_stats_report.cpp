@@ -1,0 +1,58 @@
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "data/program_state.h"
+#include "reports/reports.h"
+
+namespace {
+
+struct LabelledCell {
+    const char* label;
+    Col column;
+};
+
+// Every label is padded to 23 characters so the cell texts line up.
+constexpr std::array<LabelledCell, 18> kLabelledCells = {{
+    {"     Race              ", Col::Race},
+    {"     Class             ", Col::Cl},
+    {"     Pri Target        ", Col::T1},
+    {"     Sec Target        ", Col::T2},
+    {"     Ter Target        ", Col::T3},
+    {"     Initiiative       ", Col::Init},
+    {"     Agility           ", Col::Ag},
+    {"     Wpn Speed         ", Col::WPSP},
+    {"     Guns              ", Col::Guns},
+    {"     Power             ", Col::Power},
+    {"     Armor             ", Col::Armor},
+    {"     EMP Res           ", Col::EMPRes},
+    {"     Metal             ", Col::Metal},
+    {"     Crystal           ", Col::Crystal},
+    {"     Eonium            ", Col::Eon},
+    {"     Fuel              ", Col::Fuel},
+    {"     ETA               ", Col::ETA},
+    {"     Type              ", Col::ShipType},
+}};
+
+ReportLines BasicStatsText(const std::string& sidePrefix, const ShipRecord& ship) {
+    ReportLines lines = {sidePrefix + ship[Col::ShipName], "",
+                         " Basic Stats for the " + ship[Col::ShipName]};
+    for (const LabelledCell& cell : kLabelledCells) {
+        lines.push_back(cell.label + ship[cell.column]);
+    }
+    return lines;
+}
+
+void PlaceBasicStats(ProgramState& state, Report box, const std::string& sidePrefix,
+                     std::uint8_t row) {
+    state.Reports[box] = BasicStatsText(sidePrefix, ShipAt(state.ActiveStats, row));
+    UiOf(state).ReportUpdated(box);
+}
+
+}  // namespace
+
+void UpdateBasicStatsReport(ProgramState& state) {
+    PlaceBasicStats(state, Report::BasicStatsAtt, " Attacker - ", state.Combat.AttackerRow);
+    PlaceBasicStats(state, Report::BasicStatsDef, " Defender - ", state.Combat.DefenderRow);
+}

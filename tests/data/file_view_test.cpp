@@ -1,0 +1,136 @@
+#include "data/file_view.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "data/file_io.h"
+#include "data/temp_dir.h"
+
+namespace {
+
+FileView ViewOf(const std::string& bytes) {
+    FileView view;
+    view.SetText(bytes);
+    return view;
+}
+
+}  // namespace
+
+TEST(FileView, EveryKindOfLineEndBecomesCrLf) {
+    const FileView view = ViewOf("a\nb\rc\r\nd\n\re");
+    EXPECT_EQ(view.Count(), 6u);
+    EXPECT_EQ(view.Line(1), "a");
+    EXPECT_EQ(view.Line(3), "c");
+    EXPECT_EQ(view.Line(5), "");
+    EXPECT_EQ(view.Line(6), "e");
+    EXPECT_EQ(view.Text(), "a\r\nb\r\nc\r\nd\r\n\r\ne");
+}
+
+TEST(FileView, CountIgnoresAFinalLineEnd) {
+    EXPECT_EQ(ViewOf("").Count(), 0u);
+    EXPECT_EQ(ViewOf("\r\n").Count(), 1u);
+    EXPECT_EQ(ViewOf("x").Count(), 1u);
+    EXPECT_EQ(ViewOf("x\n").Count(), 1u);
+    EXPECT_EQ(ViewOf("x\n\n").Count(), 2u);
+    EXPECT_EQ(ViewOf("\r\r\r").Count(), 3u);
+}
+
+TEST(FileView, LinesPastTheEndReadEmptyAndCannotBeReplaced) {
+    FileView view = ViewOf("one\r\ntwo\r\n");
+    EXPECT_EQ(view.Line(0), "");
+    EXPECT_EQ(view.Line(3), "");
+    view.Replace(3, "three");
+    view.Replace(0, "zero");
+    EXPECT_EQ(view.Text(), "one\r\ntwo\r\n");
+    view.Replace(2, "2");
+    EXPECT_EQ(view.Text(), "one\r\n2\r\n");
+}
+
+TEST(FileView, AppendAndClear) {
+    FileView view = ViewOf("no end");
+    view.Append("next");
+    EXPECT_EQ(view.Text(), "no end\r\nnext\r\n");
+    view.Clear();
+    EXPECT_EQ(view.Count(), 0u);
+    EXPECT_EQ(view.Text(), "");
+    view.Append("");
+    EXPECT_EQ(view.Text(), "\r\n");
+}
+
+TEST(FileView, AnyByteSurvivesAWriteAndALoad) {
+    TempDir dir;
+    std::string bytes = "head\r\n";
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r' && b != '\n') {
+            bytes += static_cast<char>(b);
+        }
+    }
+    bytes += "\r\ntail";
+    const std::string path = dir.File("bytes.txt");
+    ASSERT_EQ(ViewOf(bytes).WriteTo(path), "");
+    EXPECT_EQ(ReadBytes(path), bytes);
+    FileView loaded;
+    ASSERT_EQ(loaded.Load(path), FileView::LoadResult::Loaded);
+    EXPECT_EQ(loaded.Text(), bytes);
+}
+
+TEST(FileView, LoadTellsMissingFromUnreadable) {
+    TempDir dir;
+    FileView view = ViewOf("old");
+    EXPECT_EQ(view.Load(dir.File("missing.txt")), FileView::LoadResult::CannotOpen);
+    EXPECT_EQ(view.Count(), 0u);
+    EXPECT_EQ(view.Load(dir.Path().string()), FileView::LoadResult::CannotOpen);
+
+    const std::string big = dir.File("big.txt");
+    std::filesystem::resize_file((WriteBytes(big, "x"), big), FileView::kMaxFileSize + 1);
+    EXPECT_EQ(view.Load(big), FileView::LoadResult::Unreadable);
+    EXPECT_EQ(view.Count(), 0u);
+}
+
+TEST(FileView, FailedWritesLeaveTheOldFileAndSayWhy) {
+    TempDir dir;
+    const std::string path = dir.File("ShipStats.txt");
+    WriteBytes(path, "precious");
+    const FileView view = ViewOf("new text");
+
+    // The temporary file cannot be made: the old file stays as it was.
+    std::filesystem::create_directory(path + ".saving");
+    const std::string blocked = view.WriteTo(path);
+    EXPECT_NE(blocked.find("Is a directory"), std::string::npos) << blocked;
+    EXPECT_NE(blocked.find(path), std::string::npos);
+    EXPECT_EQ(ReadBytes(path), "precious");
+    std::filesystem::remove(path + ".saving");
+
+    EXPECT_NE(view.WriteTo(dir.Path().string()).find("Is a directory"), std::string::npos);
+    EXPECT_NE(view.WriteTo(dir.File("no/such/folder.txt")).find("No such file"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path), "precious");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    ASSERT_EQ(view.WriteTo(path), "");
+    EXPECT_EQ(ReadBytes(path), "new text");
+}
+
+TEST(FileView, ReadOnlyFilesAndFoldersAreRefused) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "file permissions do not bind root";
+    }
+    TempDir dir;
+    const std::string path = dir.File("ShipStats.txt");
+    WriteBytes(path, "precious");
+    const FileView view = ViewOf("new text");
+
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    EXPECT_NE(view.WriteTo(path).find("Permission denied"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path), "precious");
+
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    std::filesystem::permissions(
+        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_NE(view.WriteTo(path).find("Permission denied"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path), "precious");
+}

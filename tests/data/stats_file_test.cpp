@@ -1,0 +1,241 @@
+#include "data/stats_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "data/default_ships.h"
+#include "data/file_io.h"
+#include "data/file_view.h"
+#include "data/program_state.h"
+#include "data/temp_dir.h"
+
+namespace {
+
+// Answers the questions a person would, and remembers what was asked.
+class ScriptedUi : public Frontend {
+  public:
+    bool okAnswer = true;
+    std::optional<std::string> saveFile;
+    std::vector<std::string> messages;
+    std::vector<std::string> dialogStarts;
+    int statsShown = 0;
+
+    bool ConfirmOkAbort(const std::string& message) override {
+        messages.push_back(message);
+        return okAnswer;
+    }
+    std::optional<std::string> ChooseSaveFile(const std::string& initialPath) override {
+        dialogStarts.push_back(initialPath);
+        return saveFile;
+    }
+    std::string CurrentDateTimeText() override { return "07/12/2026 09:15:30"; }
+    void ShowStatsFile() override { ++statsShown; }
+};
+
+// Runs in a fresh current directory, as the program does at start-up.
+class StatsFileTest : public ::testing::Test {
+  protected:
+    StatsFileTest() : m_previous(std::filesystem::current_path()) {
+        std::filesystem::current_path(dir.Path());
+        state.Ui = &ui;
+        state.StartupBuild = true;
+        BuildDefaultStats(state);
+        state.StartupBuild = false;
+    }
+    ~StatsFileTest() override { std::filesystem::current_path(m_previous); }
+
+    std::string StatsPath() const { return dir.File("ShipStats.txt"); }
+
+    // A file as the program writes it, with one value changed and a custom settings line.
+    std::string ValidFileText() {
+        ShipTable table = DefaultShipTable();
+        table[53][Col::ShipType] = "Edited";
+        FileView view;
+        FillFileView(view, "any header", table);
+        view.Replace(kSettingsLineNumber, "0,1,250,3,4,clRed,clRed,clRed,clRed,clRed,clRed,clRed,");
+        return view.Text();
+    }
+
+    TempDir dir;
+    ScriptedUi ui;
+    ProgramState state;
+
+  private:
+    std::filesystem::path m_previous;
+};
+
+}  // namespace
+
+TEST_F(StatsFileTest, ValidFileFillsTableAndSettings) {
+    WriteBytes(StatsPath(), ValidFileText());
+    LoadStatsFile(state);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(state.Stats.StatsFilePath, StatsPath());
+    EXPECT_EQ(state.Stats.ReadMePath, dir.File("ReadMe1st.txt"));
+    EXPECT_TRUE(state.Stats.StatsFileFound);
+    EXPECT_EQ(state.StoredStats[53][Col::ShipType], "Edited");
+    EXPECT_EQ(state.StoredStats[0], DefaultShipTable()[0]);
+    EXPECT_EQ(state.Settings.Display.DefaultFleetSize, 250);
+    EXPECT_EQ(state.Settings.Display.MainText, 0x000000FFu);
+    EXPECT_EQ(ui.statsShown, 1);
+}
+
+TEST_F(StatsFileTest, OnlyTheLineCountIsChecked) {
+    FileView view;
+    view.SetText(ValidFileText());
+    view.Replace(1, "whatever");
+    view.Replace(2, "not a label");
+    view.Replace(6, "");
+    view.Replace(3, "  odd name ");
+    WriteBytes(StatsPath(), view.Text());
+    LoadStatsFile(state);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(state.StoredStats[0][Col::ShipName], "  odd name ");
+    EXPECT_EQ(state.StoredStats[0][Col::Race], "");
+}
+
+TEST_F(StatsFileTest, LoneLineEndsLoadLikeCrLf) {
+    std::string lf = ValidFileText();
+    std::string cr = lf;
+    std::erase(lf, '\r');
+    std::erase(cr, '\n');
+    for (const std::string& text : {lf, cr}) {
+        WriteBytes(StatsPath(), text);
+        LoadStatsFile(state);
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(state.StoredStats[53][Col::ShipType], "Edited");
+        EXPECT_EQ(state.Stats.FileMemo.Text(), ValidFileText());
+    }
+}
+
+TEST_F(StatsFileTest, OneLineTooFewOrTooManyIsDamaged) {
+    const std::string text = ValidFileText();
+    // The last line is empty: dropping its line end leaves 3078 lines.
+    const std::string shorter = text.substr(0, text.size() - 2);
+    const std::string longer = text + "extra\r\n";
+    for (const std::string& damaged : {shorter, longer}) {
+        ui.messages.clear();
+        WriteBytes(StatsPath(), damaged);
+        LoadStatsFile(state);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0], "Warning... " + StatsPath() +
+                                      " file possibly corrupted. Proceed with default values ???");
+        EXPECT_EQ(state.StoredStats, DefaultShipTable());
+        EXPECT_EQ(state.Settings.Display, DisplaySettings{});
+        EXPECT_FALSE(state.Stats.StatsFileFound);
+        EXPECT_EQ(state.Stats.FileMemo.Line(1), kDefaultFileHeader);
+        EXPECT_EQ(ReadBytes(StatsPath()), damaged);
+        EXPECT_FALSE(state.QuitRequested);
+    }
+}
+
+TEST_F(StatsFileTest, MissingFileAsksAndAbortRequestsQuit) {
+    ui.okAnswer = false;
+    LoadStatsFile(state);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0],
+              "Warning... " + StatsPath() + " file not found. Proceed with default values ???");
+    EXPECT_TRUE(state.QuitRequested);
+    EXPECT_EQ(state.StoredStats, DefaultShipTable());
+    EXPECT_EQ(state.Stats.FileMemo.Count(), kStatsFileLines);
+    EXPECT_EQ(state.Stats.FileMemo.Line(4), DefaultSettingsLine);
+    EXPECT_FALSE(std::filesystem::exists(StatsPath()));
+}
+
+TEST_F(StatsFileTest, OversizedFileIsDamagedNotRead) {
+    WriteBytes(StatsPath(), "x");
+    std::filesystem::resize_file(StatsPath(), FileView::kMaxFileSize + 1);
+    LoadStatsFile(state);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("possibly corrupted"), std::string::npos);
+    EXPECT_EQ(state.StoredStats, DefaultShipTable());
+}
+
+TEST_F(StatsFileTest, DefaultFileRoundTripsByteForByte) {
+    ui.saveFile = StatsPath();
+    ASSERT_EQ(SaveDefaultStatsFile(state).Outcome, SaveOutcome::Saved);
+    const std::string written = ReadBytes(StatsPath());
+    EXPECT_EQ(ui.dialogStarts.size(), 1u);
+    EXPECT_TRUE(state.Stats.StatsFileFound);
+    EXPECT_TRUE(written.starts_with(std::string(kDefaultFileHeader) + "\r\nShipName :-\r\n"));
+    EXPECT_TRUE(written.ends_with("ShipType :-\r\nPDS\r\n\r\n"));
+
+    ProgramState again;
+    again.Ui = &ui;
+    LoadStatsFile(again);
+    EXPECT_EQ(again.StoredStats, DefaultShipTable());
+    ASSERT_EQ(SaveModifiedStatsFile(again, again.StoredStats).Outcome, SaveOutcome::Saved);
+    std::string expected = written;
+    expected.replace(0, kDefaultFileHeader.size(),
+                     std::string(kModifiedFileHeader) + "07/12/2026 09:15:30");
+    EXPECT_EQ(ReadBytes(StatsPath()), expected);
+}
+
+TEST_F(StatsFileTest, ModifiedSaveTakesTheGridAndRemembersTheName) {
+    ShipTable grid = DefaultShipTable();
+    grid[7][Col::Guns] = "42";
+    state.Settings.SettingsLine = "1,1,9,2,3,clRed,clRed,clRed,clRed,clRed,clRed,clRed,";
+    ui.saveFile = dir.File("other.txt");
+    ASSERT_EQ(SaveModifiedStatsFile(state, grid).Outcome, SaveOutcome::Saved);
+    EXPECT_EQ(state.StoredStats, grid);
+    EXPECT_EQ(state.Stats.SaveFileName, dir.File("other.txt"));
+    EXPECT_EQ(state.Stats.FileMemo.Line(1),
+              "Modified ShipStats.txt file. Last Edited... 07/12/2026 09:15:30");
+    EXPECT_EQ(state.Stats.FileMemo.Line(4), state.Settings.SettingsLine);
+    EXPECT_EQ(state.Stats.FileMemo.Line(3 * (7 * 19 + 9) + 3), "42");
+    EXPECT_EQ(ReadBytes(dir.File("other.txt")), state.Stats.FileMemo.Text());
+    EXPECT_FALSE(std::filesystem::exists(StatsPath()));
+}
+
+TEST_F(StatsFileTest, CancelledDialogsChangeNothing) {
+    WriteBytes(StatsPath(), ValidFileText());
+    LoadStatsFile(state);
+    const ShipTable stored = state.StoredStats;
+    const std::string view = state.Stats.FileMemo.Text();
+    ShipTable grid = stored;
+    grid[0][Col::ShipName] = "Changed";
+    EXPECT_EQ(SaveModifiedStatsFile(state, grid).Outcome, SaveOutcome::Cancelled);
+    EXPECT_EQ(SaveDefaultStatsFile(state).Outcome, SaveOutcome::Cancelled);
+    EXPECT_EQ(state.StoredStats, stored);
+    EXPECT_EQ(state.Stats.FileMemo.Text(), view);
+    EXPECT_EQ(state.Stats.SaveFileName, "ShipStats.txt");
+    EXPECT_EQ(state.Settings.Display.DefaultFleetSize, 250);
+    EXPECT_EQ(ReadBytes(StatsPath()), ValidFileText());
+}
+
+TEST_F(StatsFileTest, FailedSaveReportsTheReasonAndKeepsTheOldFile) {
+    WriteBytes(StatsPath(), ValidFileText());
+    LoadStatsFile(state);
+    const int shownBefore = ui.statsShown;
+    std::filesystem::create_directory(StatsPath() + ".saving");
+    ui.saveFile = StatsPath();
+    const SaveResult result = SaveModifiedStatsFile(state, DefaultShipTable());
+    EXPECT_EQ(result.Outcome, SaveOutcome::Failed);
+    EXPECT_NE(result.Error.find("Is a directory"), std::string::npos) << result.Error;
+    EXPECT_EQ(ReadBytes(StatsPath()), ValidFileText());
+    EXPECT_EQ(state.StoredStats, DefaultShipTable());  // the new contents are held in memory
+    EXPECT_EQ(ui.statsShown, shownBefore);
+}
+
+TEST_F(StatsFileTest, SettingsSaveWritesLineFourToTheRememberedFile) {
+    WriteBytes(StatsPath(), ValidFileText());
+    LoadStatsFile(state);
+    const std::string line = "1,1,33,2,5,clBlack,clRed,clRed,clAqua,clSkyBlue,clNavy,clBlue,";
+    ASSERT_EQ(SaveSettingsLine(state, line).Outcome, SaveOutcome::Saved);
+    EXPECT_EQ(state.Settings.SettingsLine, line);
+    EXPECT_EQ(state.Settings.SavedSettingsLine, line);
+    FileView expected;
+    expected.SetText(ValidFileText());
+    expected.Replace(kSettingsLineNumber, line);
+    EXPECT_EQ(ReadBytes(StatsPath()), expected.Text());
+
+    std::filesystem::create_directory(StatsPath() + ".saving");
+    const SaveResult failed = SaveSettingsLine(state, std::string(DefaultSettingsLine));
+    EXPECT_EQ(failed.Outcome, SaveOutcome::Failed);
+    EXPECT_EQ(state.Settings.SavedSettingsLine, line);
+    EXPECT_EQ(state.Stats.FileMemo.Line(kSettingsLineNumber), DefaultSettingsLine);
+    EXPECT_EQ(ReadBytes(StatsPath()), expected.Text());
+}

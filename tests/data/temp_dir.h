@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+// A fresh folder under the system's temporary directory, removed with everything in it.
+class TempDir {
+  public:
+    TempDir() {
+        std::random_device seed;
+        m_path = std::filesystem::temp_directory_path() /
+                 ("skirmod-test-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(m_path, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+  private:
+    std::filesystem::path m_path;
+};
