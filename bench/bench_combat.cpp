@@ -27,6 +27,18 @@ void BM_RecalculateAll(benchmark::State& bench) {
 }
 BENCHMARK(BM_RecalculateAll);
 
+// A new attacker picked: the selection (basic stats and targeting texts) and the
+// calculation (resources text and walkthrough), so each of the four reports is rebuilt.
+void BM_FullCalculationWithReports(benchmark::State& bench) {
+    ProgramState state = PreparedState();
+    for (auto _ : bench) {
+        ApplyAttackerSelection(state);
+        CalculateCombat(state);
+        benchmark::DoNotOptimize(state.Reports.Calculation.data());
+    }
+}
+BENCHMARK(BM_FullCalculationWithReports);
+
 void BM_CalculateCombat(benchmark::State& bench) {
     ProgramState state = PreparedState();
     for (auto _ : bench) {

@@ -1,10 +1,10 @@
 #include "combat/efficiency.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "combat/wrap_math.h"
 #include "data/int_text.h"
+#include "data/number_text.h"
 
 ResourceFigures FleetResources(const ShipRecord& ship, std::int64_t ships) {
     ResourceFigures f;
@@ -24,10 +24,6 @@ float RatioOrZero(std::int64_t numerator, std::int64_t denominator) {
 }
 
 std::string RoundedPercentText(float ratio) {
-    // A float times 100 is exact in double; nearbyint rounds halves to even. Printing the
-    // double, not an int64, keeps ratios beyond the int64 range from overflowing.
-    const double percent = std::nearbyint(static_cast<double>(ratio) * 100.0);
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.0f", percent == 0.0 ? 0.0 : percent);
-    return buffer;
+    // A float times 100 is exact in double; nearbyint rounds halves to even.
+    return WholeNumberText(std::nearbyint(static_cast<double>(ratio) * 100.0));
 }

@@ -2,30 +2,18 @@
 
 #include <cmath>
 #include <cstddef>
-#include <cstdio>
+
+#include "data/number_text.h"
 
 namespace {
 
 constexpr std::size_t kDecimals = 3;
 
-// The digits of a whole number held in a double, exactly: figures may pass the int64
-// range, rates all the more once scaled to thousandths.
-std::string WholeDigits(double magnitude) {
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.0f", magnitude);
-    return buffer;
-}
-
-std::string SignedWholeDigits(double whole) {
-    const std::string digits = WholeDigits(std::fabs(whole));
-    return whole < 0.0 ? "-" + digits : digits;
-}
-
 }  // namespace
 
 std::string RateText(float rate, char decimalSeparator) {
     // A float times 1000 is exact in double, so the rounding sees the rate's true value.
-    std::string text = SignedWholeDigits(std::round(static_cast<double>(rate) * 1000.0));
+    std::string text = WholeNumberText(std::round(static_cast<double>(rate) * 1000.0));
     const std::size_t sign = text.front() == '-' ? 1 : 0;
     const std::size_t digits = text.size() - sign;
     if (digits <= kDecimals) {
@@ -36,5 +24,5 @@ std::string RateText(float rate, char decimalSeparator) {
 }
 
 std::string RoundedWholeText(float value) {
-    return SignedWholeDigits(std::nearbyint(static_cast<double>(value)));
+    return WholeNumberText(std::nearbyint(static_cast<double>(value)));
 }

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "data/int_text.h"
 #include "data/program_state.h"
@@ -46,12 +47,19 @@ bool TargetsInSlot(const ShipRecord& hunter, const ShipRecord& prey, std::size_t
            hunter[Col::T2] != preyClass;
 }
 
-std::string NameClassInit(const ShipRecord& ship) {
-    return ship[Col::ShipName] + "    " + ship[Col::Cl] + " " + ship[Col::Init];
+// Built in one buffer: the report runs on every selection and lists every row.
+std::string PrefixedNameClassInit(std::string_view prefix, const ShipRecord& ship) {
+    const std::string& name = ship[Col::ShipName];
+    const std::string& cls = ship[Col::Cl];
+    const std::string& init = ship[Col::Init];
+    std::string line;
+    line.reserve(prefix.size() + name.size() + cls.size() + init.size() + 5);
+    line.append(prefix).append(name).append("    ").append(cls).append(" ").append(init);
+    return line;
 }
 
 std::string ShipLine(const ShipRecord& ship) {
-    return "     " + NameClassInit(ship);
+    return PrefixedNameClassInit("     ", ship);
 }
 
 bool ListedInSlot(const TargetingSide& side, const ShipRecord& selected, const ShipRecord& other,
@@ -73,7 +81,8 @@ std::string ListHeading(const TargetingSide& side, const std::string& selectedNa
 ReportLines TargetingText(const TargetingSide& side, const ShipTable& table,
                           const ShipRecord& selected) {
     const std::string& name = selected[Col::ShipName];
-    ReportLines lines = {side.titlePrefix + NameClassInit(selected)};
+    ReportLines lines = {PrefixedNameClassInit(side.titlePrefix, selected)};
+    lines.reserve(kShipCount + 12);
     std::array<bool, kShipCount> listed{};
     for (std::size_t slot = 0; slot < kTargetSlots.size(); ++slot) {
         lines.emplace_back();

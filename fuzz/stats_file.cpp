@@ -1,0 +1,96 @@
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "data/default_ships.h"
+#include "data/file_view.h"
+#include "data/program_state.h"
+#include "data/stats_file.h"
+#include "fuzz_check.h"
+
+namespace {
+
+class AnsweringUi : public Frontend {
+  public:
+    int questions = 0;
+    bool ConfirmOkAbort(const std::string&) override {
+        ++questions;
+        return true;
+    }
+    std::optional<std::string> ChooseSaveFile(const std::string&) override { return "saved.txt"; }
+    std::string CurrentDateTimeText() override { return "07/12/2026 10:00:00"; }
+};
+
+std::string ReadBytes(const char* path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every CR LF, lone CR and lone LF as CR LF, worked out independently of the file view.
+std::string WithCrLfLineEnds(const std::string& bytes) {
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' || bytes[i] == '\n') {
+            text += "\r\n";
+            i += bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n' ? 1 : 0;
+        } else {
+            text += bytes[i];
+        }
+    }
+    return text;
+}
+
+ProgramState LoadedState(AnsweringUi& ui) {
+    ProgramState state;
+    state.Ui = &ui;
+    LoadStatsFile(state);
+    return state;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    char folder[] = "/tmp/skirmod-fuzz-XXXXXX";
+    Require(mkdtemp(folder) != nullptr, "a scratch folder");
+    std::filesystem::current_path(folder);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    std::ofstream("ShipStats.txt", std::ios::binary | std::ios::trunc) << bytes;
+
+    AnsweringUi ui;
+    ProgramState state = LoadedState(ui);
+    const FileView& view = state.Stats.FileMemo;
+    Require(view.Count() == kStatsFileLines, "the view holds a whole stats file");
+    if (ui.questions == 0) {
+        Require(view.Text() == WithCrLfLineEnds(bytes), "the file is held as read");
+        for (std::size_t field = 0; field < kShipCount * kColumnCount; ++field) {
+            Require(state.StoredStats[field / kColumnCount].fields[field % kColumnCount] ==
+                        view.Line(3 * field + 3),
+                    "every field is its value line");
+        }
+    } else {
+        Require(ui.questions == 1, "one question");
+        Require(state.StoredStats == DefaultShipTable(), "a damaged file gives the defaults");
+    }
+
+    // What the program writes loads back byte for byte and field for field.
+    Require(SaveModifiedStatsFile(state, state.StoredStats).Outcome == SaveOutcome::Saved,
+            "the save succeeds");
+    const std::string written = ReadBytes("saved.txt");
+    Require(written == view.Text(), "the file is the view");
+    std::filesystem::rename("saved.txt", "ShipStats.txt");
+    AnsweringUi secondUi;
+    const ProgramState reloaded = LoadedState(secondUi);
+    Require(secondUi.questions == 0, "a written file is never damaged");
+    Require(reloaded.Stats.FileMemo.Text() == written, "reloading keeps every byte");
+    Require(reloaded.StoredStats == state.StoredStats, "reloading keeps every field");
+    Require(reloaded.Settings.SettingsLine == state.Settings.SettingsLine,
+            "reloading keeps the settings line");
+    return 0;
+}
