@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 
 #include "data/file_io.h"
 #include "data/temp_dir.h"
+#include "data/unprivileged.h"
 
 namespace {
 
@@ -116,21 +115,21 @@ TEST(FileView, FailedWritesLeaveTheOldFileAndSayWhy) {
 }
 
 TEST(FileView, ReadOnlyFilesAndFoldersAreRefused) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "file permissions do not bind root";
-    }
     TempDir dir;
     const std::string path = dir.File("ShipStats.txt");
     WriteBytes(path, "precious");
-    const FileView view = ViewOf("new text");
-
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-    EXPECT_NE(view.WriteTo(path).find("Permission denied"), std::string::npos);
-    EXPECT_EQ(ReadBytes(path), "precious");
-
-    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-    std::filesystem::permissions(
-        dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_NE(view.WriteTo(path).find("Permission denied"), std::string::npos);
+    const bool refused = RunWithoutRoot(dir.Path(), [&] {
+        const FileView view = ViewOf("new text");
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+        const bool fileRefused = view.WriteTo(path).find("Permission denied") != std::string::npos;
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+        std::filesystem::permissions(
+            dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        const bool folderRefused =
+            view.WriteTo(path).find("Permission denied") != std::string::npos;
+        std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
+        return fileRefused && folderRefused && ReadBytes(path) == "precious";
+    });
+    EXPECT_TRUE(refused);
     EXPECT_EQ(ReadBytes(path), "precious");
 }

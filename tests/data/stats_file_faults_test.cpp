@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+
+#include "data/default_ships.h"
+#include "data/file_io.h"
+#include "data/file_view.h"
+#include "data/program_state.h"
+#include "data/stats_file.h"
+#include "data/temp_dir.h"
+#include "data/unprivileged.h"
+
+namespace {
+
+class CountingUi : public Frontend {
+  public:
+    int questions = 0;
+    std::optional<std::string> saveFile;
+
+    bool ConfirmOkAbort(const std::string&) override {
+        ++questions;
+        return true;
+    }
+    std::optional<std::string> ChooseSaveFile(const std::string&) override { return saveFile; }
+};
+
+// Start-up against whatever bytes ShipStats.txt holds in a scratch current directory.
+class StatsFileFaultTest : public ::testing::Test {
+  protected:
+    StatsFileFaultTest() : m_previous(std::filesystem::current_path()) {
+        std::filesystem::current_path(dir.Path());
+        state.Ui = &ui;
+    }
+    ~StatsFileFaultTest() override { std::filesystem::current_path(m_previous); }
+
+    std::string StatsPath() const { return dir.File("ShipStats.txt"); }
+
+    static std::string DefaultFileText() {
+        ProgramState defaults;
+        BuildDefaultStats(defaults);
+        return defaults.Stats.FileMemo.Text();
+    }
+
+    void LoadBytes(const std::string& bytes) {
+        WriteBytes(StatsPath(), bytes);
+        LoadStatsFile(state);
+    }
+
+    TempDir dir;
+    CountingUi ui;
+    ProgramState state;
+
+  private:
+    std::filesystem::path m_previous;
+};
+
+// Keeps writes beyond `bytes` from succeeding, as a full disk would, for one scope.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit m_previous{};
+    void (*m_handler)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST_F(StatsFileFaultTest, OddBytesInAWellFormedFileLoadAndSaveUnchanged) {
+    std::string text = DefaultFileText();
+    const std::string odd = std::string("N\0ll\xE9\xFF\x7F", 7);
+    text.replace(text.find("Sparrow"), 7, odd);
+    LoadBytes(text);
+    EXPECT_EQ(ui.questions, 0);
+    EXPECT_EQ(state.StoredStats[0][Col::ShipName], odd);
+
+    ui.saveFile = dir.File("copy.txt");
+    ASSERT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+    const std::string copy = ReadBytes(dir.File("copy.txt"));
+    EXPECT_NE(copy.find(odd), std::string::npos);
+    EXPECT_EQ(copy.substr(copy.find("\r\n")), text.substr(text.find("\r\n")));
+}
+
+TEST_F(StatsFileFaultTest, DamagedShapesFallBackToTheDefaults) {
+    const std::string garbageLines = [] {
+        std::string lines;
+        for (int i = 0; i < 3079; ++i) {
+            lines += std::string(1 + i % 7, static_cast<char>('!' + i % 90)) + "\n";
+        }
+        return lines;
+    }();
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool damaged;
+    };
+    const Case cases[] = {
+        {"empty", "", true},
+        {"only line ends, too few", std::string(100, '\n'), true},
+        {"3079 empty lines", std::string(3079, '\r'), false},
+        {"3079 lines of garbage", garbageLines, false},
+        {"one huge line", std::string(FileView::kMaxFileSize + 10, 'x'), true},
+    };
+    for (const Case& c : cases) {
+        ui.questions = 0;
+        LoadBytes(c.bytes);
+        EXPECT_EQ(ui.questions, c.damaged ? 1 : 0) << c.name;
+        EXPECT_EQ(state.Stats.FileMemo.Count(), kStatsFileLines) << c.name;
+        if (c.damaged) {
+            EXPECT_EQ(state.StoredStats, DefaultShipTable()) << c.name;
+        }
+        EXPECT_EQ(ReadBytes(StatsPath()).size(), c.bytes.size()) << c.name;
+    }
+}
+
+TEST_F(StatsFileFaultTest, FileDeletedBetweenLoadAndSaveIsWrittenAnew) {
+    LoadBytes(DefaultFileText());
+    std::filesystem::remove(StatsPath());
+    ui.saveFile = StatsPath();
+    ASSERT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+    EXPECT_EQ(ReadBytes(StatsPath()), state.Stats.FileMemo.Text());
+}
+
+TEST_F(StatsFileFaultTest, FullDiskLeavesThePreviousFileWhole) {
+    const std::string original = DefaultFileText();
+    LoadBytes(original);
+    ui.saveFile = StatsPath();
+    SaveResult result;
+    {
+        FileSizeLimit limit(4096);
+        result = SaveModifiedStatsFile(state, state.StoredStats);
+    }
+    EXPECT_EQ(result.Outcome, SaveOutcome::Failed);
+    EXPECT_NE(result.Error.find("File too large"), std::string::npos) << result.Error;
+    EXPECT_EQ(ReadBytes(StatsPath()), original);
+    EXPECT_FALSE(std::filesystem::exists(StatsPath() + ".saving"));
+    // A later save, with room again, succeeds.
+    EXPECT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+}
+
+TEST_F(StatsFileFaultTest, TargetThatIsAFolderIsRefused) {
+    LoadBytes(DefaultFileText());
+    std::filesystem::create_directory(dir.File("folder.txt"));
+    ui.saveFile = dir.File("folder.txt");
+    const SaveResult result = SaveDefaultStatsFile(state);
+    EXPECT_EQ(result.Outcome, SaveOutcome::Failed);
+    EXPECT_NE(result.Error.find("Is a directory"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.txt")));
+}
+
+TEST_F(StatsFileFaultTest, StatsFileThatCannotBeReadCountsAsMissing) {
+    WriteBytes(StatsPath(), DefaultFileText());
+    std::filesystem::permissions(StatsPath(), std::filesystem::perms::none);
+    const bool fellBack = RunWithoutRoot(dir.Path(), [&] {
+        LoadStatsFile(state);
+        return ui.questions == 1 && state.StoredStats == DefaultShipTable();
+    });
+    EXPECT_TRUE(fellBack);
+}
