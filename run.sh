@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the Release preset and starts Skirmod in the current
-# directory (where it reads and writes ShipStats.txt).
+# directory, where it reads and writes ShipStats.txt. Without a display it runs under Xvfb.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
-"$root/scripts/install-deps.sh"
+headless=()
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    headless=(xvfb xauth)
+fi
+"$root/scripts/install-deps.sh" "${headless[@]}"
 cmake -S "$root" --preset release >/dev/null
-cmake --build "$root/build-release"
+cmake --build "$root/build-release" --target skirmod
 
-echo "Skirmod's calculation core is built (build-release)."
-echo "The windows come in a later version: there is no program window to start yet."
-echo "Try the benchmark meanwhile: $root/build-release/bench/skirmod_bench"
+program="$root/build-release/src/ui/skirmod"
+if [ ${#headless[@]} -gt 0 ]; then
+    echo "No display found: starting Skirmod under Xvfb."
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$program"
+fi
+exec "$program"

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+
+#include "data/display_settings.h"
+
+// An ordinary colour is 0x00BBGGRR; system colours (0x80000000 + index) map to the
+// nearest palette role, "no colour" to transparent and the default colour to the
+// palette's window colour.
+QColor ToQColor(ColorValue value);
+
+// The seven colours of the display settings, in the order of the settings line.
+enum class ColorRole {
+    MainBackground,
+    MainBorder,
+    MainText,
+    MainHighlight,
+    DetailsBackground,
+    DetailsText,
+    DetailsHighlight,
+};
+
+ColorValue& ColorOf(DisplaySettings& settings, ColorRole role);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+// The core keeps 8-bit text; Latin-1 maps every byte to one character and back, so any
+// byte of ShipStats.txt survives a trip through the controls.
+inline QString ToQString(std::string_view bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+inline std::string ToBytes(const QString& text) {
+    const QByteArray latin1 = text.toLatin1();
+    return {latin1.constData(), static_cast<std::size_t>(latin1.size())};
+}

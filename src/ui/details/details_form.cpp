@@ -1,0 +1,272 @@
+#include "ui/details/details_form.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+#include "data/stats_file.h"
+#include "ui/common/app_title.h"
+#include "ui/common/colors.h"
+#include "ui/common/fonts.h"
+#include "ui/common/message_box.h"
+#include "ui/common/qt_text.h"
+#include "ui/details/details_palette.h"
+#include "ui/details/report_panels.h"
+#include "ui/details/results_panel.h"
+#include "ui/details/section_tab_bar.h"
+#include "ui/details/setup/setup_section.h"
+
+namespace {
+
+// The first size includes the window frame, where the platform has one.
+constexpr int kOuterWidth = 534;
+constexpr int kOuterHeight = 505;
+constexpr int kFontPixels = 11;
+
+// The locale's long time format names the time zone; the program shows only the time.
+QString TimeFormatWithoutZone(const QString& format) {
+    QString result;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+        }
+        if (quoted || c != QLatin1Char('t')) {
+            result += c;
+        }
+    }
+    return result.trimmed();
+}
+
+}  // namespace
+
+TDetailsForm::TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWidget* parent)
+    : QWidget(parent), m_state(state) {
+    setWindowFlag(Qt::Window);
+    setObjectName(QStringLiteral("DetailsForm"));
+    setWindowTitle(QStringLiteral("Detailed ") + QString::fromLatin1(kAppTitle));
+    setFont(SansSerifFont(kFontPixels));
+    resize(kOuterWidth, kOuterHeight);
+
+    CreatePanels(mainWindow);
+    ShowSection(DetailsSection::Calculation);
+    ApplySettingsColors();
+    m_state.Ui = this;
+    LoadStatsFile(m_state);
+    m_setup->FillDefaultLists();
+}
+
+TDetailsForm::~TDetailsForm() {
+    if (m_state.Ui == this) {
+        m_state.Ui = nullptr;
+    }
+}
+
+void TDetailsForm::CreatePanels(MainWindowLink& mainWindow) {
+    m_toolBar = new SectionTabBar(m_state.Settings.Display, this);
+    connect(m_toolBar, &SectionTabBar::SectionSelected, this, &TDetailsForm::ShowSection);
+
+    m_calculationPanel = new CalculationPanel(this);
+    m_targetPanel =
+        new SplitReportPanel(QStringLiteral("TargetPanel"), QStringLiteral("TargetAttMemo"),
+                             QStringLiteral("TargetDefMemo"), ReportScrollBar::Vertical, this);
+    m_resourcesPanel =
+        new SplitReportPanel(QStringLiteral("ResourcesPanel"), QStringLiteral("ResourcesAttMemo"),
+                             QStringLiteral("ResourcesDefMemo"), ReportScrollBar::Vertical, this);
+    m_basicStatsPanel =
+        new SplitReportPanel(QStringLiteral("BasicStatsPanel"), QStringLiteral("BasicStatsAttMemo"),
+                             QStringLiteral("BasicStatsDefMemo"), ReportScrollBar::None, this);
+    m_resultsPanel = new ResultsPanel(m_state, this);
+    m_setup = new SetupSection(m_state, mainWindow, *this, this);
+    for (DetailsSection section : kAllSections) {
+        PanelOf(section)->hide();
+    }
+}
+
+QWidget* TDetailsForm::PanelOf(DetailsSection section) const {
+    switch (section) {
+        case DetailsSection::Calculation:
+            return m_calculationPanel;
+        case DetailsSection::Target:
+            return m_targetPanel;
+        case DetailsSection::Resources:
+            return m_resourcesPanel;
+        case DetailsSection::BasicStats:
+            return m_basicStatsPanel;
+        case DetailsSection::Results:
+            return m_resultsPanel;
+        case DetailsSection::StatsFile:
+            break;
+    }
+    return m_setup;
+}
+
+QPlainTextEdit* TDetailsForm::BoxOf(Report report) const {
+    switch (report) {
+        case Report::Calculation:
+            return m_calculationPanel->Memo();
+        case Report::TargetAtt:
+            return m_targetPanel->AttMemo();
+        case Report::TargetDef:
+            return m_targetPanel->DefMemo();
+        case Report::ResourcesAtt:
+            return m_resourcesPanel->AttMemo();
+        case Report::ResourcesDef:
+            return m_resourcesPanel->DefMemo();
+        case Report::BasicStatsAtt:
+            return m_basicStatsPanel->AttMemo();
+        case Report::BasicStatsDef:
+            break;
+    }
+    return m_basicStatsPanel->DefMemo();
+}
+
+QString TDetailsForm::SelectedSection() const {
+    return m_toolBar->SelectedValue();
+}
+
+void TDetailsForm::ShowCurrentResult() {
+    m_resultsPanel->ShowCurrentResult();
+}
+
+void TDetailsForm::ReportUpdated(Report report) {
+    ShowReportLines(BoxOf(report), m_state.Reports[report]);
+}
+
+void TDetailsForm::ShowStatsFile() {
+    m_setup->ShowStatsFile();
+}
+
+bool TDetailsForm::ConfirmOkAbort(const std::string& message) {
+    return AskOkAbort(this, ToQString(message));
+}
+
+std::optional<std::string> TDetailsForm::ChooseSaveFile(const std::string& initialPath) {
+    return m_setup->ChooseSaveFile(initialPath);
+}
+
+std::string TDetailsForm::CurrentDateTimeText() {
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    return ToBytes(
+        locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+        locale.toString(now.time(), TimeFormatWithoutZone(locale.timeFormat(QLocale::LongFormat))));
+}
+
+void TDetailsForm::PreviewColor(ColorRole role) {
+    switch (role) {
+        case ColorRole::DetailsBackground:
+            ApplyBackground();
+            break;
+        case ColorRole::DetailsText:
+            ApplyTextColor();
+            break;
+        case ColorRole::DetailsHighlight:
+            ApplySetupHighlight();
+            break;
+        default:
+            break;
+    }
+}
+
+void TDetailsForm::ReapplyColors() {
+    ApplyBackground();
+    ApplyTextColor();
+    ApplySetupHighlight();
+}
+
+void TDetailsForm::HideWindow() {
+    hide();
+}
+
+void TDetailsForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_outerSizeFitted) {
+        m_outerSizeFitted = true;
+        FitOuterSizeAndCentre();
+    }
+    ApplySettingsColors();
+}
+
+void TDetailsForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_toolBar->setGeometry(0, 0, width(), SectionTabBar::kHeight);
+    DockPanel(m_toolBar->Selected());
+    ApplyResizeRule();
+}
+
+void TDetailsForm::ShowSection(DetailsSection section) {
+    for (DetailsSection other : kAllSections) {
+        if (other != section) {
+            PanelOf(other)->hide();
+        }
+    }
+    DockPanel(section);
+    PanelOf(section)->show();
+    if (IsSplitSection(section)) {
+        ApplyResizeRule();
+    }
+}
+
+void TDetailsForm::DockPanel(DetailsSection section) {
+    const int top = SectionTabBar::kHeight;
+    PanelOf(section)->setGeometry(0, top, width(), std::max(0, height() - top));
+}
+
+// Hidden panels keep their last size, so selecting a split section runs this again.
+void TDetailsForm::ApplyResizeRule() {
+    m_resourcesPanel->FitMemos();
+    m_basicStatsPanel->FitMemos();
+    m_targetPanel->FitMemos();
+}
+
+// Only the platform knows the frame, and only once the window exists.
+void TDetailsForm::FitOuterSizeAndCentre() {
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    resize(kOuterWidth - frame.left() - frame.right(), kOuterHeight - frame.top() - frame.bottom());
+    QRect outer(QPoint(), QSize(kOuterWidth, kOuterHeight));
+    outer.moveCenter(screen()->availableGeometry().center());
+    move(outer.topLeft());
+}
+
+// Creation and every show: everything that takes a Details colour.
+void TDetailsForm::ApplySettingsColors() {
+    ApplyWindowColors();
+    m_setup->ApplyShownColors();
+    m_toolBar->ColorLabelsBySelection();
+}
+
+void TDetailsForm::ApplyBackground() {
+    ApplyWindowColors();
+    m_setup->ApplyShownColors();
+}
+
+// The five report and results labels; the Setup label is the selected one while the
+// settings panel is in use.
+void TDetailsForm::ApplyTextColor() {
+    ApplyWindowColors();
+    const QColor text = ToQColor(m_state.Settings.Display.DetailsText);
+    for (DetailsSection section : kAllSections) {
+        if (section != DetailsSection::StatsFile) {
+            m_toolBar->SetLabelColor(section, text);
+        }
+    }
+}
+
+void TDetailsForm::ApplySetupHighlight() {
+    m_toolBar->SetLabelColor(DetailsSection::StatsFile,
+                             ToQColor(m_state.Settings.Display.DetailsHighlight));
+}
+
+// Text boxes that inherit the window font take its colour too.
+void TDetailsForm::ApplyWindowColors() {
+    const QColor background = ToQColor(m_state.Settings.Display.DetailsBackground);
+    const QColor text = ToQColor(m_state.Settings.Display.DetailsText);
+    SetOwnColors(
+        this,
+        {{QPalette::Window, background}, {QPalette::WindowText, text}, {QPalette::Text, text}});
+    m_resultsPanel->ApplyColors(background, text);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "data/program_state.h"
+#include "ui/common/window_links.h"
+#include "ui/details/details_section.h"
+
+class CalculationPanel;
+class QPlainTextEdit;
+class ResultsPanel;
+class SectionTabBar;
+class SetupSection;
+class SplitReportPanel;
+
+// The sectioned second window. The tab bar (SectionTabBar) picks which of six panels
+// fills the window: four report panels whose boxes the core fills through
+// ReportUpdated, the results log (ResultsPanel) and the Setup section (SetupSection),
+// which edits ShipStats.txt and the display settings and previews colours back through
+// DetailsWindowLink. As the core's frontend the window also asks the user's questions.
+// Closing it only hides it (it is never deleted on close), so it keeps its section, log
+// and editor state for the next time it is shown.
+class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
+    Q_OBJECT
+
+  public:
+    // Creating the window loads ShipStats.txt (with its start-up messages).
+    TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWidget* parent = nullptr);
+    // The core falls back to its silent frontend once the window is gone.
+    ~TDetailsForm() override;
+
+    // "Calculation", "Target", "Resources", "BasicStats", "Results" or "StatsFile".
+    QString SelectedSection() const;
+
+    void ShowCurrentResult() override;
+    void ReportUpdated(Report report) override;
+    void ShowStatsFile() override;
+    bool ConfirmOkAbort(const std::string& message) override;
+    std::optional<std::string> ChooseSaveFile(const std::string& initialPath) override;
+    std::string CurrentDateTimeText() override;
+
+    void PreviewColor(ColorRole role) override;
+    void ReapplyColors() override;
+    void HideWindow() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void CreatePanels(MainWindowLink& mainWindow);
+    QWidget* PanelOf(DetailsSection section) const;
+    QPlainTextEdit* BoxOf(Report report) const;
+
+    void ShowSection(DetailsSection section);
+    void DockPanel(DetailsSection section);
+    void ApplyResizeRule();
+    void FitOuterSizeAndCentre();
+
+    void ApplySettingsColors();
+    void ApplyBackground();
+    void ApplyTextColor();
+    void ApplySetupHighlight();
+    void ApplyWindowColors();
+
+    ProgramState& m_state;
+    SectionTabBar* m_toolBar = nullptr;
+    CalculationPanel* m_calculationPanel = nullptr;
+    SplitReportPanel* m_targetPanel = nullptr;
+    SplitReportPanel* m_resourcesPanel = nullptr;
+    SplitReportPanel* m_basicStatsPanel = nullptr;
+    ResultsPanel* m_resultsPanel = nullptr;
+    SetupSection* m_setup = nullptr;
+    bool m_outerSizeFitted = false;
+};

@@ -1,0 +1,208 @@
+#include "ui/details/results_panel.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <array>
+
+#include "data/program_state.h"
+#include "ui/common/fonts.h"
+#include "ui/common/qt_text.h"
+#include "ui/details/details_palette.h"
+#include "ui/details/results_log_delegate.h"
+
+namespace {
+
+constexpr int kCurrentResultHeight = 53;
+constexpr int kStripHeight = 26;
+constexpr int kButtonTop = 3;
+constexpr int kButtonHeight = 18;
+constexpr int kFontPixels = 13;
+
+struct ButtonSpec {
+    const char* name;
+    const char* caption;
+    int left;
+    int width;
+    void (ResultsPanel::*click)();
+};
+
+QWidget* NewShape(const QString& name, QWidget* parent) {
+    auto* shape = new QWidget(parent);
+    shape->setObjectName(name);
+    shape->setFixedWidth(1);
+    shape->setAutoFillBackground(true);
+    SetOwnColors(shape, {{QPalette::Window, Qt::black}});
+    return shape;
+}
+
+}  // namespace
+
+ResultsPanel::ResultsPanel(const ProgramState& state, QWidget* parent)
+    : QWidget(parent), m_state(state) {
+    setObjectName(QStringLiteral("ResultsPanel"));
+    setFont(SansSerifFont(kFontPixels));
+
+    m_currentResultMemo = new QPlainTextEdit(this);
+    m_currentResultMemo->setObjectName(QStringLiteral("CurrentResultMemo"));
+    m_currentResultMemo->setFont(ArialFont(kFontPixels));
+    m_currentResultMemo->setFixedHeight(kCurrentResultHeight);
+    m_currentResultMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    SetOwnColors(m_currentResultMemo, {{QPalette::Text, Qt::black}});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_currentResultMemo);
+    layout->addWidget(CreateButtonStrip());
+    layout->addWidget(CreateResultsLog(), 1);
+}
+
+QWidget* ResultsPanel::CreateButtonStrip() {
+    static constexpr std::array<ButtonSpec, 8> kButtons = {{
+        {"ResultsAddBtn", "Add", 3, 37, &ResultsPanel::ResultsAddBtnClick},
+        {"ResultsDeleteBtn", "Delete", 44, 57, &ResultsPanel::ResultsDeleteBtnClick},
+        {"ResultsClearBtn", "Clear", 105, 46, &ResultsPanel::ResultsClearBtnClick},
+        {"ResultsInsertBtn", "Insert", 155, 51, &ResultsPanel::ResultsInsertBtnClick},
+        {"ResultsInsertSpaceBtn", "Insert Space", 210, 94,
+         &ResultsPanel::ResultsInsertSpaceBtnClick},
+        {"ResultsCopyBtn", "Copy", 308, 45, &ResultsPanel::ResultsCopyBtnClick},
+        {"ResultsMoveDownBtn", "Move Down", 357, 89, &ResultsPanel::ResultsMoveDownBtnClick},
+        {"ResultsMoveUpBtn", "Move Up", 450, 70, &ResultsPanel::ResultsMoveUpBtnClick},
+    }};
+
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("Panel1"));
+    strip->setFixedHeight(kStripHeight);
+    strip->setAutoFillBackground(true);
+    strip->setFont(ArialFont(kFontPixels));
+    SetOwnColors(strip, {{QPalette::Window, StandardPanelColor()},
+                         {QPalette::WindowText, Qt::black},
+                         {QPalette::ButtonText, Qt::black}});
+
+    auto* edges = new QHBoxLayout(strip);
+    edges->setContentsMargins(0, 0, 0, 0);
+    edges->addWidget(NewShape(QStringLiteral("Shape1"), strip));
+    edges->addStretch();
+    edges->addWidget(NewShape(QStringLiteral("Shape2"), strip));
+
+    for (const ButtonSpec& spec : kButtons) {
+        auto* button = new QToolButton(strip);
+        button->setObjectName(QString::fromLatin1(spec.name));
+        button->setText(QString::fromLatin1(spec.caption));
+        button->setGeometry(spec.left, kButtonTop, spec.width, kButtonHeight);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, spec.click);
+    }
+    return strip;
+}
+
+QListWidget* ResultsPanel::CreateResultsLog() {
+    m_resultsMemo = new QListWidget(this);
+    m_resultsMemo->setObjectName(QStringLiteral("ResultsMemo"));
+    m_resultsMemo->setFont(ArialFont(kFontPixels));
+    m_resultsMemo->setItemDelegate(new ResultsLogDelegate(m_resultsMemo));
+    m_resultsMemo->setUniformItemSizes(true);
+    m_resultsMemo->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_resultsMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return m_resultsMemo;
+}
+
+void ResultsPanel::ShowCurrentResult() {
+    m_currentResultMemo->setPlainText(QStringLiteral("Current Result...\n") + ResultLineText());
+    m_currentResultMemo->moveCursor(QTextCursor::Start);
+}
+
+void ResultsPanel::ApplyColors(const QColor& background, const QColor& text) {
+    SetOwnColors(this, {{QPalette::WindowText, text}});
+    SetOwnColors(m_resultsMemo, {{QPalette::Base, background}, {QPalette::Text, text}});
+}
+
+void ResultsPanel::ResultsAddBtnClick() {
+    m_resultsMemo->addItem(ResultLineText());
+    SelectEntry(m_resultsMemo->count() - 1);
+}
+
+void ResultsPanel::ResultsDeleteBtnClick() {
+    const int index = SelectedIndex();
+    if (index < 0) {
+        return;
+    }
+    delete m_resultsMemo->takeItem(index);
+    const int count = m_resultsMemo->count();
+    SelectEntry(index >= count ? count - 1 : -1);
+}
+
+void ResultsPanel::ResultsClearBtnClick() {
+    m_resultsMemo->clear();
+}
+
+void ResultsPanel::ResultsInsertBtnClick() {
+    InsertEntry(ResultLineText());
+}
+
+void ResultsPanel::ResultsInsertSpaceBtnClick() {
+    InsertEntry(QString());
+}
+
+void ResultsPanel::ResultsCopyBtnClick() {
+    QString text;
+    for (int row = 0; row < m_resultsMemo->count(); ++row) {
+        text += m_resultsMemo->item(row)->text() + QStringLiteral("\r\n");
+    }
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void ResultsPanel::ResultsMoveUpBtnClick() {
+    const int index = SelectedIndex();
+    if (index >= 1) {
+        MoveEntry(index, index - 1);
+    }
+}
+
+void ResultsPanel::ResultsMoveDownBtnClick() {
+    const int index = SelectedIndex();
+    if (index >= 0 && index <= m_resultsMemo->count() - 2) {
+        MoveEntry(index, index + 1);
+    }
+}
+
+int ResultsPanel::SelectedIndex() const {
+    const QList<QListWidgetItem*> selected = m_resultsMemo->selectedItems();
+    return selected.isEmpty() ? -1 : m_resultsMemo->row(selected.first());
+}
+
+void ResultsPanel::SelectEntry(int index) {
+    if (index < 0) {
+        m_resultsMemo->clearSelection();
+        return;
+    }
+    m_resultsMemo->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void ResultsPanel::InsertEntry(const QString& text) {
+    const int index = SelectedIndex();
+    if (index < 0) {
+        m_resultsMemo->addItem(text);
+        SelectEntry(-1);
+        return;
+    }
+    m_resultsMemo->insertItem(index, text);
+    SelectEntry(index);
+}
+
+void ResultsPanel::MoveEntry(int from, int to) {
+    QListWidgetItem* entry = m_resultsMemo->takeItem(from);
+    m_resultsMemo->insertItem(to, entry);
+    SelectEntry(to);
+}
+
+QString ResultsPanel::ResultLineText() const {
+    return ToQString(m_state.Combat.ResultLine);
+}

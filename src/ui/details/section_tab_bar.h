@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "data/display_settings.h"
+#include "ui/details/details_section.h"
+
+class QLabel;
+
+// `ToolBar1`: the six section labels across the top of the Details window. A press with
+// any mouse button selects a section; the pointer highlights the label under it, and the
+// selected section's label stays highlighted.
+class SectionTabBar : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr int kHeight = 27;
+
+    explicit SectionTabBar(const DisplaySettings& settings, QWidget* parent = nullptr);
+
+    DetailsSection Selected() const { return m_selected; }
+    // The `SelectedSection` text of the selected section ("Calculation", "Target", ...).
+    QString SelectedValue() const;
+
+    void SetLabelColor(DetailsSection section, const QColor& color);
+    // The selected label in DetailsHighlight, the others in DetailsText.
+    void ColorLabelsBySelection();
+
+  signals:
+    void SectionSelected(DetailsSection section);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void CreateLabels();
+    void Select(DetailsSection section);
+    void LabelEntered(DetailsSection section);
+    void LabelLeft(DetailsSection section);
+    QColor TextColor() const;
+    QColor HighlightColor() const;
+
+    const DisplaySettings& m_settings;
+    std::array<QLabel*, kSectionCount> m_labels{};
+    DetailsSection m_selected = DetailsSection::Calculation;
+};

@@ -1,0 +1,220 @@
+#include "ui/details/setup/color_editor.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+#include "ui/common/fonts.h"
+#include "ui/details/setup/color_grid.h"
+#include "ui/details/setup/control_placement.h"
+#include "ui/details/setup/setup_look.h"
+
+namespace {
+
+constexpr int kMaxComponent = 255;
+constexpr int kBarPageStep = 10;
+constexpr int kRadioLeft = 180;
+constexpr int kSampleLeft = 152;
+constexpr QSize kSampleSize(25, 17);
+constexpr int kRadioHeight = 17;
+constexpr ColorValue kCream = 0x00F0FBFF;
+
+struct ComponentControls {
+    const char* bar;
+    const char* box;
+    const char* emptyText;
+    ColorValue textColor;
+    int shift;
+};
+
+constexpr std::array<ComponentControls, 3> kComponents = {{
+    {"RedScroll", "RedBox", "R", 0x000000FF, 0},
+    {"GreenScroll", "GreenBox", "G", 0x00008000, 8},
+    {"BlueScroll", "BlueBox", "B", 0x00FF0000, 16},
+}};
+
+struct RoleControls {
+    ColorRole role;
+    const char* radio;
+    const char* caption;
+    const char* sample;
+    int top;
+};
+
+constexpr std::array<RoleControls, 7> kRoles = {{
+    {ColorRole::MainBackground, "BackgroundRadio", "Background", "BackgroundBox", 12},
+    {ColorRole::MainBorder, "BorderRadio", "Border", "BorderBox", 32},
+    {ColorRole::MainText, "TextRadio", "Text", "TextBox", 52},
+    {ColorRole::MainHighlight, "HighlightRadio", "Highlight", "HighlightBox", 72},
+    {ColorRole::DetailsBackground, "DetailsBackgroundRadio", "Background", "DetailsBackgroundBox",
+     100},
+    {ColorRole::DetailsText, "DetailsTextRadio", "Text", "DetailsTextBox", 120},
+    {ColorRole::DetailsHighlight, "DetailsHighlightRadio", "Highlight", "DetailsHighlightBox", 140},
+}};
+
+constexpr Placement kPlaces[] = {
+    {"ColorGrid1", {8, 12, 40, 144}},
+    {"RedScroll", {56, 12, 17, 125}},
+    {"GreenScroll", {84, 12, 17, 125}},
+    {"BlueScroll", {112, 12, 17, 125}},
+    {"RedBox", {52, 140, 25, 17}},
+    {"GreenBox", {80, 140, 25, 17}},
+    {"BlueBox", {108, 140, 25, 17}},
+    {"Bevel1", {152, 92, 277, 2}},
+    {"MainColorCaption", {288, 32, 120, 34}},
+    {"DetailsColorCaption", {288, 112, 120, 34}},
+};
+
+int ComponentOf(ColorValue color, const ComponentControls& controls) {
+    return static_cast<int>((color >> controls.shift) & 0xFF);
+}
+
+QLabel* MakeSunkenBox(QWidget* parent, const char* name) {
+    auto* box = new QLabel(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(1);
+    return box;
+}
+
+QLabel* MakeCaption(QWidget* parent, const char* name, const char* text) {
+    auto* caption = new QLabel(QString::fromLatin1(text), parent);
+    caption->setObjectName(QString::fromLatin1(name));
+    QFont font = SansSerifFont(13);
+    font.setBold(true);
+    caption->setFont(font);
+    caption->setWordWrap(true);
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return caption;
+}
+
+}  // namespace
+
+ColorEditor::ColorEditor(DisplaySettings& display, QWidget* parent)
+    : QGroupBox(parent), m_display(display) {
+    setObjectName(QStringLiteral("GroupBox1"));
+    CreateColorControls();
+    CreateRoleControls();
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    MakeCaption(this, "MainColorCaption", "Main Window Color Settings");
+    MakeCaption(this, "DetailsColorCaption", "Details Window Color Settings");
+    PlaceControls(*this, kPlaces);
+    Reset();
+    ShowSampleColors();
+}
+
+void ColorEditor::CreateColorControls() {
+    m_grid = new ColorGrid(this);
+    connect(m_grid, &ColorGrid::Picked, this, &ColorEditor::ColorGrid1Change);
+    QFont boxFont = SansSerifFont(11);
+    boxFont.setBold(true);
+    for (std::size_t i = 0; i < kComponents.size(); ++i) {
+        auto* bar = new QScrollBar(Qt::Vertical, this);
+        bar->setObjectName(QString::fromLatin1(kComponents[i].bar));
+        bar->setRange(0, kMaxComponent);
+        bar->setPageStep(kBarPageStep);
+        connect(bar, &QScrollBar::valueChanged, this, &ColorEditor::RedScrollChange);
+        m_bars[i] = bar;
+
+        QLabel* box = MakeSunkenBox(this, kComponents[i].box);
+        box->setFont(boxFont);
+        box->setAlignment(Qt::AlignCenter);
+        SetFillColor(*box, ToQColor(kCream));
+        SetTextColor(*box, ToQColor(kComponents[i].textColor));
+        m_boxes[i] = box;
+    }
+}
+
+void ColorEditor::CreateRoleControls() {
+    m_radioGroup = new QButtonGroup(this);
+    for (std::size_t i = 0; i < kRoles.size(); ++i) {
+        const RoleControls& controls = kRoles[i];
+        auto* radio = new QRadioButton(QString::fromLatin1(controls.caption), this);
+        radio->setObjectName(QString::fromLatin1(controls.radio));
+        radio->setGeometry(kRadioLeft, controls.top, radio->sizeHint().width(), kRadioHeight);
+        m_radioGroup->addButton(radio);
+        connect(radio, &QRadioButton::clicked, this,
+                [this, role = controls.role] { ChooseRole(role); });
+
+        m_samples[i] = MakeSunkenBox(this, controls.sample);
+        m_samples[i]->setGeometry(QRect(QPoint(kSampleLeft, controls.top), kSampleSize));
+    }
+}
+
+void ColorEditor::ShowSampleColors() {
+    for (std::size_t i = 0; i < kRoles.size(); ++i) {
+        SetFillColor(*m_samples[i], ToQColor(ColorOf(m_display, kRoles[i].role)));
+    }
+}
+
+void ColorEditor::Reset() {
+    m_radioGroup->setExclusive(false);
+    for (QAbstractButton* radio : m_radioGroup->buttons()) {
+        radio->setChecked(false);
+    }
+    m_radioGroup->setExclusive(true);
+    m_role.reset();
+    SetEditingEnabled(false);
+    for (std::size_t i = 0; i < kComponents.size(); ++i) {
+        m_boxes[i]->setText(QString::fromLatin1(kComponents[i].emptyText));
+    }
+}
+
+void ColorEditor::SetEditingEnabled(bool enabled) {
+    m_grid->setEnabled(enabled);
+    for (QScrollBar* bar : m_bars) {
+        bar->setEnabled(enabled);
+    }
+}
+
+void ColorEditor::ChooseRole(ColorRole role) {
+    m_role = role;
+    SetEditingEnabled(true);
+    {
+        const QScopedValueRollback positioning(m_positioningBars, true);
+        PositionBars(ColorOf(m_display, role));
+    }
+    ShowComponents();
+}
+
+void ColorEditor::PositionBars(ColorValue color) {
+    for (Component component : {Red, Blue, Green}) {
+        m_bars[component]->setValue(kMaxComponent - ComponentOf(color, kComponents[component]));
+    }
+}
+
+void ColorEditor::RedScrollChange() {
+    emit Changed();
+    ShowComponents();
+    if (m_positioningBars || !m_role) {
+        return;
+    }
+    const ColorValue color = BarColor();
+    ColorOf(m_display, *m_role) = color;
+    ShowSampleColors();
+    emit ColorApplied(*m_role);
+}
+
+void ColorEditor::ColorGrid1Change() {
+    PositionBars(m_grid->PickedColor());
+    ShowComponents();
+}
+
+void ColorEditor::ShowComponents() {
+    for (std::size_t i = 0; i < kComponents.size(); ++i) {
+        m_boxes[i]->setText(QString::number(kMaxComponent - m_bars[i]->value()));
+    }
+}
+
+ColorValue ColorEditor::BarColor() const {
+    ColorValue color = 0;
+    for (std::size_t i = 0; i < kComponents.size(); ++i) {
+        const auto component = static_cast<ColorValue>(kMaxComponent - m_bars[i]->value());
+        color |= component << kComponents[i].shift;
+    }
+    return color;
+}

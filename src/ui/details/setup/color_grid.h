@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include "data/display_settings.h"
+
+// Sixteen colour cells, two columns by eight rows. A left click picks a cell and marks
+// it; only the picked colour is used.
+class ColorGrid : public QWidget {
+    Q_OBJECT
+
+  public:
+    static constexpr int kCellCount = 16;
+
+    explicit ColorGrid(QWidget* parent = nullptr);
+
+    int PickedCell() const { return m_picked; }
+    ColorValue PickedColor() const;
+    static ColorValue CellColor(int cell);
+    QRect CellRect(int cell) const;
+
+  signals:
+    // Every left click on a cell, also on the one already picked.
+    void Picked();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    int CellAt(QPoint position) const;
+
+    int m_picked = 0;
+};

@@ -1,0 +1,88 @@
+#include "ui/details/setup/setup_section.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStackedLayout>
+
+#include "data/program_state.h"
+#include "ui/details/setup/about_panel.h"
+#include "ui/details/setup/settings_panel.h"
+#include "ui/details/setup/setup_look.h"
+#include "ui/details/setup/stats_editor_panel.h"
+
+namespace {
+
+const char* const kProposedFileName = "ShipStats.txt";
+
+}  // namespace
+
+SetupSection::SetupSection(ProgramState& state, MainWindowLink& mainWindow,
+                           DetailsWindowLink& detailsWindow, QWidget* parent)
+    : QWidget(parent), m_state(state), m_mainWindow(mainWindow), m_detailsWindow(detailsWindow) {
+    setObjectName(QStringLiteral("StatsFilePanel"));
+    UseStandardPanelColors(*this);
+    m_statsEditor = new StatsEditorPanel(m_state, m_detailsWindow, this);
+    m_settingsPanel = new SettingsPanel(m_state, m_mainWindow, m_detailsWindow, this);
+    m_aboutPanel = new AboutPanel(m_state, this);
+
+    m_panels = new QStackedLayout(this);
+    m_panels->setContentsMargins(0, 0, 0, 0);
+    m_panels->addWidget(m_statsEditor);
+    m_panels->addWidget(m_settingsPanel);
+    m_panels->addWidget(m_aboutPanel);
+    m_panels->setCurrentWidget(m_statsEditor);
+
+    connect(m_statsEditor, &StatsEditorPanel::SettingsRequested, this,
+            &SetupSection::SettingsBtnClick);
+    connect(m_statsEditor, &StatsEditorPanel::AboutRequested, this, &SetupSection::AboutBtnClick);
+    connect(m_settingsPanel, &SettingsPanel::Closed, this, &SetupSection::ShowStatsEditor);
+    connect(m_settingsPanel, &SettingsPanel::DetailsColorsChanged, m_statsEditor,
+            &StatsEditorPanel::ApplyGridColors);
+    connect(m_aboutPanel, &AboutPanel::Closed, this, &SetupSection::ShowStatsEditor);
+}
+
+void SetupSection::ShowStatsFile() {
+    m_statsEditor->ShowStatsFile();
+}
+
+std::optional<std::string> SetupSection::ChooseSaveFile(const std::string& initialPath) {
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("SaveStatsDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("Programs (*.exe)"),
+                           QStringLiteral("All (*.*)")});
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setDirectory(QFileInfo(QFile::decodeName(initialPath.c_str())).absolutePath());
+    dialog.selectFile(QString::fromLatin1(kProposedFileName));
+    dialog.setSizeGripEnabled(true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+void SetupSection::FillDefaultLists() {
+    m_settingsPanel->FillDefaultLists();
+}
+
+void SetupSection::ApplyShownColors() {
+    m_settingsPanel->ShowSampleColors();
+    m_statsEditor->ApplyGridColors();
+}
+
+void SetupSection::SettingsBtnClick() {
+    m_settingsPanel->Open();
+    m_panels->setCurrentWidget(m_settingsPanel);
+}
+
+void SetupSection::AboutBtnClick() {
+    m_panels->setCurrentWidget(m_aboutPanel);
+    m_aboutPanel->Open();
+}
+
+void SetupSection::ShowStatsEditor() {
+    m_panels->setCurrentWidget(m_statsEditor);
+}

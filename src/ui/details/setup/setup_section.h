@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "ui/common/window_links.h"
+
+class AboutPanel;
+class QStackedLayout;
+class SettingsPanel;
+class StatsEditorPanel;
+struct ProgramState;
+
+// The Details window's Setup section: the stats file header and grid with their editor,
+// the settings panel and the About panel. One of the three fills the section at a time;
+// the editor's "Settings" and "About" buttons open the other two, which return to it when
+// they close.
+class SetupSection : public QWidget {
+    Q_OBJECT
+
+  public:
+    SetupSection(ProgramState& state, MainWindowLink& mainWindow, DetailsWindowLink& detailsWindow,
+                 QWidget* parent = nullptr);
+
+    // Refreshes the header box and the grid from the file view and StoredStats.
+    void ShowStatsFile();
+    // The save dialog; the chosen full path, or nothing when cancelled.
+    std::optional<std::string> ChooseSaveFile(const std::string& initialPath);
+    // Fills the settings panel's default attacker and defender lists, once, at creation.
+    void FillDefaultLists();
+    // What showing the Details window re-applies here: sample boxes and grid colours.
+    void ApplyShownColors();
+
+  private:
+    void SettingsBtnClick();
+    void AboutBtnClick();
+    void ShowStatsEditor();
+
+    ProgramState& m_state;
+    MainWindowLink& m_mainWindow;
+    DetailsWindowLink& m_detailsWindow;
+    StatsEditorPanel* m_statsEditor = nullptr;
+    SettingsPanel* m_settingsPanel = nullptr;
+    AboutPanel* m_aboutPanel = nullptr;
+    QStackedLayout* m_panels = nullptr;
+};

@@ -1,0 +1,158 @@
+#include "ui/details/setup/stats_editor_panel.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "data/program_state.h"
+#include "data/stats_file.h"
+#include "ui/common/colors.h"
+#include "ui/common/fonts.h"
+#include "ui/common/message_box.h"
+#include "ui/common/qt_text.h"
+#include "ui/common/window_links.h"
+#include "ui/details/setup/control_placement.h"
+#include "ui/details/setup/setup_look.h"
+#include "ui/details/setup/stats_grid.h"
+
+namespace {
+
+constexpr int kHeaderBoxHeight = 43;
+constexpr int kControlPanelWidth = 76;
+
+struct ButtonEntry {
+    const char* name;
+    const char* caption;
+    bool enabledWhileEditing;
+};
+
+// In the order of StatsEditorPanel::Button.
+constexpr std::array<ButtonEntry, 6> kButtons = {{
+    {"EditerBtn", "Edit", false},
+    {"UpdateAndSaveBtn", "Save", true},
+    {"CancelEditBtn", "Cancel", true},
+    {"RestoreBtn", "Restore", false},
+    {"SettingsBtn", "Settings", false},
+    {"AboutBtn", "About", false},
+}};
+
+constexpr Placement kButtonPlaces[] = {
+    {"EditerBtn", {7, 10, 62, 23}},     {"UpdateAndSaveBtn", {7, 39, 62, 22}},
+    {"CancelEditBtn", {7, 70, 62, 23}}, {"RestoreBtn", {7, 100, 62, 23}},
+    {"SettingsBtn", {12, 176, 57, 25}}, {"AboutBtn", {12, 216, 57, 25}},
+};
+
+const char* const kRestoreWarning =
+    "Warning... This will cause the ShipStats.txt file to be overwritten with default "
+    "values.  OK to proceed ???";
+
+QString FileLocationLine(const StatsFileState& stats) {
+    if (!stats.StatsFileFound) {
+        return QStringLiteral("WARNING -- ShipStats.txt file not found... using program defaults");
+    }
+    return QStringLiteral("File location...  ") + QFile::decodeName(stats.StatsFilePath.c_str());
+}
+
+}  // namespace
+
+StatsEditorPanel::StatsEditorPanel(ProgramState& state, DetailsWindowLink& detailsWindow,
+                                   QWidget* parent)
+    : QWidget(parent), m_state(state), m_detailsWindow(detailsWindow) {
+    m_headerBox = new QPlainTextEdit(this);
+    m_headerBox->setObjectName(QStringLiteral("FileHeaderText"));
+    m_headerBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_headerBox->setFont(ArialFont(12));
+    SetTextColor(*m_headerBox, Qt::black);
+
+    m_controlPanel = new QWidget(this);
+    m_controlPanel->setObjectName(QStringLiteral("StatsControlPanel"));
+    CreateButtons();
+
+    m_grid = new StatsGrid(this);
+    SetEditing(false);
+    ApplyGridColors();
+}
+
+void StatsEditorPanel::CreateButtons() {
+    m_controlPanel->setFont(ArialFont(12));
+    SetTextColor(*m_controlPanel, Qt::black);
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        auto* button = new QPushButton(QString::fromLatin1(kButtons[i].caption), m_controlPanel);
+        button->setObjectName(QString::fromLatin1(kButtons[i].name));
+        button->setFocusPolicy(Qt::NoFocus);
+        m_buttons[i] = button;
+    }
+    PlaceControls(*m_controlPanel, kButtonPlaces);
+    connect(m_buttons[Edit], &QPushButton::clicked, this, &StatsEditorPanel::EditerBtnClick);
+    connect(m_buttons[Save], &QPushButton::clicked, this, &StatsEditorPanel::UpdateAndSaveBtnClick);
+    connect(m_buttons[Cancel], &QPushButton::clicked, this, &StatsEditorPanel::CancelEditBtnClick);
+    connect(m_buttons[Restore], &QPushButton::clicked, this, &StatsEditorPanel::RestoreBtnClick);
+    connect(m_buttons[Settings], &QPushButton::clicked, this, &StatsEditorPanel::SettingsRequested);
+    connect(m_buttons[About], &QPushButton::clicked, this, &StatsEditorPanel::AboutRequested);
+}
+
+void StatsEditorPanel::ShowStatsFile() {
+    const StatsFileState& stats = m_state.Stats;
+    m_headerBox->setPlainText(ToQString(stats.FileMemo.Line(1)) + QLatin1Char('\n') +
+                              FileLocationLine(stats));
+    m_headerBox->moveCursor(QTextCursor::Start);
+    m_headerBox->verticalScrollBar()->setValue(0);
+    m_grid->ShowTable(m_state.StoredStats);
+}
+
+void StatsEditorPanel::ApplyGridColors() {
+    const DisplaySettings& display = m_state.Settings.Display;
+    m_grid->ApplyColors(ToQColor(display.DetailsBackground), ToQColor(display.DetailsText));
+}
+
+void StatsEditorPanel::SetEditing(bool editing) {
+    if (!editing) {
+        m_grid->FinishEditing();
+    }
+    m_grid->setEnabled(editing);
+    for (std::size_t i = 0; i < kButtons.size(); ++i) {
+        m_buttons[i]->setEnabled(kButtons[i].enabledWhileEditing == editing);
+    }
+}
+
+void StatsEditorPanel::EditerBtnClick() {
+    SetEditing(true);
+}
+
+void StatsEditorPanel::UpdateAndSaveBtnClick() {
+    SetEditing(false);
+    FinishSave(SaveModifiedStatsFile(m_state, m_grid->Table()));
+}
+
+void StatsEditorPanel::CancelEditBtnClick() {
+    SetEditing(false);
+    ShowStatsFile();
+}
+
+void StatsEditorPanel::RestoreBtnClick() {
+    if (AskOkAbort(this, QString::fromLatin1(kRestoreWarning))) {
+        FinishSave(SaveDefaultStatsFile(m_state));
+    }
+}
+
+void StatsEditorPanel::FinishSave(const SaveResult& result) {
+    switch (result.Outcome) {
+        case SaveOutcome::Saved:
+            m_detailsWindow.HideWindow();
+            break;
+        case SaveOutcome::Failed:
+            ShowPlainMessage(this, ToQString(result.Error));
+            break;
+        case SaveOutcome::Cancelled:
+            break;
+    }
+}
+
+void StatsEditorPanel::resizeEvent(QResizeEvent*) {
+    const int below = qMax(0, height() - kHeaderBoxHeight);
+    const int gridWidth = qMax(0, width() - kControlPanelWidth);
+    m_headerBox->setGeometry(0, 0, width(), kHeaderBoxHeight);
+    m_controlPanel->setGeometry(gridWidth, kHeaderBoxHeight, kControlPanelWidth, below);
+    m_grid->setGeometry(0, kHeaderBoxHeight, gridWidth, below);
+}

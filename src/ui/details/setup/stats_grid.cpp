@@ -1,0 +1,202 @@
+#include "ui/details/setup/stats_grid.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
+#include <array>
+
+#include "ui/common/fonts.h"
+#include "ui/common/qt_text.h"
+
+namespace {
+
+constexpr int kDefaultColumnWidth = 28;
+constexpr int kRowHeight = 16;
+constexpr int kTextIndent = 2;
+constexpr QColor kGridLineColor(160, 160, 160);
+
+struct ColumnWidth {
+    Col column;
+    int width;
+};
+
+constexpr std::array<ColumnWidth, 6> kColumnWidths = {{
+    {Col::ShipName, 110},
+    {Col::Race, 30},
+    {Col::Metal, 40},
+    {Col::Crystal, 40},
+    {Col::Eon, 34},
+    {Col::ShipType, 65},
+}};
+
+// Grid columns hold the ship table's columns after "ShipName", which is the row header.
+int GridColumnOf(std::size_t tableColumn) {
+    return static_cast<int>(tableColumn) - 1;
+}
+
+void PaintFixedCell(QPainter& painter, const QRect& rect, const QString& text,
+                    const QPalette& palette) {
+    painter.fillRect(rect, palette.color(QPalette::Button));
+    painter.setPen(palette.color(QPalette::ButtonText));
+    painter.drawText(rect.adjusted(kTextIndent, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    painter.setPen(kGridLineColor);
+    painter.drawLine(rect.topRight(), rect.bottomRight());
+    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+}
+
+class FixedCellHeader : public QHeaderView {
+  public:
+    FixedCellHeader(Qt::Orientation orientation, QWidget* parent)
+        : QHeaderView(orientation, parent) {
+        setSectionsClickable(false);
+        setHighlightSections(false);
+        setMinimumSectionSize(1);
+        setDefaultSectionSize(orientation == Qt::Horizontal ? kDefaultColumnWidth : kRowHeight);
+        setSectionResizeMode(QHeaderView::Fixed);
+    }
+
+  protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
+        const QString text = model()->headerData(logicalIndex, orientation()).toString();
+        PaintFixedCell(*painter, rect, text, palette());
+    }
+};
+
+// The fixed cell above the row headers: the "ShipName" column's header text.
+class FixedCorner : public QWidget {
+  public:
+    explicit FixedCorner(QWidget* parent) : QWidget(parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        PaintFixedCell(painter, rect(), ToQString(StatsColumnNames[0]), palette());
+    }
+};
+
+}  // namespace
+
+// Remembers the open cell editor so that leaving edit mode can keep what was typed, and
+// refuses line breaks, which would break the line layout of the stats file.
+class CellEditorDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            static const QRegularExpression kSingleLine(QStringLiteral("[^\\r\\n]*"));
+            line->setValidator(new QRegularExpressionValidator(kSingleLine, line));
+        }
+        m_openEditor = editor;
+        return editor;
+    }
+
+    QWidget* OpenEditor() const { return m_openEditor; }
+
+  private:
+    mutable QPointer<QWidget> m_openEditor;
+};
+
+StatsGrid::StatsGrid(QWidget* parent)
+    : QTableWidget(static_cast<int>(kShipCount), static_cast<int>(kColumnCount) - 1, parent) {
+    setObjectName(QStringLiteral("StatsGrid"));
+    setHorizontalHeader(new FixedCellHeader(Qt::Horizontal, this));
+    setVerticalHeader(new FixedCellHeader(Qt::Vertical, this));
+    horizontalHeader()->setFixedHeight(kRowHeight);
+    m_corner = new FixedCorner(this);
+    m_delegate = new CellEditorDelegate(this);
+    setItemDelegate(m_delegate);
+    setCornerButtonEnabled(false);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setTabKeyNavigation(true);
+    setShowGrid(true);
+    setWordWrap(false);
+    setFont(SansSerifFont(11));
+    CreateCells();
+    SetColumnWidths();
+}
+
+void StatsGrid::CreateCells() {
+    for (int column = 0; column < columnCount(); ++column) {
+        const auto tableColumn = static_cast<std::size_t>(column) + 1;
+        setHorizontalHeaderItem(column,
+                                new QTableWidgetItem(ToQString(StatsColumnNames[tableColumn])));
+    }
+    for (int row = 0; row < rowCount(); ++row) {
+        setVerticalHeaderItem(row, new QTableWidgetItem);
+        for (int column = 0; column < columnCount(); ++column) {
+            auto* cell = new QTableWidgetItem;
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsEditable);
+            setItem(row, column, cell);
+        }
+    }
+}
+
+void StatsGrid::SetColumnWidths() {
+    for (int column = 0; column < columnCount(); ++column) {
+        setColumnWidth(column, kDefaultColumnWidth);
+    }
+    for (const ColumnWidth& entry : kColumnWidths) {
+        if (entry.column == Col::ShipName) {
+            verticalHeader()->setFixedWidth(entry.width);
+        } else {
+            setColumnWidth(GridColumnOf(static_cast<std::size_t>(entry.column)), entry.width);
+        }
+    }
+}
+
+void StatsGrid::ShowTable(const ShipTable& table) {
+    SetColumnWidths();
+    for (int row = 0; row < rowCount(); ++row) {
+        const ShipRecord& ship = table[static_cast<std::size_t>(row)];
+        verticalHeaderItem(row)->setText(ToQString(ship[Col::ShipName]));
+        for (std::size_t tableColumn = 1; tableColumn < kColumnCount; ++tableColumn) {
+            item(row, GridColumnOf(tableColumn))->setText(ToQString(ship.fields[tableColumn]));
+        }
+    }
+}
+
+ShipTable StatsGrid::Table() const {
+    ShipTable table;
+    for (int row = 0; row < rowCount(); ++row) {
+        ShipRecord& ship = table[static_cast<std::size_t>(row)];
+        ship[Col::ShipName] = ToBytes(verticalHeaderItem(row)->text());
+        for (std::size_t tableColumn = 1; tableColumn < kColumnCount; ++tableColumn) {
+            ship.fields[tableColumn] = ToBytes(item(row, GridColumnOf(tableColumn))->text());
+        }
+    }
+    return table;
+}
+
+void StatsGrid::ApplyColors(const QColor& background, const QColor& text) {
+    QPalette palette = this->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window}) {
+        palette.setColor(role, background);
+    }
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Mid, kGridLineColor);
+    setPalette(palette);
+}
+
+void StatsGrid::FinishEditing() {
+    QWidget* editor = m_delegate->OpenEditor();
+    if (state() == QAbstractItemView::EditingState && editor != nullptr) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void StatsGrid::updateGeometries() {
+    QTableWidget::updateGeometries();
+    m_corner->setGeometry(verticalHeader()->x(), horizontalHeader()->y(), verticalHeader()->width(),
+                          horizontalHeader()->height());
+    m_corner->raise();
+}

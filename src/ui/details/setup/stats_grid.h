@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QTableWidget>
+
+#include "data/ship_table.h"
+
+class CellEditorDelegate;
+
+// The ship table as a text grid. The header row and the "ShipName" column are the
+// table's own headers, drawn as plain fixed cells: they stay in view when the grid
+// scrolls and cannot be edited. Data cells are edited in place; Tab moves between them.
+class StatsGrid : public QTableWidget {
+  public:
+    explicit StatsGrid(QWidget* parent = nullptr);
+
+    // Column widths, header texts and every field of `table`.
+    void ShowTable(const ShipTable& table);
+    // The 54 x 19 texts as they stand in the grid, edits included.
+    ShipTable Table() const;
+    // Cells and fixed cells share the background.
+    void ApplyColors(const QColor& background, const QColor& text);
+    // Closes an open cell editor, keeping what was typed there.
+    void FinishEditing();
+
+  protected:
+    void updateGeometries() override;
+
+  private:
+    void CreateCells();
+    void SetColumnWidths();
+
+    CellEditorDelegate* m_delegate = nullptr;
+    QWidget* m_corner = nullptr;
+};

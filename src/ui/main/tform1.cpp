@@ -1,0 +1,493 @@
+#include "ui/main/tform1.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include "combat/outcome.h"
+#include "combat/target.h"
+#include "combat/wrap_math.h"
+#include "data/int_text.h"
+#include "ui/common/app_title.h"
+#include "ui/common/colors.h"
+#include "ui/common/fonts.h"
+#include "ui/common/qt_text.h"
+#include "ui/main/tform1_layout.h"
+
+namespace layout = tform1_layout;
+
+namespace {
+
+constexpr int kTimer1Interval = 50;
+
+struct Placement {
+    QWidget* control;
+    const char* name;
+    QRect place;
+};
+
+// A one-pixel line along the inside of `frame`, without fill.
+void DrawFrameLine(QPainter& painter, const QRect& frame) {
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+}
+
+void BringToFront(QWidget* window) {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+TForm1::TForm1(ProgramState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setWindowTitle(QString::fromLatin1(kAppTitle));
+    setFixedSize(layout::ClientSize);
+    setFont(ArialFont(layout::WindowFontSize, true));
+    setAutoFillBackground(true);
+    PlaceControls();
+    SetUpControls();
+    StackControls();
+    setTabOrder(m_attShips, m_defShipList);
+    setTabOrder(m_defShipList, m_attShipList);
+    ConnectHandlers();
+    FormCreate();
+}
+
+void TForm1::SetDetailsWindow(QWidget* details) {
+    m_details = details;
+}
+
+void TForm1::PreviewColor(ColorRole role) {
+    switch (role) {
+        case ColorRole::MainBackground:
+            ApplyBackgroundColor();
+            break;
+        case ColorRole::MainBorder:
+            update();
+            break;
+        case ColorRole::MainText:
+            ApplyTextColor();
+            m_attSide->PreviewTextColor();
+            m_defSide->PreviewTextColor();
+            break;
+        case ColorRole::MainHighlight:
+            m_attSide->PreviewHighlightColor();
+            m_defSide->PreviewHighlightColor();
+            break;
+        case ColorRole::DetailsBackground:
+        case ColorRole::DetailsText:
+        case ColorRole::DetailsHighlight:
+            break;
+    }
+}
+
+void TForm1::ShowAndActivate() {
+    BringToFront(this);
+}
+
+void TForm1::Timer1Timer() {
+    const std::int32_t step = m_spin.Tick();
+    if (step != SpinRepeat::kPause) {
+        AddToCount(step);
+    }
+}
+
+bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        FormActivate();
+    }
+    return QWidget::event(event);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_firstShowDone) {
+        m_firstShowDone = true;
+        FormShow();
+    }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !isMinimized() &&
+        m_detailsMinimisedWithMain) {
+        m_detailsMinimisedWithMain = false;
+        m_details->setWindowState(m_details->windowState() & ~Qt::WindowMinimized);
+    }
+}
+
+// Closing the main window by the window manager ends the program, as the close label does;
+// otherwise the Details window could stay open without a way back.
+void TForm1::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    QCoreApplication::exit(0);
+}
+
+// The two frame lines lie on the window's surface; the Menu strip is see-through and cuts
+// off the lower edge of its own frame.
+void TForm1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(ToQColor(Display().MainBorder));
+    painter.setBrush(Qt::NoBrush);
+    DrawFrameLine(painter, layout::AppBorder);
+    painter.setClipRect(m_menu->geometry());
+    DrawFrameLine(painter, layout::MenuBorder.translated(m_menu->pos()));
+}
+
+// The menu opens on the right button's press and takes the mouse, so the release that
+// would end a spin or a drag never comes.
+void TForm1::contextMenuEvent(QContextMenuEvent* event) {
+    SpinBtnMouseUp();
+    MoveBtnMouseUp();
+    m_popupMain->popup(event->globalPos());
+}
+
+void TForm1::PlaceControls() {
+    const Placement placements[] = {
+        {m_menu, "Menu", layout::Menu},
+        {m_detailsBtn, "DetailsBtn", layout::DetailsBtn},
+        {m_helpBtn, "HelpBtn", layout::HelpBtn},
+        {m_clipBtn, "ClipBtn", layout::ClipBtn},
+        {m_moveBtn, "MoveBtn", layout::MoveBtn},
+        {m_minBtn, "MinBtn", layout::MinBtn},
+        {m_closeBtn, "CloseBtn", layout::CloseBtn},
+        {m_attShips, "AttShips", layout::AttShips},
+        {m_targetText, "TargetText", layout::TargetText},
+        {m_spinUpBtn, "SpinUpBtn", layout::SpinUpBtn},
+        {m_spinDownBtn, "SpinDownBtn", layout::SpinDownBtn},
+        {m_attShipList, "AttShipList", layout::AttShipList},
+        {m_attShip, "AttShip", layout::AttShip},
+        {m_attListBtn, "AttListBtn", layout::AttListBtn},
+        {m_combatText, "CombatText", layout::CombatText},
+        {m_efficiency, "Efficiency", layout::Efficiency},
+        {m_defShips, "DefShips", layout::DefShips},
+        {m_targetDisplay, "TargetDisplay", layout::TargetDisplay},
+        {m_listBtnOverlay, "ListBtnOverlay", layout::ListBtnOverlay},
+        {m_defShipList, "DefShipList", layout::DefShipList},
+        {m_defShip, "DefShip", layout::DefShip},
+        {m_defListBtn, "DefListBtn", layout::DefListBtn},
+        {m_classText, "ClassText", layout::ClassText},
+        {m_initText, "InitText", layout::InitText},
+    };
+    for (const Placement& placement : placements) {
+        placement.control->setObjectName(QLatin1String(placement.name));
+        placement.control->setGeometry(placement.place);
+    }
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_popupMain->setObjectName(QStringLiteral("PopupMain"));
+}
+
+void TForm1::SetUpControls() {
+    m_detailsBtn->setText(QStringLiteral("Details"));
+    m_helpBtn->setText(QStringLiteral("?"));
+    m_clipBtn->setText(QStringLiteral("C"));
+    m_moveBtn->setText(QStringLiteral("Move"));
+    m_moveBtn->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_helpBtn->hide();
+    m_clipBtn->hide();
+    m_minBtn->SetGlyph(Glyph::MinimiseBar, layout::MinGlyphSize);
+    m_closeBtn->SetGlyph(Glyph::CloseCross, layout::CloseGlyphSize);
+    m_spinUpBtn->SetGlyph(Glyph::UpTriangle, layout::SpinGlyphSize);
+    m_spinDownBtn->SetGlyph(Glyph::DownTriangle, layout::SpinGlyphSize);
+    m_spinUpBtn->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_spinDownBtn->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    for (GlyphLabel* arrow :
+         std::initializer_list<GlyphLabel*>{m_attListBtn, m_defListBtn, m_listBtnOverlay}) {
+        arrow->SetGlyph(Glyph::DownTriangle, layout::ListGlyphSize);
+    }
+
+    m_attShips->setFrame(false);
+    m_attShips->setText(QStringLiteral("0"));
+    m_attShips->setContextMenuPolicy(Qt::NoContextMenu);
+    for (ShipListBox* list : {m_attShipList, m_defShipList}) {
+        list->setFont(ArialFont(layout::ListFontSize, false));
+    }
+
+    // Static texts are opaque in the window's colour; labels are drawn on it.
+    const std::initializer_list<GlyphLabel*> staticTexts = {
+        m_targetText,     m_combatText, m_efficiency, m_defShips,  m_targetDisplay,
+        m_listBtnOverlay, m_attShip,    m_defShip,    m_classText, m_initText};
+    for (GlyphLabel* text : staticTexts) {
+        text->setAutoFillBackground(true);
+    }
+    for (GlyphLabel* text : {m_targetText, m_efficiency, m_initText}) {
+        text->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    }
+    m_targetDisplay->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_efficiency->setText(QStringLiteral("100 %"));
+    m_targetDisplay->setText(QStringLiteral("T1"));
+    m_classText->setText(QStringLiteral("Fi  v  Fi,"));
+    m_initText->setText(QStringLiteral("Init- 25 v 25"));
+    m_attShip->setCursor(Qt::PointingHandCursor);
+    m_defShip->setCursor(Qt::PointingHandCursor);
+
+    m_timer1->setInterval(kTimer1Interval);
+    m_helpBtn->setToolTip(QStringLiteral("Show Tips"));
+    m_hints = {
+        {m_detailsBtn, QStringLiteral("Show Details Form")},
+        {m_clipBtn, QStringLiteral("Copy result to clipboard")},
+        {m_moveBtn, QStringLiteral("Move")},
+        {m_minBtn, QStringLiteral("Minimise")},
+        {m_closeBtn, QStringLiteral("Close")},
+        {m_attShips, QStringLiteral("Ships attacking")},
+        {m_targetText, QStringLiteral("Target Type")},
+        {m_spinUpBtn, QStringLiteral("Spin up")},
+        {m_spinDownBtn, QStringLiteral("Spin down")},
+        {m_attShip, QStringLiteral("Attacking Ship Name")},
+        {m_attListBtn, QStringLiteral("Attacker ship list")},
+        {m_efficiency, QStringLiteral("Resource Efficiency Kill Rate")},
+        {m_defShips, QStringLiteral("Ships killed/held")},
+        {m_targetDisplay, QStringLiteral("Target Type, T1, T2, or T3")},
+        {m_defShip, QStringLiteral("Defending Ship Name")},
+        {m_defListBtn, QStringLiteral("Defender ship list")},
+        {m_classText, QStringLiteral("Ship Class, Attacker v Defender")},
+        {m_initText, QStringLiteral("Initiative  Attacker V Defender")},
+    };
+}
+
+// Labels are drawn on the window's surface, below every child control; the child controls
+// then stack from bottom to top in this order, so that the names cover their lists.
+void TForm1::StackControls() {
+    const std::initializer_list<QWidget*> bottomToTop = {
+        m_spinUpBtn, m_spinDownBtn, m_attListBtn, m_defListBtn, m_defShipList,    m_attShipList,
+        m_menu,      m_attShips,    m_combatText, m_defShips,   m_listBtnOverlay, m_attShip,
+        m_defShip,   m_initText,    m_targetText, m_classText,  m_targetDisplay,  m_efficiency};
+    for (QWidget* control : bottomToTop) {
+        control->raise();
+    }
+}
+
+void TForm1::ConnectHandlers() {
+    connect(m_attShips, &QLineEdit::textChanged, this, &TForm1::AttShipsChange);
+    connect(m_attSide, &ShipSide::selectionChanged, this, [this] {
+        RunCore({ApplyAttackerSelection, CalculateCombat});
+    });
+    connect(m_defSide, &ShipSide::selectionChanged, this, [this] {
+        RunCore({ApplyDefenderSelection, CalculateCombat});
+    });
+
+    connect(m_spinUpBtn, &ButtonLabel::pressed, this, [this] { SpinBtnMouseDown(true); });
+    connect(m_spinDownBtn, &ButtonLabel::pressed, this, [this] { SpinBtnMouseDown(false); });
+    connect(m_spinUpBtn, &ButtonLabel::released, this, &TForm1::SpinBtnMouseUp);
+    connect(m_spinDownBtn, &ButtonLabel::released, this, &TForm1::SpinBtnMouseUp);
+    connect(m_timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+
+    connect(m_moveBtn, &ButtonLabel::pressed, this, &TForm1::MoveBtnMouseDown);
+    connect(m_moveBtn, &ButtonLabel::draggedTo, this, &TForm1::MoveBtnMouseMove);
+    connect(m_moveBtn, &ButtonLabel::released, this, &TForm1::MoveBtnMouseUp);
+    connect(m_minBtn, &ButtonLabel::clicked, this, &TForm1::MinBtnClick);
+    connect(m_closeBtn, &ButtonLabel::clicked, this, &TForm1::CloseBtnClick);
+    connect(m_detailsBtn, &ButtonLabel::clicked, this, &TForm1::DetailsBtnClick);
+    connect(m_helpBtn, &ButtonLabel::clicked, this, &TForm1::HelpBtnClick);
+    connect(m_clipBtn, &ButtonLabel::clicked, this, &TForm1::ClipBtnClick);
+
+    connect(m_popupMain->PopupCopy(), &QAction::triggered, this, &TForm1::ClipBtnClick);
+    connect(m_popupMain->PopupSwitch(), &QAction::triggered, this, &TForm1::PopupSwitchClick);
+    connect(m_popupMain->PopupToolTips(), &QAction::triggered, this, &TForm1::HelpBtnClick);
+
+    for (ButtonLabel* label : {m_minBtn, m_closeBtn, m_moveBtn, m_spinUpBtn, m_spinDownBtn,
+                               m_detailsBtn, m_helpBtn, m_clipBtn}) {
+        ConnectHoverHighlight(label);
+    }
+}
+
+void TForm1::ConnectHoverHighlight(ButtonLabel* label) {
+    connect(label, &ButtonLabel::entered, this,
+            [this, label] { label->SetTextColor(ToQColor(Display().MainHighlight)); });
+    connect(label, &ButtonLabel::left, this,
+            [this, label] { label->SetTextColor(ToQColor(Display().MainText)); });
+}
+
+// Runs before ShipStats.txt is read, so the colours are still the built-in ones.
+void TForm1::FormCreate() {
+    ApplyColors();
+    m_listBtnOverlay->hide();
+    m_targetText->hide();
+    for (ShipSide* side : {m_attSide, m_defSide}) {
+        side->FillList();
+        side->SelectRow(0);
+        side->ShowFullName();
+    }
+}
+
+// The first calculation: the defaults of the settings line, on the table the window was
+// built with; the activation that follows brings in the loaded table.
+void TForm1::FormShow() {
+    CentreOnScreen();
+    const DisplaySettings& settings = Display();
+    m_attShips->setText(QString::number(settings.DefaultFleetSize));
+    m_attSide->SelectRow(settings.DefaultAttacker);
+    m_defSide->SelectRow(settings.DefaultDefender);
+    m_attSide->ShowFullName();
+    m_defSide->ShowFullName();
+    m_state.Combat.RecalcGuard = false;
+    RunCore({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
+}
+
+void TForm1::FormActivate() {
+    ApplyColors();
+    ApplyHints(Display().ShowTipsOnStartup);
+    RunCore({RecalculateAll});
+}
+
+void TForm1::AttShipsChange() {
+    RunCore({CalculateCombat});
+}
+
+void TForm1::SpinBtnMouseDown(bool upward) {
+    AddToCount(upward ? 1 : -1);
+    m_timer1->start();
+    m_spin.Press(upward);
+}
+
+void TForm1::SpinBtnMouseUp() {
+    m_timer1->stop();
+}
+
+// The count is never limited: it wraps like every 64-bit figure of the calculation.
+void TForm1::AddToCount(std::int64_t amount) {
+    const std::int64_t count = ToInt64Or(ToBytes(m_attShips->text()), 0);
+    m_attShips->setText(QString::number(wrap::Add(count, amount)));
+}
+
+void TForm1::MoveBtnMouseDown(QPoint pos) {
+    m_dragging = true;
+    m_dragStart = pos;
+}
+
+// The grabbed point of the label stays under the pointer.
+void TForm1::MoveBtnMouseMove(QPoint globalPos) {
+    if (m_dragging) {
+        move(globalPos - m_moveBtn->mapTo(this, m_dragStart));
+    }
+}
+
+void TForm1::MoveBtnMouseUp() {
+    m_dragging = false;
+}
+
+void TForm1::MinBtnClick() {
+    if (m_details != nullptr && m_details->isVisible() && !m_details->isMinimized()) {
+        m_details->showMinimized();
+        m_detailsMinimisedWithMain = true;
+    }
+    showMinimized();
+}
+
+void TForm1::CloseBtnClick() {
+    QCoreApplication::exit(0);
+}
+
+void TForm1::ClipBtnClick() {
+    QGuiApplication::clipboard()->setText(ToQString(m_state.Combat.ResultLine));
+}
+
+// The guard keeps the two list handlers from calculating on a half-swapped pairing, so
+// exactly one calculation runs, at the end.
+void TForm1::PopupSwitchClick() {
+    m_state.Combat.RecalcGuard = true;
+    const int attackerRow = m_attSide->SelectedRow();
+    const int defenderRow = m_defSide->SelectedRow();
+    m_attSide->SelectRow(defenderRow);
+    m_attSide->ListChange();
+    m_defSide->SelectRow(attackerRow);
+    m_defSide->ListChange();
+    m_state.Combat.RecalcGuard = false;
+    RunCore({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
+}
+
+void TForm1::HelpBtnClick() {
+    m_hintsOn = !m_hintsOn;
+    m_helpBtn->setToolTip(m_hintsOn ? QStringLiteral("Hide Tips") : QStringLiteral("Show Tips"));
+    m_popupMain->PopupToolTips()->setText(m_hintsOn ? QStringLiteral("Turn Hints Off")
+                                                    : QStringLiteral("Turn Hints On"));
+    ApplyHints(m_hintsOn);
+}
+
+void TForm1::DetailsBtnClick() {
+    if (m_details != nullptr) {
+        BringToFront(m_details);
+    }
+}
+
+void TForm1::RunCore(std::initializer_list<CoreStep> steps) {
+    CopyInputs();
+    for (CoreStep step : steps) {
+        step(m_state);
+    }
+    ShowResults();
+}
+
+void TForm1::CopyInputs() {
+    m_state.Inputs.AttShipListIndex = m_attSide->SelectedRow();
+    m_state.Inputs.DefShipListIndex = m_defSide->SelectedRow();
+    m_state.Inputs.AttShipsText = ToBytes(m_attShips->text());
+}
+
+void TForm1::ShowResults() {
+    const ResultTexts& results = m_state.Results;
+    const std::pair<GlyphLabel*, const std::string*> shown[] = {
+        {m_combatText, &results.CombatText},       {m_defShips, &results.DefShips},
+        {m_targetDisplay, &results.TargetDisplay}, {m_initText, &results.InitText},
+        {m_targetText, &results.TargetText},       {m_classText, &results.ClassText},
+        {m_efficiency, &results.Efficiency},
+    };
+    for (const auto& [label, text] : shown) {
+        label->setText(ToQString(*text));
+    }
+}
+
+// Creation and every activation; the names follow the focus of their lists.
+void TForm1::ApplyColors() {
+    ApplyBackgroundColor();
+    ApplyTextColor();
+    m_listBtnOverlay->SetTextColor(ToQColor(Display().MainHighlight));
+    m_attSide->ApplyColors();
+    m_defSide->ApplyColors();
+    update();
+}
+
+void TForm1::ApplyBackgroundColor() {
+    const QColor background = ToQColor(Display().MainBackground);
+    QPalette colors = palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        colors.setColor(role, background);
+    }
+    setPalette(colors);
+}
+
+// The window's own text colour, which the count box and the static texts take, and that of
+// the labels used as buttons.
+void TForm1::ApplyTextColor() {
+    const QColor text = ToQColor(Display().MainText);
+    QPalette colors = palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        colors.setColor(role, text);
+    }
+    setPalette(colors);
+    for (ButtonLabel* label : {m_detailsBtn, m_helpBtn, m_clipBtn, m_moveBtn, m_minBtn, m_closeBtn,
+                               m_spinUpBtn, m_spinDownBtn}) {
+        label->SetTextColor(text);
+    }
+}
+
+// HelpBtn keeps its hint either way: it is the switch that turns the others on.
+void TForm1::ApplyHints(bool on) {
+    for (const auto& [control, hint] : m_hints) {
+        control->setToolTip(on ? hint : QString());
+    }
+}
+
+const DisplaySettings& TForm1::Display() const {
+    return m_state.Settings.Display;
+}
+
+void TForm1::CentreOnScreen() {
+    const QRect area = screen()->geometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}

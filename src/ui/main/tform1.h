@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QPoint>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include "data/program_state.h"
+#include "ui/common/window_links.h"
+#include "ui/main/button_label.h"
+#include "ui/main/popup_main.h"
+#include "ui/main/ship_list_box.h"
+#include "ui/main/ship_side.h"
+#include "ui/main/spin_repeat.h"
+
+// The compact, frameless, always-on-top calculator window.
+//
+// Its inputs are the count box AttShips and two ShipSides (attacker and defender: a list,
+// the name shown over it, its arrow label). Every handler copies the three input values
+// into state.Inputs, runs the core's selection and calculation steps, and shows the seven
+// result texts the core wrote into state.Results. Colours come from the display settings
+// when the window is created and at every activation, which also brings StoredStats into
+// the calculation; the settings panel previews single colours through PreviewColor.
+class TForm1 : public QWidget, public MainWindowLink {
+    Q_OBJECT
+
+  public:
+    explicit TForm1(ProgramState& state, QWidget* parent = nullptr);
+
+    // The Details window that the "Details" label shows and that minimises with this one.
+    void SetDetailsWindow(QWidget* details);
+
+    void PreviewColor(ColorRole role) override;
+    void ShowAndActivate() override;
+
+    // One tick of Timer1, the spin buttons' auto-repeat (every 50 ms while one is held).
+    void Timer1Timer();
+
+  protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    using CoreStep = void (*)(ProgramState&);
+
+    void PlaceControls();
+    void SetUpControls();
+    void StackControls();
+    void ConnectHandlers();
+    void ConnectHoverHighlight(ButtonLabel* label);
+
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+
+    void AttShipsChange();
+    void SpinBtnMouseDown(bool upward);
+    void SpinBtnMouseUp();
+    void AddToCount(std::int64_t amount);
+    void MoveBtnMouseDown(QPoint pos);
+    void MoveBtnMouseMove(QPoint globalPos);
+    void MoveBtnMouseUp();
+    void MinBtnClick();
+    void CloseBtnClick();
+    void ClipBtnClick();
+    void PopupSwitchClick();
+    void HelpBtnClick();
+    void DetailsBtnClick();
+
+    void RunCore(std::initializer_list<CoreStep> steps);
+    void CopyInputs();
+    void ShowResults();
+
+    void ApplyColors();
+    void ApplyBackgroundColor();
+    void ApplyTextColor();
+    void ApplyHints(bool on);
+    void CentreOnScreen();
+    const DisplaySettings& Display() const;
+
+    ProgramState& m_state;
+    QWidget* m_details = nullptr;
+
+    // Created in no particular order: StackControls sets the stacking, the constructor
+    // the tab order.
+    QWidget* m_menu = new QWidget(this);
+    ButtonLabel* m_detailsBtn = new ButtonLabel(m_menu);
+    ButtonLabel* m_helpBtn = new ButtonLabel(m_menu);
+    ButtonLabel* m_clipBtn = new ButtonLabel(m_menu);
+    ButtonLabel* m_moveBtn = new ButtonLabel(m_menu);
+    ButtonLabel* m_minBtn = new ButtonLabel(m_menu);
+    ButtonLabel* m_closeBtn = new ButtonLabel(m_menu);
+    QLineEdit* m_attShips = new QLineEdit(this);
+    GlyphLabel* m_targetText = new GlyphLabel(this);
+    ButtonLabel* m_spinUpBtn = new ButtonLabel(this);
+    ButtonLabel* m_spinDownBtn = new ButtonLabel(this);
+    ShipListBox* m_attShipList = new ShipListBox(this);
+    ButtonLabel* m_attShip = new ButtonLabel(this);
+    ButtonLabel* m_attListBtn = new ButtonLabel(this);
+    GlyphLabel* m_combatText = new GlyphLabel(this);
+    GlyphLabel* m_efficiency = new GlyphLabel(this);
+    GlyphLabel* m_defShips = new GlyphLabel(this);
+    GlyphLabel* m_targetDisplay = new GlyphLabel(this);
+    GlyphLabel* m_listBtnOverlay = new GlyphLabel(this);
+    ShipListBox* m_defShipList = new ShipListBox(this);
+    ButtonLabel* m_defShip = new ButtonLabel(this);
+    ButtonLabel* m_defListBtn = new ButtonLabel(this);
+    GlyphLabel* m_classText = new GlyphLabel(this);
+    GlyphLabel* m_initText = new GlyphLabel(this);
+    QTimer* m_timer1 = new QTimer(this);
+    PopupMain* m_popupMain = new PopupMain(m_state.Settings.Display, this);
+    ShipSide* m_attSide =
+        new ShipSide(m_state, {m_attShipList, m_attShip, m_attListBtn, m_listBtnOverlay}, this);
+    ShipSide* m_defSide =
+        new ShipSide(m_state, {m_defShipList, m_defShip, m_defListBtn, m_listBtnOverlay}, this);
+
+    // Each control's hint; the window shows them only while hints are on.
+    std::vector<std::pair<QWidget*, QString>> m_hints;
+    SpinRepeat m_spin;
+    bool m_hintsOn = false;
+    bool m_dragging = false;
+    QPoint m_dragStart;
+    bool m_firstShowDone = false;
+    // Set when the minimise label took the Details window along, so it comes back too.
+    bool m_detailsMinimisedWithMain = false;
+};

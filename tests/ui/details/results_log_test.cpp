@@ -1,0 +1,379 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "details_program.h"
+#include "ui/common/colors.h"
+
+namespace {
+
+// The Results section of a shown Details window, driven as the user does it.
+class ResultsLog {
+  public:
+    ResultsLog() {
+        QVERIFY(m_program.ShowAndWait());
+        QTest::mouseClick(m_program.Find(QStringLiteral("ResultsBtn")), Qt::LeftButton);
+        m_list = m_program.Find<QListWidget>(QStringLiteral("ResultsMemo"));
+        QVERIFY(m_list != nullptr && m_list->isVisible());
+    }
+
+    DetailsProgram& Program() { return m_program; }
+    QListWidget* List() const { return m_list; }
+
+    void Press(const char* button) {
+        auto* widget = m_program.Find<QToolButton>(QString::fromLatin1(button));
+        QVERIFY2(widget != nullptr, button);
+        QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    // Adds each text as the current result line; "" adds a blank row.
+    void Fill(const QStringList& entries) {
+        for (const QString& entry : entries) {
+            m_program.State().Combat.ResultLine = ToBytes(entry);
+            Press("ResultsAddBtn");
+        }
+    }
+
+    // -1 clears the selection as the user can: a Ctrl+click on the selected row.
+    void Select(int row) {
+        if (row >= 0) {
+            QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, RowCentre(row));
+            return;
+        }
+        const int selected = Selected();
+        if (selected >= 0) {
+            QTest::mouseClick(m_list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              RowCentre(selected));
+        }
+    }
+
+    QStringList Entries() const {
+        QStringList entries;
+        for (int row = 0; row < m_list->count(); ++row) {
+            entries << m_list->item(row)->text();
+        }
+        return entries;
+    }
+
+    int Selected() const {
+        const QList<QListWidgetItem*> selected = m_list->selectedItems();
+        return selected.isEmpty() ? -1 : m_list->row(selected.first());
+    }
+
+    QPoint RowCentre(int row) const { return m_list->visualItemRect(m_list->item(row)).center(); }
+
+  private:
+    DetailsProgram m_program;
+    QListWidget* m_list = nullptr;
+};
+
+const QStringList kThree = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+
+}  // namespace
+
+class ResultsLogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void buttons_are_flat_focusless_and_in_place_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("width");
+        QTest::newRow("Add") << "ResultsAddBtn"
+                             << "Add" << 3 << 37;
+        QTest::newRow("Delete") << "ResultsDeleteBtn"
+                                << "Delete" << 44 << 57;
+        QTest::newRow("Clear") << "ResultsClearBtn"
+                               << "Clear" << 105 << 46;
+        QTest::newRow("Insert") << "ResultsInsertBtn"
+                                << "Insert" << 155 << 51;
+        QTest::newRow("Insert Space") << "ResultsInsertSpaceBtn"
+                                      << "Insert Space" << 210 << 94;
+        QTest::newRow("Copy") << "ResultsCopyBtn"
+                              << "Copy" << 308 << 45;
+        QTest::newRow("Move Down") << "ResultsMoveDownBtn"
+                                   << "Move Down" << 357 << 89;
+        QTest::newRow("Move Up") << "ResultsMoveUpBtn"
+                                 << "Move Up" << 450 << 70;
+    }
+
+    void buttons_are_flat_focusless_and_in_place() {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QFETCH(int, left);
+        QFETCH(int, width);
+        ResultsLog log;
+        const auto* widget = log.Program().Find<QToolButton>(button);
+        QVERIFY(widget != nullptr);
+        QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("Panel1"));
+        QCOMPARE(widget->text(), caption);
+        QCOMPARE(widget->geometry(), QRect(left, 3, width, 18));
+        QVERIFY(widget->autoRaise());
+        QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(widget->font().pixelSize(), 13);
+    }
+
+    void panel_stacks_current_result_strip_and_log() {
+        ResultsLog log;
+        const QWidget* current = log.Program().Find(QStringLiteral("CurrentResultMemo"));
+        const QWidget* strip = log.Program().Find(QStringLiteral("Panel1"));
+        const int width = log.Program().Find(QStringLiteral("ResultsPanel"))->width();
+        QCOMPARE(current->geometry(), QRect(0, 0, width, 53));
+        QCOMPARE(strip->geometry(), QRect(0, 53, width, 26));
+        QCOMPARE(log.List()->geometry().top(), 79);
+        QCOMPARE(log.List()->geometry().bottom(),
+                 log.Program().Find(QStringLiteral("ResultsPanel"))->height() - 1);
+        QCOMPARE(log.Program().Find(QStringLiteral("Shape1"))->geometry(), QRect(0, 0, 1, 26));
+        QCOMPARE(log.Program().Find(QStringLiteral("Shape2"))->geometry(),
+                 QRect(width - 1, 0, 1, 26));
+        QCOMPARE(current->palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(current->font().pixelSize(), 13);
+    }
+
+    void add_appends_the_result_line_and_selects_it() {
+        ResultsLog log;
+        log.Program().Calculate(0, 1, "100");
+        const QString line = ToQString(log.Program().State().Combat.ResultLine);
+        log.Press("ResultsAddBtn");
+        QCOMPARE(log.Entries(), QStringList{line});
+        QCOMPARE(log.Selected(), 0);
+
+        log.Select(0);
+        log.Program().Calculate(0, 1, "200");
+        log.Press("ResultsAddBtn");
+        QCOMPARE(log.Entries(),
+                 (QStringList{line, ToQString(log.Program().State().Combat.ResultLine)}));
+        QCOMPARE(log.Selected(), 1);
+    }
+
+    void delete_follows_the_selection_rules_data() {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("selectedAfter");
+        QTest::newRow("last of three") << kThree << 2 << QStringList{"a", "b"} << 1;
+        QTest::newRow("middle of three") << kThree << 1 << QStringList{"a", "c"} << -1;
+        QTest::newRow("first of three") << kThree << 0 << QStringList{"b", "c"} << -1;
+        QTest::newRow("only entry") << QStringList{"a"} << 0 << QStringList{} << -1;
+        QTest::newRow("nothing selected") << kThree << -1 << kThree << -1;
+        QTest::newRow("empty log") << QStringList{} << -1 << QStringList{} << -1;
+    }
+
+    void delete_follows_the_selection_rules() {
+        QFETCH(QStringList, entries);
+        QFETCH(int, selected);
+        QFETCH(QStringList, after);
+        QFETCH(int, selectedAfter);
+        ResultsLog log;
+        log.Fill(entries);
+        log.Select(selected);
+        QCOMPARE(log.Selected(), selected);
+
+        log.Press("ResultsDeleteBtn");
+
+        QCOMPARE(log.Entries(), after);
+        QCOMPARE(log.Selected(), selectedAfter);
+    }
+
+    void clear_empties_the_log() {
+        ResultsLog log;
+        log.Fill(kThree);
+        log.Press("ResultsClearBtn");
+        QVERIFY(log.Entries().isEmpty());
+        QCOMPARE(log.Selected(), -1);
+    }
+
+    void insert_goes_in_front_of_the_selection_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("selectedAfter");
+        QTest::newRow("Insert before first")
+            << "ResultsInsertBtn" << 0 << QStringList{"new", "a", "b", "c"} << 0;
+        QTest::newRow("Insert before last")
+            << "ResultsInsertBtn" << 2 << QStringList{"a", "b", "new", "c"} << 2;
+        QTest::newRow("Insert, nothing selected")
+            << "ResultsInsertBtn" << -1 << QStringList{"a", "b", "c", "new"} << -1;
+        QTest::newRow("Insert Space before middle")
+            << "ResultsInsertSpaceBtn" << 1 << QStringList{"a", "", "b", "c"} << 1;
+        QTest::newRow("Insert Space, nothing selected")
+            << "ResultsInsertSpaceBtn" << -1 << QStringList{"a", "b", "c", ""} << -1;
+    }
+
+    void insert_goes_in_front_of_the_selection() {
+        QFETCH(QString, button);
+        QFETCH(int, selected);
+        QFETCH(QStringList, after);
+        QFETCH(int, selectedAfter);
+        ResultsLog log;
+        log.Fill(kThree);
+        log.Select(selected);
+        log.Program().State().Combat.ResultLine = "new";
+
+        log.Press(qPrintable(button));
+
+        QCOMPARE(log.Entries(), after);
+        QCOMPARE(log.Selected(), selectedAfter);
+    }
+
+    void insert_on_an_empty_log_appends_unselected() {
+        ResultsLog log;
+        log.Program().State().Combat.ResultLine = "only";
+        log.Press("ResultsInsertBtn");
+        QCOMPARE(log.Entries(), QStringList{QStringLiteral("only")});
+        QCOMPARE(log.Selected(), -1);
+    }
+
+    void moves_keep_the_moved_entry_selected_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("selectedAfter");
+        const QStringList two = {"a", "b"};
+        QTest::newRow("down, first of two")
+            << "ResultsMoveDownBtn" << two << 0 << QStringList{"b", "a"} << 1;
+        QTest::newRow("down, middle")
+            << "ResultsMoveDownBtn" << kThree << 1 << QStringList{"a", "c", "b"} << 2;
+        QTest::newRow("down, last") << "ResultsMoveDownBtn" << kThree << 2 << kThree << 2;
+        QTest::newRow("down, nothing selected")
+            << "ResultsMoveDownBtn" << kThree << -1 << kThree << -1;
+        QTest::newRow("up, last") << "ResultsMoveUpBtn" << kThree << 2 << QStringList{"a", "c", "b"}
+                                  << 1;
+        QTest::newRow("up, second")
+            << "ResultsMoveUpBtn" << kThree << 1 << QStringList{"b", "a", "c"} << 0;
+        QTest::newRow("up, first") << "ResultsMoveUpBtn" << kThree << 0 << kThree << 0;
+        QTest::newRow("up, nothing selected") << "ResultsMoveUpBtn" << kThree << -1 << kThree << -1;
+    }
+
+    void moves_keep_the_moved_entry_selected() {
+        QFETCH(QString, button);
+        QFETCH(QStringList, entries);
+        QFETCH(int, selected);
+        QFETCH(QStringList, after);
+        QFETCH(int, selectedAfter);
+        ResultsLog log;
+        log.Fill(entries);
+        log.Select(selected);
+
+        log.Press(qPrintable(button));
+
+        QCOMPARE(log.Entries(), after);
+        QCOMPARE(log.Selected(), selectedAfter);
+    }
+
+    void copy_puts_every_entry_with_cr_lf_on_the_clipboard_data() {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("line, blank, line") << QStringList{"first line", "", "second line"} << 0
+                                           << QStringLiteral("first line\r\n\r\nsecond line\r\n");
+        QTest::newRow("nothing selected") << QStringList{"x", "y"} << -1 << "x\r\ny\r\n";
+        QTest::newRow("empty log") << QStringList{} << -1 << QString();
+    }
+
+    void copy_puts_every_entry_with_cr_lf_on_the_clipboard() {
+        QFETCH(QStringList, entries);
+        QFETCH(int, selected);
+        QFETCH(QString, clipboard);
+        ResultsLog log;
+        log.Fill(entries);
+        log.Select(selected);
+        QGuiApplication::clipboard()->setText(QStringLiteral("old contents"));
+
+        log.Press("ResultsCopyBtn");
+
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+        QCOMPARE(log.Entries(), entries);
+        QCOMPARE(log.Selected(), selected);
+    }
+
+    void rows_are_25_pixels_and_long_entries_do_not_scroll() {
+        ResultsLog log;
+        log.Fill({QStringLiteral("short"), QString(), QString(300, QLatin1Char('W'))});
+        for (int row = 0; row < 3; ++row) {
+            const QRect rect = log.List()->visualItemRect(log.List()->item(row));
+            QCOMPARE(rect.height(), 25);
+            QCOMPARE(rect.top(), 25 * row);
+            QCOMPARE(rect.width(), log.List()->viewport()->width());
+        }
+        QCOMPARE(log.List()->horizontalScrollBar()->maximum(), 0);
+    }
+
+    void selected_row_is_drawn_in_the_selection_colours() {
+        ResultsLog log;
+        log.Fill({QStringLiteral("a"), QStringLiteral("b")});
+        log.Select(1);
+        const QImage image = log.List()->viewport()->grab().toImage();
+        const int right = log.List()->viewport()->width() - 10;
+        const QColor background =
+            ToQColor(log.Program().State().Settings.Display.DetailsBackground);
+        QCOMPARE(image.pixelColor(right, 12), background);
+        QCOMPARE(image.pixelColor(right, 25 + 12),
+                 log.List()->palette().color(QPalette::Active, QPalette::Highlight));
+        QCOMPARE(log.List()->palette().color(QPalette::Text),
+                 ToQColor(log.Program().State().Settings.Display.DetailsText));
+    }
+
+    void row_text_starts_two_pixels_in_and_is_cut_at_the_edge() {
+        ResultsLog log;
+        log.Fill({QString(300, QLatin1Char('W'))});
+        const QImage image = log.List()->viewport()->grab().toImage();
+        const QColor fill = log.List()->palette().color(QPalette::Active, QPalette::Highlight);
+        // Rows 3 to 21 stay clear of a focus frame on the row's edges.
+        const auto inkInColumn = [&](int x) {
+            for (int y = 3; y <= 21; ++y) {
+                if (image.pixelColor(x, y) != fill) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        int firstInk = 1;
+        while (firstInk < image.width() && !inkInColumn(firstInk)) {
+            ++firstInk;
+        }
+        QVERIFY2(firstInk >= 2 && firstInk <= 4, qPrintable(QString::number(firstInk)));
+        bool inkAtRightEdge = false;
+        for (int x = image.width() - 12; x < image.width() - 1; ++x) {
+            inkAtRightEdge = inkAtRightEdge || inkInColumn(x);
+        }
+        QVERIFY(inkAtRightEdge);
+    }
+
+    void row_with_the_keyboard_focus_gets_a_dotted_frame() {
+        ResultsLog log;
+        log.Fill({QStringLiteral("a"), QStringLiteral("b")});
+        QVERIFY(QTest::qWaitForWindowActive(&log.Program().Window()));
+        log.Select(0);
+        QTRY_VERIFY(log.List()->hasFocus());
+        const QImage image = log.List()->viewport()->grab().toImage();
+        const QColor fill = log.List()->palette().color(QPalette::Active, QPalette::Highlight);
+        int inked = 0;
+        for (int x = 20; x < 40; ++x) {
+            inked += image.pixelColor(x, 0) != fill ? 1 : 0;
+        }
+        QVERIFY2(inked > 5 && inked < 15, qPrintable(QString::number(inked)));
+        QCOMPARE(image.pixelColor(30, 12), fill);
+    }
+
+    void log_survives_switching_sections_and_hiding() {
+        ResultsLog log;
+        log.Fill(kThree);
+        log.Select(1);
+        QTest::mouseClick(log.Program().Find(QStringLiteral("CalculationBtn")), Qt::RightButton);
+        log.Program().Window().hide();
+        QVERIFY(log.Program().ShowAndWait());
+        QTest::mouseClick(log.Program().Find(QStringLiteral("ResultsBtn")), Qt::LeftButton);
+        QCOMPARE(log.Entries(), kThree);
+        QCOMPARE(log.Selected(), 1);
+    }
+};
+
+QTEST_MAIN(ResultsLogTest)
+#include "results_log_test.moc"

@@ -1,0 +1,392 @@
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+
+#include "main_window_fixture.h"
+
+// Start-up, the window's look, its ship lists and the count box.
+class MainWindowStartupTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void opens_with_the_fleet_and_ships_of_the_settings_line();
+    void missing_file_is_reported_and_the_defaults_are_used();
+    void abort_at_start_up_ends_the_program_once_it_runs();
+    void defaults_outside_the_table_select_the_first_row_data();
+    void defaults_outside_the_table_select_the_first_row();
+
+    void is_a_frameless_window_on_top_centred_on_the_screen();
+    void controls_sit_at_their_places_data();
+    void controls_sit_at_their_places();
+    void names_cover_their_lists_data();
+    void names_cover_their_lists();
+    void tab_moves_through_count_defender_list_attacker_list();
+
+    void colours_of_the_settings_line_are_applied_on_activation();
+    void returning_to_the_window_takes_in_edited_stats();
+
+    void letters_in_the_count_box_stay_and_count_as_no_ships();
+    void list_without_selection_returns_to_the_last_picked_row_data();
+    void list_without_selection_returns_to_the_last_picked_row();
+    void typing_a_name_start_picks_that_ship();
+    void long_name_shows_whole_at_start_up_and_cut_after_a_pick();
+    void clicking_a_name_focuses_its_list_and_highlights_the_name();
+    void list_arrow_opens_the_list_across_the_window();
+};
+
+namespace {
+
+const QColor kSkyBlue(166, 202, 240);
+const QColor kAqua(0, 255, 255);
+
+}  // namespace
+
+void MainWindowStartupTest::opens_with_the_fleet_and_ships_of_the_settings_line() {
+    StartedProgram program(
+        "1,0,250,3,7,clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,");
+    QVERIFY(program.Started());
+
+    const MainWindowControls& controls = program.Controls();
+    QCOMPARE(controls.AttShips()->text(), QStringLiteral("250"));
+    QCOMPARE(controls.Text("AttShip"), QString::fromStdString(" " + BuiltInName(3)));
+    QCOMPARE(controls.Text("DefShip"), QString::fromStdString(" " + BuiltInName(7)));
+    QCOMPARE(controls.List("AttShipList")->currentIndex(), 3);
+    QCOMPARE(controls.List("DefShipList")->currentIndex(), 7);
+    const ExpectedResult expected = ExpectedFor(3, 7, "250");
+    QVERIFY(ShowsResult(controls, expected.texts));
+    QCOMPARE(program.Get().State().Combat.ResultLine, expected.resultLine);
+    QVERIFY(program.Watchdog().Unexpected().isEmpty());
+    QVERIFY(!program.Get().State().QuitRequested);
+}
+
+void MainWindowStartupTest::missing_file_is_reported_and_the_defaults_are_used() {
+    ScratchCurrentDir dir;
+    ModalWatchdog watchdog;
+    watchdog.ExpectMessage(QMessageBox::Ok);
+    Program program;
+    QVERIFY(StartAndActivate(program));
+
+    QCOMPARE(watchdog.Messages(), QStringList{"Warning... " + dir.File("ShipStats.txt") +
+                                              " file not found. Proceed with default values ???"});
+    const MainWindowControls controls(program.MainWindow());
+    QCOMPARE(controls.AttShips()->text(), QStringLiteral("0"));
+    QCOMPARE(controls.Text("AttShip"), QString::fromStdString(" " + BuiltInName(0)));
+    QCOMPARE(controls.Text("DefShip"), QString::fromStdString(" " + BuiltInName(0)));
+    QVERIFY(ShowsResult(controls, ExpectedFor(0, 0, "0").texts));
+    QVERIFY(!program.State().QuitRequested);
+    QVERIFY(watchdog.Unexpected().isEmpty());
+}
+
+void MainWindowStartupTest::abort_at_start_up_ends_the_program_once_it_runs() {
+    ScratchCurrentDir dir;
+    ModalWatchdog watchdog;
+    watchdog.ExpectMessage(QMessageBox::Abort);
+    Program program;
+    QVERIFY(program.State().QuitRequested);
+    QVERIFY(watchdog.AllAnswered());
+
+    program.Start();
+    QCOMPARE(RunEventLoopUntilProgramEnds(), 0);
+    QVERIFY(watchdog.Unexpected().isEmpty());
+}
+
+void MainWindowStartupTest::defaults_outside_the_table_select_the_first_row_data() {
+    QTest::addColumn<QString>("attacker");
+    QTest::addColumn<QString>("defender");
+    QTest::newRow("none chosen") << "-1"
+                                 << "-1";
+    QTest::newRow("past the end") << "54"
+                                  << "1000";
+    QTest::newRow("attacker only") << "-7"
+                                   << "5";
+}
+
+void MainWindowStartupTest::defaults_outside_the_table_select_the_first_row() {
+    QFETCH(QString, attacker);
+    QFETCH(QString, defender);
+    const std::string line = "1,0,10," + attacker.toStdString() + "," + defender.toStdString() +
+                             ",clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,";
+    StartedProgram program(line);
+    QVERIFY(program.Started());
+
+    const MainWindowControls& controls = program.Controls();
+    const int defenderRow = defender.toInt() == 5 ? 5 : 0;
+    QCOMPARE(controls.List("AttShipList")->currentIndex(), 0);
+    QCOMPARE(controls.List("DefShipList")->currentIndex(), defenderRow);
+    QCOMPARE(controls.Text("AttShip"), QString::fromStdString(" " + BuiltInName(0)));
+    QVERIFY(ShowsResult(controls, ExpectedFor(0, defenderRow, "10").texts));
+    QVERIFY(program.Watchdog().Unexpected().isEmpty());
+}
+
+void MainWindowStartupTest::is_a_frameless_window_on_top_centred_on_the_screen() {
+    StartedProgram program;
+    QVERIFY(program.Started());
+
+    const TForm1& window = program.Window();
+    QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(window.size(), QSize(132, 126));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Skirmod v9.5"));
+    const QRect screen = window.screen()->geometry();
+    QCOMPARE(window.geometry().center(), screen.center());
+    QCOMPARE(window.font().family(), QStringLiteral("Arial"));
+    QCOMPARE(window.font().pixelSize(), 12);
+    QVERIFY(window.font().bold());
+    QVERIFY(program.Watchdog().Unexpected().isEmpty());
+}
+
+void MainWindowStartupTest::controls_sit_at_their_places_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("Menu") << "Menu" << QRect(0, 0, 132, 21) << true;
+    QTest::newRow("DetailsBtn") << "DetailsBtn" << QRect(5, 3, 39, 15) << true;
+    QTest::newRow("HelpBtn") << "HelpBtn" << QRect(52, 3, 7, 15) << false;
+    QTest::newRow("ClipBtn") << "ClipBtn" << QRect(66, 3, 9, 15) << false;
+    QTest::newRow("MoveBtn") << "MoveBtn" << QRect(51, 3, 39, 15) << true;
+    QTest::newRow("MinBtn") << "MinBtn" << QRect(94, 1, 15, 16) << true;
+    QTest::newRow("CloseBtn") << "CloseBtn" << QRect(113, 3, 15, 15) << true;
+    QTest::newRow("AttShips") << "AttShips" << QRect(5, 24, 102, 16) << true;
+    QTest::newRow("TargetText") << "TargetText" << QRect(46, 24, 19, 17) << false;
+    QTest::newRow("SpinUpBtn") << "SpinUpBtn" << QRect(107, 25, 11, 13) << true;
+    QTest::newRow("SpinDownBtn") << "SpinDownBtn" << QRect(116, 24, 11, 13) << true;
+    QTest::newRow("AttShipList") << "AttShipList" << QRect(10, 38, 90, 22) << true;
+    QTest::newRow("AttShip") << "AttShip" << QRect(2, 40, 109, 18) << true;
+    QTest::newRow("AttListBtn") << "AttListBtn" << QRect(108, 37, 21, 19) << true;
+    QTest::newRow("CombatText") << "CombatText" << QRect(2, 57, 72, 18) << true;
+    QTest::newRow("Efficiency") << "Efficiency" << QRect(74, 57, 51, 17) << true;
+    QTest::newRow("DefShips") << "DefShips" << QRect(5, 74, 102, 19) << true;
+    QTest::newRow("TargetDisplay") << "TargetDisplay" << QRect(108, 74, 18, 19) << true;
+    QTest::newRow("ListBtnOverlay") << "ListBtnOverlay" << QRect(83, 72, 23, 23) << false;
+    QTest::newRow("DefShipList") << "DefShipList" << QRect(10, 88, 90, 22) << true;
+    QTest::newRow("DefShip") << "DefShip" << QRect(2, 91, 109, 22) << true;
+    QTest::newRow("DefListBtn") << "DefListBtn" << QRect(108, 88, 21, 19) << true;
+    QTest::newRow("ClassText") << "ClassText" << QRect(5, 108, 54, 16) << true;
+    QTest::newRow("InitText") << "InitText" << QRect(57, 108, 68, 13) << true;
+}
+
+void MainWindowStartupTest::controls_sit_at_their_places() {
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    QFETCH(bool, visible);
+    StartedProgram program;
+    QVERIFY(program.Started());
+
+    const auto* control = program.Window().findChild<QWidget*>(name);
+    QVERIFY(control != nullptr);
+    QCOMPARE(control->geometry(), place);
+    QCOMPARE(control->isVisible(), visible);
+}
+
+void MainWindowStartupTest::names_cover_their_lists_data() {
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QString>("topControl");
+    QTest::newRow("attacker name over its list") << QPoint(50, 48) << "AttShip";
+    QTest::newRow("defender name over its list") << QPoint(50, 100) << "DefShip";
+    QTest::newRow("count box over the attacker list's top") << QPoint(50, 38) << "AttShips";
+    QTest::newRow("results over the attacker list's foot") << QPoint(50, 58) << "CombatText";
+    QTest::newRow("killed count over the defender list's top") << QPoint(50, 89) << "DefShips";
+    QTest::newRow("attacker name over its arrow's edge") << QPoint(109, 45) << "AttShip";
+    QTest::newRow("down over up spin button") << QPoint(116, 30) << "SpinDownBtn";
+    QTest::newRow("efficiency over the open list's edge") << QPoint(120, 58) << "Efficiency";
+}
+
+void MainWindowStartupTest::names_cover_their_lists() {
+    QFETCH(QPoint, point);
+    QFETCH(QString, topControl);
+    StartedProgram program;
+    QVERIFY(program.Started());
+
+    const QWidget* top = program.Window().childAt(point);
+    QVERIFY(top != nullptr);
+    QCOMPARE(top->objectName(), topControl);
+}
+
+void MainWindowStartupTest::tab_moves_through_count_defender_list_attacker_list() {
+    StartedProgram program;
+    QVERIFY(program.Started());
+    const MainWindowControls& controls = program.Controls();
+
+    QTRY_VERIFY(controls.AttShips()->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_VERIFY(controls.List("DefShipList")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_VERIFY(controls.List("AttShipList")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_VERIFY(controls.AttShips()->hasFocus());
+}
+
+void MainWindowStartupTest::colours_of_the_settings_line_are_applied_on_activation() {
+    StartedProgram program("1,0,0,0,0,clNavy,clRed,clYellow,clLime,clSkyBlue,clNavy,clBlue,");
+    QVERIFY(program.Started());
+    const MainWindowControls& controls = program.Controls();
+
+    const QImage look = program.Window().grab().toImage();
+    QCOMPARE(look.pixelColor(1, 100), QColor(0, 0, 128));
+    QCOMPARE(look.pixelColor(0, 60), QColor(255, 0, 0));
+    QCOMPARE(look.pixelColor(60, 21), QColor(255, 0, 0));
+    QCOMPARE(look.pixelColor(131, 10), QColor(255, 0, 0));
+    for (const char* name :
+         {"DetailsBtn", "MoveBtn", "MinBtn", "CloseBtn", "SpinUpBtn", "SpinDownBtn", "AttListBtn",
+          "DefListBtn", "AttShip", "DefShip", "CombatText", "InitText"}) {
+        QCOMPARE(controls.TextColor(name), QColor(255, 255, 0));
+    }
+    QCOMPARE(controls.TextColor("ListBtnOverlay"), QColor(0, 255, 0));
+
+    program.Get().State().Settings.Display.MainText = 0x000000FF;
+    QVERIFY(ReturnFromDetailsWindow(program.Get()));
+    QCOMPARE(controls.TextColor("DetailsBtn"), QColor(255, 0, 0));
+    QCOMPARE(controls.TextColor("DefShip"), QColor(255, 0, 0));
+    QVERIFY(program.Watchdog().Unexpected().isEmpty());
+}
+
+void MainWindowStartupTest::returning_to_the_window_takes_in_edited_stats() {
+    StartedProgram program(
+        "1,0,100,0,1,clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,");
+    QVERIFY(program.Started());
+    const MainWindowControls& controls = program.Controls();
+    const QString before = controls.Text("DefShips");
+
+    program.Get().State().StoredStats[0][Col::Guns] = "300";
+    QVERIFY(ReturnFromDetailsWindow(program.Get()));
+
+    QVERIFY(controls.Text("DefShips") != before);
+    ShipTable edited = DefaultShipTable();
+    edited[0][Col::Guns] = "300";
+    ProgramState expected;
+    expected.StoredStats = edited;
+    expected.Combat.BaseHitChance = 25;
+    expected.Inputs = {0, 1, "100"};
+    RecalculateAll(expected);
+    QVERIFY(ShowsResult(controls, expected.Results));
+    QVERIFY(program.Watchdog().Unexpected().isEmpty());
+}
+
+void MainWindowStartupTest::letters_in_the_count_box_stay_and_count_as_no_ships() {
+    StartedProgram program(
+        "1,0,100,0,1,clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,");
+    QVERIFY(program.Started());
+    const MainWindowControls& controls = program.Controls();
+
+    controls.AttShips()->selectAll();
+    QTest::keyClicks(controls.AttShips(), "abc");
+
+    QCOMPARE(controls.AttShips()->text(), QStringLiteral("abc"));
+    QVERIFY(ShowsResult(controls, ExpectedFor(0, 1, "0").texts));
+    QCOMPARE(controls.Text("DefShips"), QStringLiteral("0"));
+    QCOMPARE(controls.Text("Efficiency"), QStringLiteral("0%"));
+}
+
+void MainWindowStartupTest::list_without_selection_returns_to_the_last_picked_row_data() {
+    QTest::addColumn<int>("downKeys");
+    QTest::addColumn<int>("expectedRow");
+    QTest::newRow("nothing picked yet: row 1, not the default") << 0 << 1;
+    QTest::newRow("after picking row 3") << 3 << 3;
+}
+
+void MainWindowStartupTest::list_without_selection_returns_to_the_last_picked_row() {
+    QFETCH(int, downKeys);
+    QFETCH(int, expectedRow);
+    StartedProgram program;
+    QVERIFY(program.Started());
+    const MainWindowControls& controls = program.Controls();
+    QComboBox* list = controls.List("AttShipList");
+
+    QTest::mouseClick(controls.Label("AttShip"), Qt::LeftButton);
+    QTRY_VERIFY(list->hasFocus());
+    for (int i = 0; i < downKeys; ++i) {
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+    QTest::keyClicks(list, "@#");
+
+    QCOMPARE(list->currentIndex(), expectedRow);
+    const std::string name = " " + BuiltInName(expectedRow);
+    QCOMPARE(controls.Text("AttShip"), QString::fromStdString(name.substr(0, 16)));
+    QVERIFY(ShowsResult(controls, ExpectedFor(expectedRow, 0, "0").texts));
+}
+
+void MainWindowStartupTest::typing_a_name_start_picks_that_ship() {
+    StartedProgram program;
+    QVERIFY(program.Started());
+    const MainWindowControls& controls = program.Controls();
+    QComboBox* list = controls.List("DefShipList");
+    const int row = 11;
+    const QString name = QString::fromStdString(BuiltInName(row));
+
+    QTest::mouseClick(controls.Label("DefShip"), Qt::LeftButton);
+    QTRY_VERIFY(list->hasFocus());
+    QTest::keyClicks(list, name.left(5).toLower());
+
+    QCOMPARE(list->currentIndex(), row);
+    QCOMPARE(controls.Text("DefShip"), " " + name);
+    QVERIFY(ShowsResult(controls, ExpectedFor(0, row, "0").texts));
+}
+
+void MainWindowStartupTest::long_name_shows_whole_at_start_up_and_cut_after_a_pick() {
+    const std::string longName = "TwentyCharactersLong";
+    StartedProgram program("1,0,0,2,0,clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,",
+                           [&](ShipTable& table) { table[2][Col::ShipName] = longName; });
+    // The window is first shown on the table it was built with; give it the long name too.
+    program.Get().State().ActiveStats[2][Col::ShipName] = longName;
+    QVERIFY(program.Started());
+    const MainWindowControls& controls = program.Controls();
+    QComboBox* list = controls.List("AttShipList");
+
+    QCOMPARE(controls.Text("AttShip"), QString::fromStdString(" " + longName));
+    QTest::mouseClick(controls.Label("AttShip"), Qt::LeftButton);
+    QTRY_VERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Up);
+
+    QCOMPARE(list->currentIndex(), 2);
+    QCOMPARE(controls.Text("AttShip"), QString::fromStdString(" " + longName.substr(0, 15)));
+}
+
+void MainWindowStartupTest::clicking_a_name_focuses_its_list_and_highlights_the_name() {
+    StartedProgram program;
+    QVERIFY(program.Started());
+    const MainWindowControls& controls = program.Controls();
+
+    QCOMPARE(controls.Label("AttShip")->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(controls.Label("DefShip")->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(controls.Label("DefShip"), Qt::LeftButton);
+    QTRY_VERIFY(controls.List("DefShipList")->hasFocus());
+    QCOMPARE(controls.TextColor("DefShip"), kAqua);
+    QCOMPARE(controls.TextColor("AttShip"), kSkyBlue);
+
+    QTest::mouseClick(controls.Label("AttShip"), Qt::LeftButton);
+    QTRY_VERIFY(controls.List("AttShipList")->hasFocus());
+    QCOMPARE(controls.TextColor("AttShip"), kAqua);
+    QCOMPARE(controls.TextColor("DefShip"), kSkyBlue);
+
+    QVERIFY(ReturnFromDetailsWindow(program.Get()));
+    QCOMPARE(controls.TextColor("AttShip"), kAqua);
+}
+
+void MainWindowStartupTest::list_arrow_opens_the_list_across_the_window() {
+    StartedProgram program;
+    QVERIFY(program.Started());
+    const MainWindowControls& controls = program.Controls();
+    QComboBox* list = controls.List("AttShipList");
+    const QLabel* overlay = controls.Label("ListBtnOverlay");
+
+    QTest::mouseClick(controls.Label("AttListBtn"), Qt::LeftButton);
+
+    QTRY_VERIFY(list->view()->isVisible());
+    QCOMPARE(program.Window().focusWidget(), list);
+    QCOMPARE(controls.TextColor("AttShip"), kAqua);
+    QCOMPARE(list->geometry(), QRect(1, 38, 130, 22));
+    QVERIFY(overlay->isVisible());
+    QCOMPARE(overlay->geometry(), QRect(108, 37, 23, 23));
+    QCOMPARE(overlay->palette().color(QPalette::WindowText), kAqua);
+    QCOMPARE(list->view()->window()->width(), 130);
+
+    QTest::keyClick(list->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!list->view()->isVisible());
+    QCOMPARE(list->geometry(), QRect(10, 38, 90, 22));
+    QVERIFY(!overlay->isVisible());
+    QVERIFY(program.Watchdog().Unexpected().isEmpty());
+}
+
+QTEST_MAIN(MainWindowStartupTest)
+#include "main_window_startup_test.moc"
