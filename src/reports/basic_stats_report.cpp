@@ -1,9 +1,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <utility>
 
 #include "data/program_state.h"
+#include "reports/report_box.h"
 #include "reports/reports.h"
 
 namespace {
@@ -35,19 +35,19 @@ constexpr std::array<LabelledCell, 18> kLabelledCells = {{
     {"     Type              ", Col::ShipType},
 }};
 
-ReportLines BasicStatsText(const std::string& sidePrefix, const ShipRecord& ship) {
-    ReportLines lines = {sidePrefix + ship[Col::ShipName], "",
-                         " Basic Stats for the " + ship[Col::ShipName]};
+void WriteBasicStats(ReportWriter& writer, const char* sidePrefix, const ShipRecord& ship) {
+    writer.Add(sidePrefix, ship[Col::ShipName]);
+    writer.Line();
+    writer.Add(" Basic Stats for the ", ship[Col::ShipName]);
     for (const LabelledCell& cell : kLabelledCells) {
-        lines.push_back(cell.label + ship[cell.column]);
+        writer.Add(cell.label, ship[cell.column]);
     }
-    return lines;
 }
 
-void PlaceBasicStats(ProgramState& state, Report box, const std::string& sidePrefix,
-                     std::uint8_t row) {
-    state.Reports[box] = BasicStatsText(sidePrefix, ShipAt(state.ActiveStats, row));
-    UiOf(state).ReportUpdated(box);
+void PlaceBasicStats(ProgramState& state, Report box, const char* sidePrefix, std::uint8_t row) {
+    const ShipRecord& ship = ShipAt(state.ActiveStats, row);
+    RewriteBox(state, box,
+               [&](ReportWriter& writer) { WriteBasicStats(writer, sidePrefix, ship); });
 }
 
 }  // namespace

@@ -1,13 +1,14 @@
 #include <cstdint>
 #include <string>
-#include <utility>
+#include <string_view>
 
 #include "data/program_state.h"
+#include "reports/report_box.h"
 #include "reports/reports.h"
 
 namespace {
 
-const std::string kIndent = "    ";
+constexpr std::string_view kIndent = "    ";
 
 // What the walkthrough shows besides the combat state: the two names, and the weapon
 // speed and agility cells as typed, even when the calculation fell back on another value.
@@ -35,92 +36,89 @@ std::string Num(std::int64_t value) {
     return std::to_string(value);
 }
 
-std::string Step(const std::string& text) {
-    return kIndent + "=  " + text;
+// An indented "=  " line of a step.
+template <typename... Pieces>
+void Step(ReportWriter& w, const Pieces&... pieces) {
+    w.Add(kIndent, "=  ", pieces...);
 }
 
-void AppendShotSteps(ReportLines& lines, const CombatState& c, const WalkthroughNames& n,
-                     const std::string& unit) {
-    lines.push_back(" 1. Total " + n.attacker + " shots fired is :-");
-    lines.push_back(Step("Attackers Ships * Guns per Ship" + unit));
-    lines.push_back(Step(Num(c.AttackerShips) + " * " + Num(c.AttackerGuns) + unit));
-    lines.push_back(Step(Num(c.TotalShots) + unit));
-    lines.emplace_back();
+void WriteShotSteps(ReportWriter& w, const CombatState& c, const WalkthroughNames& n,
+                    const char* unit) {
+    w.Add(" 1. Total ", n.attacker, " shots fired is :-");
+    Step(w, "Attackers Ships * Guns per Ship", unit);
+    Step(w, Num(c.AttackerShips), " * ", Num(c.AttackerGuns), unit);
+    Step(w, Num(c.TotalShots), unit);
+    w.Line();
 }
 
-void AppendResultStep(ReportLines& lines, const CombatState& c, const WalkthroughNames& n) {
-    lines.push_back(kIndent + "Result -   " + Num(c.AttackerShips) + "  " + n.attacker + " " +
-                    c.OutcomeVerb + "  " + Num(c.ShipsResult) + "  " + n.defender);
+void WriteResultStep(ReportWriter& w, const CombatState& c, const WalkthroughNames& n) {
+    w.Add(kIndent, "Result -   ", Num(c.AttackerShips), "  ", n.attacker, " ", c.OutcomeVerb, "  ",
+          Num(c.ShipsResult), "  ", n.defender);
 }
 
-void AppendEmpSteps(ReportLines& lines, const CombatState& c, const WalkthroughNames& n) {
-    AppendShotSteps(lines, c, n, "");
-    lines.push_back(" 2. And so Total " + n.defender + "s Held per tick can be found using :-");
-    lines.push_back(
-        Step("( Total Shots * ( 100 - Defender EMP Resistance )) / 100    Hits (rounded Down)"));
-    lines.push_back(Step("( " + Num(c.SuccessfulHits) + " * ( 100 - " + Num(c.DefenderEmpRes) +
-                         " )) / 100    Hits (rounded Down)"));
-    lines.push_back(Step(Num(c.ShipsResult) + "    EMPed  " + n.defender));
-    lines.emplace_back();
-    AppendResultStep(lines, c, n);
+void WriteEmpSteps(ReportWriter& w, const CombatState& c, const WalkthroughNames& n) {
+    WriteShotSteps(w, c, n, "");
+    w.Add(" 2. And so Total ", n.defender, "s Held per tick can be found using :-");
+    Step(w, "( Total Shots * ( 100 - Defender EMP Resistance )) / 100    Hits (rounded Down)");
+    Step(w, "( ", Num(c.SuccessfulHits), " * ( 100 - ", Num(c.DefenderEmpRes),
+         " )) / 100    Hits (rounded Down)");
+    Step(w, Num(c.ShipsResult), "    EMPed  ", n.defender);
+    w.Line();
+    WriteResultStep(w, c, n);
 }
 
-void AppendHitRateSteps(ReportLines& lines, const CombatState& c, const WalkthroughNames& n) {
+void WriteHitRateSteps(ReportWriter& w, const CombatState& c, const WalkthroughNames& n) {
     const std::string base = Num(c.BaseHitChance);
-    lines.push_back(" 2. The hit rate of " + n.attacker + " against " + n.defender +
-                    " is given by :-");
-    lines.push_back(Step(base + " + Attackers Weapon Speed - Defenders Agility    %"));
-    lines.push_back(Step(base + " + " + n.weaponSpeedCell + " - " + n.agilityCell +
-                         "    %  (rounded to 0 if negative)"));
-    lines.push_back(Step(Num(c.HitRate) + "    %"));
-    lines.emplace_back();
-    lines.push_back(" 3. The number of successful hits is found using :-");
-    lines.push_back(Step("Total Shots * Hit Rate / 100    Hits (rounded Down)"));
-    lines.push_back(
-        Step(Num(c.TotalShots) + " * " + Num(c.HitRate) + " / 100    Hits (rounded Down)"));
-    lines.push_back(Step(Num(c.SuccessfulHits) + "    Hits"));
-    lines.emplace_back();
+    w.Add(" 2. The hit rate of ", n.attacker, " against ", n.defender, " is given by :-");
+    Step(w, base, " + Attackers Weapon Speed - Defenders Agility    %");
+    Step(w, base, " + ", n.weaponSpeedCell, " - ", n.agilityCell,
+         "    %  (rounded to 0 if negative)");
+    Step(w, Num(c.HitRate), "    %");
+    w.Line();
+    w.Add(" 3. The number of successful hits is found using :-");
+    Step(w, "Total Shots * Hit Rate / 100    Hits (rounded Down)");
+    Step(w, Num(c.TotalShots), " * ", Num(c.HitRate), " / 100    Hits (rounded Down)");
+    Step(w, Num(c.SuccessfulHits), "    Hits");
+    w.Line();
 }
 
-void AppendDestroySteps(ReportLines& lines, const CombatState& c, const WalkthroughNames& n,
-                        const DestroyWording& w) {
-    AppendShotSteps(lines, c, n, "    Shots");
-    AppendHitRateSteps(lines, c, n);
-    lines.push_back(std::string(" 4. The number of hits needed to ") + w.verb + " 1 " + n.defender +
-                    " is given by :-");
-    lines.push_back(Step("Defender Armour / Attacker Gun Power    Hits (rounded UP)"));
-    lines.push_back(
-        Step(Num(c.DefenderArmour) + " / " + Num(c.AttackerPower) + "    Hits (rounded UP)"));
-    lines.push_back(Step(Num(c.HitsNeeded) + "    Hits"));
-    lines.emplace_back();
-    lines.push_back(" 5. And so Total " + n.defender + "s " + w.participle +
-                    " per tick can be found using :-");
-    lines.push_back(Step(std::string("Successful Hits / Hits needed for 1 ") + w.verb + w.unit));
-    lines.push_back(Step(Num(c.SuccessfulHits) + " / " + Num(c.HitsNeeded) + w.unit));
-    lines.push_back(Step(Num(c.ShipsResult) + w.resultTag + n.defender));
-    lines.emplace_back();
-    AppendResultStep(lines, c, n);
+void WriteDestroySteps(ReportWriter& w, const CombatState& c, const WalkthroughNames& n,
+                       const DestroyWording& wording) {
+    WriteShotSteps(w, c, n, "    Shots");
+    WriteHitRateSteps(w, c, n);
+    w.Add(" 4. The number of hits needed to ", wording.verb, " 1 ", n.defender, " is given by :-");
+    Step(w, "Defender Armour / Attacker Gun Power    Hits (rounded UP)");
+    Step(w, Num(c.DefenderArmour), " / ", Num(c.AttackerPower), "    Hits (rounded UP)");
+    Step(w, Num(c.HitsNeeded), "    Hits");
+    w.Line();
+    w.Add(" 5. And so Total ", n.defender, "s ", wording.participle,
+          " per tick can be found using :-");
+    Step(w, "Successful Hits / Hits needed for 1 ", wording.verb, wording.unit);
+    Step(w, Num(c.SuccessfulHits), " / ", Num(c.HitsNeeded), wording.unit);
+    Step(w, Num(c.ShipsResult), wording.resultTag, n.defender);
+    w.Line();
+    WriteResultStep(w, c, n);
 }
 
-void AppendBody(ReportLines& lines, const CombatState& c, const WalkthroughNames& n) {
+void WriteBody(ReportWriter& w, const CombatState& c, const WalkthroughNames& n) {
     switch (c.CombatVariant) {
         case VariantPods:
-            lines.emplace_back(" Pods cant attack other ships");
+            w.Add(" Pods cant attack other ships");
             break;
         case VariantEmp:
-            AppendEmpSteps(lines, c, n);
+            WriteEmpSteps(w, c, n);
             break;
         case VariantPdsVsPds:
-            lines.emplace_back(" PDS cant attack PDS");
+            w.Add(" PDS cant attack PDS");
             break;
         case VariantKill:
-            AppendDestroySteps(lines, c, n, kKillWording);
+            WriteDestroySteps(w, c, n, kKillWording);
             break;
         case VariantCapture:
-            AppendDestroySteps(lines, c, n, kCaptureWording);
+            WriteDestroySteps(w, c, n, kCaptureWording);
             break;
         default:
-            lines.emplace_back(" Not a Target so no combat takes place.");
+            w.Add(" Not a Target so no combat takes place.");
             break;
     }
 }
@@ -133,8 +131,10 @@ void UpdateCalculationReport(ProgramState& state) {
     const ShipRecord& defender = ShipAt(state.ActiveStats, c.DefenderRow);
     const WalkthroughNames names = {attacker[Col::ShipName], defender[Col::ShipName],
                                     attacker[Col::WPSP], defender[Col::Ag]};
-    ReportLines lines = {" " + c.ResultLine, " The calculation is carried out as follows", ""};
-    AppendBody(lines, c, names);
-    state.Reports.Calculation = std::move(lines);
-    UiOf(state).ReportUpdated(Report::Calculation);
+    RewriteBox(state, Report::Calculation, [&](ReportWriter& w) {
+        w.Add(" ", c.ResultLine);
+        w.Add(" The calculation is carried out as follows");
+        w.Line();
+        WriteBody(w, c, names);
+    });
 }

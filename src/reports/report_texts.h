@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -26,4 +27,35 @@ struct ReportTexts {
     ReportLines BasicStatsDef;
 
     ReportLines& operator[](Report report);
+};
+
+// Rebuilds a box's lines in place. The strings the box held last time keep their
+// buffers, so reports rebuilt on every keystroke hardly allocate.
+class ReportWriter {
+  public:
+    explicit ReportWriter(ReportLines& lines) : m_lines(lines) {}
+    ReportWriter(const ReportWriter&) = delete;
+    ReportWriter& operator=(const ReportWriter&) = delete;
+    // Drops the lines of the previous text that the new one did not reach.
+    ~ReportWriter() { m_lines.resize(m_used); }
+
+    // A new, empty line to append to.
+    std::string& Line() {
+        if (m_used == m_lines.size()) {
+            m_lines.emplace_back();
+        }
+        std::string& line = m_lines[m_used++];
+        line.clear();
+        return line;
+    }
+
+    template <typename... Pieces>
+    void Add(const Pieces&... pieces) {
+        std::string& line = Line();
+        (line.append(pieces), ...);
+    }
+
+  private:
+    ReportLines& m_lines;
+    std::size_t m_used = 0;
 };

@@ -1,17 +1,18 @@
 #include <cstdint>
 #include <string>
-#include <utility>
+#include <string_view>
 
 #include "combat/efficiency.h"
 #include "combat/wrap_math.h"
 #include "data/int_text.h"
 #include "data/program_state.h"
 #include "reports/rate_text.h"
+#include "reports/report_box.h"
 #include "reports/reports.h"
 
 namespace {
 
-const std::string kStep = "       =  ";
+constexpr std::string_view kStep = "       =  ";
 
 // Everything both texts are built from, computed once per calculation.
 struct ResourcesFacts {
@@ -46,36 +47,36 @@ std::string Rate(const ResourcesFacts& f, float rate) {
     return RateText(rate, f.decimalSeparator);
 }
 
-void AppendCostLines(ReportLines& lines, const std::string& margin, const ResourceFigures& r) {
-    lines.push_back(margin + "M =  " + Num(r.Metal));
-    lines.push_back(margin + "C =  " + Num(r.Crystal));
-    lines.push_back(margin + "E =  " + Num(r.Eon));
-    lines.push_back(" Total Resources =  " + Num(r.Total));
-    lines.emplace_back();
-    lines.push_back(" Total Score Value =  " + Num(r.Score));
-    lines.emplace_back();
+void WriteCostLines(ReportWriter& w, const char* margin, const ResourceFigures& r) {
+    w.Add(margin, "M =  ", Num(r.Metal));
+    w.Add(margin, "C =  ", Num(r.Crystal));
+    w.Add(margin, "E =  ", Num(r.Eon));
+    w.Add(" Total Resources =  ", Num(r.Total));
+    w.Line();
+    w.Add(" Total Score Value =  ", Num(r.Score));
+    w.Line();
 }
 
-void AppendConclusion(ReportLines& lines, const ResourcesFacts& f, const std::string& sentence) {
+void WriteConclusion(ReportWriter& w, const ResourcesFacts& f, const std::string& sentence) {
     const CombatState& c = f.combat;
     if (c.TargetType == kNoTarget) {
-        lines.push_back(" " + f.attackerName + "s " + c.OutcomeVerb + " " + f.defenderName + "s");
+        w.Add(" ", f.attackerName, "s ", c.OutcomeVerb, " ", f.defenderName, "s");
     }
     if (c.ShipsResult == 0 && c.TargetType != kNoTarget) {
-        lines.emplace_back(" No Casualties");
+        w.Add(" No Casualties");
     }
     if (c.ShipsResult != 0) {
-        lines.push_back(sentence);
+        w.Add(sentence);
     }
 }
 
-void AppendRate(ReportLines& lines, const ResourcesFacts& f, const RateBlock& block,
-                const std::string& sentence) {
-    lines.emplace_back(block.heading);
-    lines.push_back(kStep + block.formula);
-    lines.push_back(kStep + Num(block.shownDividend) + "/" + Num(block.shownDivisor));
-    lines.push_back(kStep + Rate(f, block.rate));
-    AppendConclusion(lines, f, sentence);
+void WriteRate(ReportWriter& w, const ResourcesFacts& f, const RateBlock& block,
+               const std::string& sentence) {
+    w.Add(block.heading);
+    w.Add(kStep, block.formula);
+    w.Add(kStep, Num(block.shownDividend), "/", Num(block.shownDivisor));
+    w.Add(kStep, Rate(f, block.rate));
+    WriteConclusion(w, f, sentence);
 }
 
 std::int32_t CostPerShip(const ShipRecord& ship) {
@@ -99,74 +100,70 @@ CaptureLosses LossesOfCapture(std::int64_t captured, const ShipRecord& attacker,
 
 // No ship lost means no resources lost; only a wrapped product gives 0 otherwise. Either
 // way there is nothing to divide by, which the line calls infinite.
-std::string CaptureEfficiencyLine(std::int64_t captured, std::int64_t lost) {
+std::string CaptureEfficiency(std::int64_t captured, std::int64_t lost) {
     if (captured == 0) {
-        return kStep + "0 %";
+        return "0 %";
     }
     if (lost == 0) {
-        return kStep + "infinite %";
+        return "infinite %";
     }
     const double percent = static_cast<double>(captured) / static_cast<double>(lost) * 100.0;
-    return kStep + RoundedWholeText(static_cast<float>(percent)) + " %";
+    return RoundedWholeText(static_cast<float>(percent)) + " %";
 }
 
-void AppendCaptureSection(ReportLines& lines, const ResourcesFacts& f,
-                          const CaptureLosses& losses) {
-    lines.emplace_back();
-    lines.push_back(" " + f.attackerName + "s lost during the capture process :-");
-    lines.push_back(kStep + "Floor (Total Cost of " + f.defenderName + " Captured / Cost per " +
-                    f.attackerName + ")");
-    lines.push_back(kStep + Num(losses.shipsLost) + " " + f.attackerName + "s Lost");
-    lines.emplace_back();
-    lines.emplace_back(" Resource Capture Efficiency :-");
-    lines.push_back(kStep + "(Captured Res/Lost Res)*100  (%)");
-    lines.push_back(kStep + "(" + Num(f.defender.Total) + "/" + Num(losses.lostResources) +
-                    ")*100  (%)");
-    lines.push_back(CaptureEfficiencyLine(f.defender.Total, losses.lostResources));
+void WriteCaptureSection(ReportWriter& w, const ResourcesFacts& f, const CaptureLosses& losses) {
+    w.Line();
+    w.Add(" ", f.attackerName, "s lost during the capture process :-");
+    w.Add(kStep, "Floor (Total Cost of ", f.defenderName, " Captured / Cost per ", f.attackerName,
+          ")");
+    w.Add(kStep, Num(losses.shipsLost), " ", f.attackerName, "s Lost");
+    w.Line();
+    w.Add(" Resource Capture Efficiency :-");
+    w.Add(kStep, "(Captured Res/Lost Res)*100  (%)");
+    w.Add(kStep, "(", Num(f.defender.Total), "/", Num(losses.lostResources), ")*100  (%)");
+    w.Add(kStep, CaptureEfficiency(f.defender.Total, losses.lostResources));
 }
 
-ReportLines AttackerText(const ResourcesFacts& f, float resourceKillRate) {
+void WriteAttackerText(ReportWriter& w, const ResourcesFacts& f, float resourceKillRate) {
     const CombatState& c = f.combat;
     const float shipKillRate = RatioOrZero(c.ShipsResult, c.AttackerShips);
-    ReportLines lines = {
-        " Attacker - " + f.attackerName, "",
-        " Resources required for " + Num(c.AttackerShips) + " " + f.attackerName + "s attacking."};
-    AppendCostLines(lines, "        ", f.attacker);
-    AppendRate(lines, f,
-               {" Ship Kill Rate  :-", "Ships Lost/Att. Ships", c.ShipsResult, c.AttackerShips,
-                shipKillRate},
-               " 1 " + f.attackerName + " " + c.OutcomeVerb + " " + Rate(f, shipKillRate) + " " +
-                   f.defenderName + "s");
-    lines.emplace_back();
-    AppendRate(lines, f,
-               {" Resource Kill Rate  :-", "Def Resources/Att Resources", f.defender.Total,
-                f.attacker.Total, resourceKillRate},
-               " 1k Resources spent on " + f.attackerName + "s " + c.OutcomeVerb + " " +
-                   Rate(f, resourceKillRate) + "k Resouces spent on " + f.defenderName +
-                   "s  (eqivalent to the " + c.EfficiencyText + "% on the main form)");
-    return lines;
+    w.Add(" Attacker - ", f.attackerName);
+    w.Line();
+    w.Add(" Resources required for ", Num(c.AttackerShips), " ", f.attackerName, "s attacking.");
+    WriteCostLines(w, "        ", f.attacker);
+    WriteRate(w, f,
+              {" Ship Kill Rate  :-", "Ships Lost/Att. Ships", c.ShipsResult, c.AttackerShips,
+               shipKillRate},
+              " 1 " + f.attackerName + " " + c.OutcomeVerb + " " + Rate(f, shipKillRate) + " " +
+                  f.defenderName + "s");
+    w.Line();
+    WriteRate(w, f,
+              {" Resource Kill Rate  :-", "Def Resources/Att Resources", f.defender.Total,
+               f.attacker.Total, resourceKillRate},
+              " 1k Resources spent on " + f.attackerName + "s " + c.OutcomeVerb + " " +
+                  Rate(f, resourceKillRate) + "k Resouces spent on " + f.defenderName +
+                  "s  (eqivalent to the " + c.EfficiencyText + "% on the main form)");
 }
 
-ReportLines DefenderText(const ResourcesFacts& f) {
+void WriteDefenderText(ReportWriter& w, const ResourcesFacts& f) {
     const CombatState& c = f.combat;
     const float shipDefendRate = RatioOrZero(c.AttackerShips, c.ShipsResult);
     const float resourceDefendRate = RatioOrZero(f.attacker.Score, f.defender.Score);
-    ReportLines lines = {
-        " Defender - " + f.defenderName, "",
-        " Resources lost/held for " + Num(c.ShipsResult) + " " + f.defenderName + "s defending."};
-    AppendCostLines(lines, "         ", f.defender);
-    AppendRate(lines, f,
-               {" Ship Defend Rate  :-", "Att. Ships/Ships Lost", c.AttackerShips, c.ShipsResult,
-                shipDefendRate},
-               " " + Rate(f, shipDefendRate) + " " + f.attackerName + " " + c.OutcomeVerb + " 1 " +
-                   f.defenderName);
-    lines.emplace_back();
-    AppendRate(lines, f,
-               {" Resource Def. Rate  :-", "Att Resources/Def Resources", f.attacker.Total,
-                f.defender.Total, resourceDefendRate},
-               " " + Rate(f, resourceDefendRate) + "k Resources spent on " + f.attackerName + "s " +
-                   c.OutcomeVerb + " 1k Resouces spent on " + f.defenderName + "s");
-    return lines;
+    w.Add(" Defender - ", f.defenderName);
+    w.Line();
+    w.Add(" Resources lost/held for ", Num(c.ShipsResult), " ", f.defenderName, "s defending.");
+    WriteCostLines(w, "         ", f.defender);
+    WriteRate(w, f,
+              {" Ship Defend Rate  :-", "Att. Ships/Ships Lost", c.AttackerShips, c.ShipsResult,
+               shipDefendRate},
+              " " + Rate(f, shipDefendRate) + " " + f.attackerName + " " + c.OutcomeVerb + " 1 " +
+                  f.defenderName);
+    w.Line();
+    WriteRate(w, f,
+              {" Resource Def. Rate  :-", "Att Resources/Def Resources", f.attacker.Total,
+               f.defender.Total, resourceDefendRate},
+              " " + Rate(f, resourceDefendRate) + "k Resources spent on " + f.attackerName + "s " +
+                  c.OutcomeVerb + " 1k Resouces spent on " + f.defenderName + "s");
 }
 
 }  // namespace
@@ -184,13 +181,11 @@ void UpdateResourcesReport(ProgramState& state) {
     const float resourceKillRate = RatioOrZero(facts.defender.Score, facts.attacker.Score);
     c.EfficiencyText = RoundedPercentText(resourceKillRate);
 
-    ReportLines attackerLines = AttackerText(facts, resourceKillRate);
-    if (c.OutcomeVerb == "will capture") {
-        AppendCaptureSection(attackerLines, facts,
-                             LossesOfCapture(c.ShipsResult, attacker, defender));
-    }
-    state.Reports.ResourcesAtt = std::move(attackerLines);
-    UiOf(state).ReportUpdated(Report::ResourcesAtt);
-    state.Reports.ResourcesDef = DefenderText(facts);
-    UiOf(state).ReportUpdated(Report::ResourcesDef);
+    RewriteBox(state, Report::ResourcesAtt, [&](ReportWriter& w) {
+        WriteAttackerText(w, facts, resourceKillRate);
+        if (c.OutcomeVerb == "will capture") {
+            WriteCaptureSection(w, facts, LossesOfCapture(c.ShipsResult, attacker, defender));
+        }
+    });
+    RewriteBox(state, Report::ResourcesDef, [&](ReportWriter& w) { WriteDefenderText(w, facts); });
 }

@@ -6,12 +6,14 @@
 
 #include "data/int_text.h"
 #include "data/program_state.h"
+#include "reports/report_box.h"
 #include "reports/reports.h"
 
 namespace {
 
 constexpr std::array<Col, 3> kTargetSlots = {Col::T1, Col::T2, Col::T3};
 constexpr std::size_t kTertiary = 2;
+constexpr std::string_view kShipIndent = "     ";
 
 // One side of the report. On the attacker's side the selected ship is the one that
 // targets each row; on the defender's side each row is the one that targets it.
@@ -47,19 +49,8 @@ bool TargetsInSlot(const ShipRecord& hunter, const ShipRecord& prey, std::size_t
            hunter[Col::T2] != preyClass;
 }
 
-// Built in one buffer: the report runs on every selection and lists every row.
-std::string PrefixedNameClassInit(std::string_view prefix, const ShipRecord& ship) {
-    const std::string& name = ship[Col::ShipName];
-    const std::string& cls = ship[Col::Cl];
-    const std::string& init = ship[Col::Init];
-    std::string line;
-    line.reserve(prefix.size() + name.size() + cls.size() + init.size() + 5);
-    line.append(prefix).append(name).append("    ").append(cls).append(" ").append(init);
-    return line;
-}
-
-std::string ShipLine(const ShipRecord& ship) {
-    return PrefixedNameClassInit("     ", ship);
+void WriteShipLine(ReportWriter& writer, std::string_view prefix, const ShipRecord& ship) {
+    writer.Add(prefix, ship[Col::ShipName], "    ", ship[Col::Cl], " ", ship[Col::Init]);
 }
 
 bool ListedInSlot(const TargetingSide& side, const ShipRecord& selected, const ShipRecord& other,
@@ -69,44 +60,45 @@ bool ListedInSlot(const TargetingSide& side, const ShipRecord& selected, const S
     return TargetsInSlot(hunter, prey, slot) && !LeftOutByPdsRule(hunter, prey);
 }
 
-std::string ListHeading(const TargetingSide& side, const std::string& selectedName,
-                        std::size_t list) {
-    const std::string word = side.listWords[list];
+void WriteListHeading(ReportWriter& writer, const TargetingSide& side,
+                      const std::string& selectedName, std::size_t list) {
+    const char* word = side.listWords[list];
     if (side.selectedIsHunter) {
-        return " " + selectedName + " " + word + " Targets :-";
+        writer.Add(" ", selectedName, " ", word, " Targets :-");
+    } else {
+        writer.Add(" Ships that ", word, " Target ", selectedName, " :-");
     }
-    return " Ships that " + word + " Target " + selectedName + " :-";
 }
 
-ReportLines TargetingText(const TargetingSide& side, const ShipTable& table,
-                          const ShipRecord& selected) {
+void WriteTargeting(ReportWriter& writer, const TargetingSide& side, const ShipTable& table,
+                    const ShipRecord& selected) {
     const std::string& name = selected[Col::ShipName];
-    ReportLines lines = {PrefixedNameClassInit(side.titlePrefix, selected)};
-    lines.reserve(kShipCount + 12);
+    WriteShipLine(writer, side.titlePrefix, selected);
     std::array<bool, kShipCount> listed{};
     for (std::size_t slot = 0; slot < kTargetSlots.size(); ++slot) {
-        lines.emplace_back();
-        lines.push_back(ListHeading(side, name, slot));
+        writer.Line();
+        WriteListHeading(writer, side, name, slot);
         for (std::size_t row = 0; row < kShipCount; ++row) {
             if (ListedInSlot(side, selected, table[row], slot)) {
-                lines.push_back(ShipLine(table[row]));
+                WriteShipLine(writer, kShipIndent, table[row]);
                 listed[row] = true;
             }
         }
     }
-    lines.emplace_back();
-    lines.push_back(ListHeading(side, name, kTargetSlots.size()));
+    writer.Line();
+    WriteListHeading(writer, side, name, kTargetSlots.size());
     for (std::size_t row = 0; row < kShipCount; ++row) {
         if (!listed[row]) {
-            lines.push_back(ShipLine(table[row]));
+            WriteShipLine(writer, kShipIndent, table[row]);
         }
     }
-    return lines;
 }
 
 void PlaceTargeting(ProgramState& state, Report box, const TargetingSide& side, std::uint8_t row) {
-    state.Reports[box] = TargetingText(side, state.ActiveStats, ShipAt(state.ActiveStats, row));
-    UiOf(state).ReportUpdated(box);
+    const ShipRecord& selected = ShipAt(state.ActiveStats, row);
+    RewriteBox(state, box, [&](ReportWriter& writer) {
+        WriteTargeting(writer, side, state.ActiveStats, selected);
+    });
 }
 
 }  // namespace
