@@ -1,5 +1,6 @@
 #include "combat/target.h"
 
+#include <array>
 #include <cstdint>
 
 #include "combat/outcome.h"
@@ -15,11 +16,41 @@ std::uint8_t RowFromListIndex(int index) {
                                                                 : 0;
 }
 
-std::int32_t CombatStat(const ShipRecord& ship, Col column) {
-    return ToInt32Or(ship[column], 1);
-}
+struct StatTaken {
+    std::int32_t CombatState::*field;
+    Col column;
+};
 
-void RebuildPairingReports(ProgramState& state) {
+// Which list, row and three combat stats one side of the pairing takes.
+struct Side {
+    int MainInputs::*listIndex;
+    std::uint8_t CombatState::*row;
+    std::array<StatTaken, 3> stats;
+};
+
+constexpr Side kAttacker = {&MainInputs::AttShipListIndex,
+                            &CombatState::AttackerRow,
+                            {{{&CombatState::AttackerWeaponSpeed, Col::WPSP},
+                              {&CombatState::AttackerGuns, Col::Guns},
+                              {&CombatState::AttackerPower, Col::Power}}}};
+
+constexpr Side kDefender = {&MainInputs::DefShipListIndex,
+                            &CombatState::DefenderRow,
+                            {{{&CombatState::DefenderAgility, Col::Ag},
+                              {&CombatState::DefenderArmour, Col::Armor},
+                              {&CombatState::DefenderEmpRes, Col::EMPRes}}}};
+
+void ApplySelection(ProgramState& state, const Side& side) {
+    CombatState& c = state.Combat;
+    if (c.RecalcGuard) {
+        return;
+    }
+    c.*side.row = RowFromListIndex(state.Inputs.*side.listIndex);
+    const ShipRecord& ship = ShipAt(state.ActiveStats, c.*side.row);
+    for (const StatTaken& stat : side.stats) {
+        c.*stat.field = ToInt32Or(ship[stat.column], 1);
+    }
+    ResolveTarget(state);
     UpdateBasicStatsReport(state);
     UpdateTargetingReport(state);
 }
@@ -27,31 +58,11 @@ void RebuildPairingReports(ProgramState& state) {
 }  // namespace
 
 void ApplyAttackerSelection(ProgramState& state) {
-    CombatState& c = state.Combat;
-    if (c.RecalcGuard) {
-        return;
-    }
-    c.AttackerRow = RowFromListIndex(state.Inputs.AttShipListIndex);
-    const ShipRecord& attacker = ShipAt(state.ActiveStats, c.AttackerRow);
-    c.AttackerWeaponSpeed = CombatStat(attacker, Col::WPSP);
-    c.AttackerGuns = CombatStat(attacker, Col::Guns);
-    c.AttackerPower = CombatStat(attacker, Col::Power);
-    ResolveTarget(state);
-    RebuildPairingReports(state);
+    ApplySelection(state, kAttacker);
 }
 
 void ApplyDefenderSelection(ProgramState& state) {
-    CombatState& c = state.Combat;
-    if (c.RecalcGuard) {
-        return;
-    }
-    c.DefenderRow = RowFromListIndex(state.Inputs.DefShipListIndex);
-    const ShipRecord& defender = ShipAt(state.ActiveStats, c.DefenderRow);
-    c.DefenderAgility = CombatStat(defender, Col::Ag);
-    c.DefenderArmour = CombatStat(defender, Col::Armor);
-    c.DefenderEmpRes = CombatStat(defender, Col::EMPRes);
-    ResolveTarget(state);
-    RebuildPairingReports(state);
+    ApplySelection(state, kDefender);
 }
 
 void ResolveTarget(ProgramState& state) {
