@@ -1,0 +1,43 @@
+# What `cmake --install` lays out: the program and its launcher, the desktop entry and
+# icon, and the two files every player starts with (see packaging/skirmod-launcher.in).
+include(GNUInstallDirs)
+
+set(SKIRMOD_APP_ID org.skirmod.Skirmod)
+set(SKIRMOD_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
+set(SKIRMOD_PACKAGING_BINARY_DIR ${PROJECT_BINARY_DIR}/packaging)
+
+# The sample ShipStats.txt is written by the program's own Restore code, so it can never
+# drift from the built-in table.
+add_executable(skirmod_make_sample_stats ${SKIRMOD_PACKAGING_DIR}/make_sample_stats.cpp)
+target_link_libraries(skirmod_make_sample_stats PRIVATE skirmod_core)
+set(SKIRMOD_SAMPLE_STATS ${SKIRMOD_PACKAGING_BINARY_DIR}/ShipStats.txt)
+add_custom_command(
+    OUTPUT ${SKIRMOD_SAMPLE_STATS}
+    COMMAND skirmod_make_sample_stats ${SKIRMOD_SAMPLE_STATS}
+    DEPENDS skirmod_make_sample_stats
+    COMMENT "Writing the sample ShipStats.txt"
+    VERBATIM)
+add_custom_target(skirmod_sample_stats ALL DEPENDS ${SKIRMOD_SAMPLE_STATS})
+
+# The launcher finds the samples relative to its own folder, so an installed tree still
+# works after `cmake --install --prefix` elsewhere or a move as a whole.
+file(RELATIVE_PATH SKIRMOD_SAMPLES_FROM_BINDIR ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_DATADIR}/skirmod)
+configure_file(${SKIRMOD_PACKAGING_DIR}/skirmod-launcher.in
+               ${SKIRMOD_PACKAGING_BINARY_DIR}/skirmod-launcher @ONLY)
+
+# Qt comes from the system, so the installed program needs no library search path of its own.
+set_target_properties(skirmod PROPERTIES INSTALL_RPATH "")
+install(TARGETS skirmod RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(PROGRAMS ${SKIRMOD_PACKAGING_BINARY_DIR}/skirmod-launcher
+        DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${SKIRMOD_PACKAGING_DIR}/${SKIRMOD_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${SKIRMOD_PACKAGING_DIR}/${SKIRMOD_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${SKIRMOD_PACKAGING_DIR}/ReadMe1st.txt ${SKIRMOD_SAMPLE_STATS}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/skirmod)
+
+add_test(NAME skirmod_launcher
+         COMMAND sh ${SKIRMOD_PACKAGING_DIR}/launcher_test.sh ${CMAKE_COMMAND}
+                 ${PROJECT_BINARY_DIR} ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_DATADIR})
