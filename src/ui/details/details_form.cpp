@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "data/stats_file.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/app_title.h"
 #include "ui/common/colors.h"
 #include "ui/common/fonts.h"
@@ -25,6 +26,17 @@ namespace {
 constexpr int kOuterWidth = 534;
 constexpr int kOuterHeight = 505;
 constexpr int kFontPixels = 11;
+
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"CalculationMemo", "Calculation", "How the result is calculated, step by step"},
+    {"TargetAttMemo", "Attacker targeting", "What the attacking ship type targets"},
+    {"TargetDefMemo", "Defender targeting", "What targets the defending ship type"},
+    {"ResourcesAttMemo", "Attacker resources",
+     "Costs and scores of the attacking fleet, and its resource efficiency"},
+    {"ResourcesDefMemo", "Defender resources", "Costs and scores of the defending ships"},
+    {"BasicStatsAttMemo", "Attacker basic stats", "The attacking ship type's statistics"},
+    {"BasicStatsDefMemo", "Defender basic stats", "The defending ship type's statistics"},
+};
 
 // The locale's long time format names the time zone; the program shows only the time.
 QString TimeFormatWithoutZone(const QString& format) {
@@ -52,6 +64,7 @@ TDetailsForm::TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWid
     resize(kOuterWidth, kOuterHeight);
 
     CreatePanels(mainWindow);
+    DescribeControls(*this, kAccessibleTexts);
     ShowSection(DetailsSection::Calculation);
     ApplySettingsColors();
     m_state.Ui = this;

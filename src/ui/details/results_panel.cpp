@@ -11,6 +11,7 @@
 #include <array>
 
 #include "data/program_state.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/fonts.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/details_palette.h"
@@ -30,7 +31,26 @@ struct ButtonSpec {
     int left;
     int width;
     void (ResultsPanel::*click)();
+    // For screen readers, which name the button by its caption.
+    const char* description;
 };
+
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"CurrentResultMemo", "Current result", "The result line of the last calculation"},
+    {"ResultsMemo", "Results log",
+     "Result lines collected with Add and Insert; Copy puts them all on the clipboard"},
+};
+
+const char* const kEmptyEntryName = "Empty line";
+
+// An empty entry still has a name for screen readers, which would otherwise skip it.
+QListWidgetItem* NewEntry(const QString& text) {
+    auto* entry = new QListWidgetItem(text);
+    if (text.isEmpty()) {
+        entry->setData(Qt::AccessibleTextRole, QString::fromLatin1(kEmptyEntryName));
+    }
+    return entry;
+}
 
 QWidget* NewShape(const QString& name, QWidget* parent) {
     auto* shape = new QWidget(parent);
@@ -61,19 +81,28 @@ ResultsPanel::ResultsPanel(const ProgramState& state, QWidget* parent)
     layout->addWidget(m_currentResultMemo);
     layout->addWidget(CreateButtonStrip());
     layout->addWidget(CreateResultsLog(), 1);
+    DescribeControls(*this, kAccessibleTexts);
 }
 
 QWidget* ResultsPanel::CreateButtonStrip() {
     static constexpr std::array<ButtonSpec, 8> kButtons = {{
-        {"ResultsAddBtn", "Add", 3, 37, &ResultsPanel::ResultsAddBtnClick},
-        {"ResultsDeleteBtn", "Delete", 44, 57, &ResultsPanel::ResultsDeleteBtnClick},
-        {"ResultsClearBtn", "Clear", 105, 46, &ResultsPanel::ResultsClearBtnClick},
-        {"ResultsInsertBtn", "Insert", 155, 51, &ResultsPanel::ResultsInsertBtnClick},
+        {"ResultsAddBtn", "Add", 3, 37, &ResultsPanel::ResultsAddBtnClick,
+         "Adds the current result line at the end of the log"},
+        {"ResultsDeleteBtn", "Delete", 44, 57, &ResultsPanel::ResultsDeleteBtnClick,
+         "Deletes the selected entry"},
+        {"ResultsClearBtn", "Clear", 105, 46, &ResultsPanel::ResultsClearBtnClick,
+         "Deletes every entry"},
+        {"ResultsInsertBtn", "Insert", 155, 51, &ResultsPanel::ResultsInsertBtnClick,
+         "Inserts the current result line in front of the selected entry"},
         {"ResultsInsertSpaceBtn", "Insert Space", 210, 94,
-         &ResultsPanel::ResultsInsertSpaceBtnClick},
-        {"ResultsCopyBtn", "Copy", 308, 45, &ResultsPanel::ResultsCopyBtnClick},
-        {"ResultsMoveDownBtn", "Move Down", 357, 89, &ResultsPanel::ResultsMoveDownBtnClick},
-        {"ResultsMoveUpBtn", "Move Up", 450, 70, &ResultsPanel::ResultsMoveUpBtnClick},
+         &ResultsPanel::ResultsInsertSpaceBtnClick,
+         "Inserts an empty line in front of the selected entry"},
+        {"ResultsCopyBtn", "Copy", 308, 45, &ResultsPanel::ResultsCopyBtnClick,
+         "Copies the whole log to the clipboard"},
+        {"ResultsMoveDownBtn", "Move Down", 357, 89, &ResultsPanel::ResultsMoveDownBtnClick,
+         "Moves the selected entry down one place"},
+        {"ResultsMoveUpBtn", "Move Up", 450, 70, &ResultsPanel::ResultsMoveUpBtnClick,
+         "Moves the selected entry up one place"},
     }};
 
     auto* strip = new QWidget(this);
@@ -98,6 +127,7 @@ QWidget* ResultsPanel::CreateButtonStrip() {
         button->setGeometry(spec.left, kButtonTop, spec.width, kButtonHeight);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
+        button->setAccessibleDescription(QString::fromLatin1(spec.description));
         connect(button, &QToolButton::clicked, this, spec.click);
     }
     return strip;
@@ -125,7 +155,7 @@ void ResultsPanel::ApplyColors(const QColor& background, const QColor& text) {
 }
 
 void ResultsPanel::ResultsAddBtnClick() {
-    m_resultsMemo->addItem(ResultLineText());
+    m_resultsMemo->addItem(NewEntry(ResultLineText()));
     SelectEntry(m_resultsMemo->count() - 1);
 }
 
@@ -189,11 +219,11 @@ void ResultsPanel::SelectEntry(int index) {
 void ResultsPanel::InsertEntry(const QString& text) {
     const int index = SelectedIndex();
     if (index < 0) {
-        m_resultsMemo->addItem(text);
+        m_resultsMemo->addItem(NewEntry(text));
         SelectEntry(-1);
         return;
     }
-    m_resultsMemo->insertItem(index, text);
+    m_resultsMemo->insertItem(index, NewEntry(text));
     SelectEntry(index);
 }
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
 #include "ui/common/fonts.h"
 #include "ui/details/details_palette.h"
@@ -17,16 +18,20 @@ struct TabSpec {
     const char* caption;
     int width;
     const char* value;
+    // For screen readers, which name the tab by its caption.
+    const char* description;
 };
 
 // In tab order, indexed by DetailsSection.
 constexpr std::array<TabSpec, kSectionCount> kTabs = {{
-    {"CalculationBtn", "Calculation", 87, "Calculation"},
-    {"TargetBtn", "Targeting", 75, "Target"},
-    {"ResourcesBtn", "Resources", 84, "Resources"},
-    {"BasicStatsBtn", "Basic Stats", 89, "BasicStats"},
-    {"ResultsBtn", "Results", 59, "Results"},
-    {"StatsFileBtn", "Setup", 46, "StatsFile"},
+    {"CalculationBtn", "Calculation", 87, "Calculation",
+     "How the result is calculated, step by step"},
+    {"TargetBtn", "Targeting", 75, "Target",
+     "What the attacker targets and what targets the defender"},
+    {"ResourcesBtn", "Resources", 84, "Resources", "Costs, scores and the resource efficiency"},
+    {"BasicStatsBtn", "Basic Stats", 89, "BasicStats", "The statistics of both ship types"},
+    {"ResultsBtn", "Results", 59, "Results", "The current result line and the results log"},
+    {"StatsFileBtn", "Setup", 46, "StatsFile", "The ship statistics, the settings and About"},
 }};
 
 constexpr int kLeadGap = 8;
@@ -34,11 +39,37 @@ constexpr int kLabelGap = 12;
 constexpr int kLabelTop = 4;
 constexpr int kLabelHeight = 19;
 
+// A tab label is a page tab to assistive tools, selected while its section is shown.
+class SectionTabAccessible : public DrawnControlAccessible {
+  public:
+    explicit SectionTabAccessible(QLabel* label)
+        : DrawnControlAccessible(label, QAccessible::PageTab) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = DrawnControlAccessible::state();
+        state.selectable = true;
+        state.selected = Bar()->IsSelectedTab(widget());
+        return state;
+    }
+
+  private:
+    const SectionTabBar* Bar() const {
+        return static_cast<const SectionTabBar*>(widget()->parentWidget());
+    }
+};
+
+QAccessibleInterface* SectionTabAccessibleFactory(const QString&, QObject* object) {
+    auto* label = qobject_cast<QLabel*>(object);
+    const bool isTab = label != nullptr && qobject_cast<SectionTabBar*>(label->parent()) != nullptr;
+    return isTab ? new SectionTabAccessible(label) : nullptr;
+}
+
 }  // namespace
 
 SectionTabBar::SectionTabBar(const DisplaySettings& settings, QWidget* parent)
     : QWidget(parent), m_settings(settings) {
     setObjectName(QStringLiteral("ToolBar1"));
+    QAccessible::installFactory(SectionTabAccessibleFactory);
     setFont(ArialFont(17, true));
     CreateLabels();
 }
@@ -54,10 +85,15 @@ void SectionTabBar::CreateLabels() {
         label->setGeometry(left, kLabelTop, std::max(tab.width, label->sizeHint().width()),
                            kLabelHeight);
         label->setCursor(Qt::PointingHandCursor);
+        label->setAccessibleDescription(QString::fromLatin1(tab.description));
         label->installEventFilter(this);
         m_labels[IndexOf(section)] = label;
         left += tab.width + kLabelGap;
     }
+}
+
+bool SectionTabBar::IsSelectedTab(const QWidget* label) const {
+    return label == m_labels[IndexOf(m_selected)];
 }
 
 QString SectionTabBar::SelectedValue() const {
@@ -98,14 +134,13 @@ bool SectionTabBar::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Edges on the left, top and right only: the bar sits on the panel below it.
+// They are filled rather than stroked, so a scaled screen shows them whole inside the bar.
 void SectionTabBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QApplication::palette().color(QPalette::Mid));
-    const int right = width() - 1;
-    const int bottom = height() - 1;
-    painter.drawLine(0, 0, right, 0);
-    painter.drawLine(0, 0, 0, bottom);
-    painter.drawLine(right, 0, right, bottom);
+    const QColor edge = QApplication::palette().color(QPalette::Mid);
+    painter.fillRect(0, 0, width(), 1, edge);
+    painter.fillRect(0, 0, 1, height(), edge);
+    painter.fillRect(width() - 1, 0, 1, height(), edge);
 }
 
 void SectionTabBar::Select(DetailsSection section) {

@@ -12,7 +12,7 @@ class QLabel;
 
 // `ToolBar1`: the six section labels across the top of the Details window. A press with
 // any mouse button selects a section; the pointer highlights the label under it, and the
-// selected section's label stays highlighted.
+// selected section's label stays highlighted. Assistive tools see the labels as page tabs.
 class SectionTabBar : public QWidget {
     Q_OBJECT
 
@@ -24,6 +24,7 @@ class SectionTabBar : public QWidget {
     DetailsSection Selected() const { return m_selected; }
     // The `SelectedSection` text of the selected section ("Calculation", "Target", ...).
     QString SelectedValue() const;
+    bool IsSelectedTab(const QWidget* label) const;
 
     void SetLabelColor(DetailsSection section, const QColor& color);
     // The selected label in DetailsHighlight, the others in DetailsText.

@@ -2,6 +2,10 @@
 
 #include <QMouseEvent>
 
+ButtonLabel::ButtonLabel(QWidget* parent) : GlyphLabel(parent) {
+    SetAccessibleRole(QAccessible::Button);
+}
+
 void ButtonLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
     emit pressed(event->position().toPoint());

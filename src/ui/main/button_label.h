@@ -7,11 +7,12 @@
 // A label used as a button. It reports presses and releases of any mouse button, left
 // clicks, pointer moves while pressed, and the pointer entering and leaving it. It keeps the
 // mouse while a button is held, so the release comes here wherever the pointer is.
+// Assistive tools see it as a button and can press it.
 class ButtonLabel : public GlyphLabel {
     Q_OBJECT
 
   public:
-    using GlyphLabel::GlyphLabel;
+    explicit ButtonLabel(QWidget* parent = nullptr);
 
   signals:
     void pressed(QPoint pos);

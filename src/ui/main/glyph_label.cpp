@@ -2,7 +2,45 @@
 
 #include <QPainter>
 
+#include "ui/common/accessibility.h"
+
+namespace {
+
+// A screen reader reads a static text by its name, so the name carries the shown value
+// after what the control is ("Ships killed or held: 120").
+class GlyphLabelAccessible : public DrawnControlAccessible {
+  public:
+    explicit GlyphLabelAccessible(GlyphLabel* label)
+        : DrawnControlAccessible(label, label->AccessibleRole()) {}
+
+    QAccessible::Role role() const override { return Label()->AccessibleRole(); }
+
+    QString text(QAccessible::Text kind) const override {
+        const QString shown = Label()->text();
+        const bool showsValue =
+            role() == QAccessible::StaticText && !Label()->accessibleName().isEmpty();
+        if (showsValue && kind == QAccessible::Value) {
+            return shown;
+        }
+        if (showsValue && kind == QAccessible::Name && !shown.isEmpty()) {
+            return Label()->accessibleName() + QStringLiteral(": ") + shown.trimmed();
+        }
+        return DrawnControlAccessible::text(kind);
+    }
+
+  private:
+    const GlyphLabel* Label() const { return static_cast<const GlyphLabel*>(widget()); }
+};
+
+QAccessibleInterface* GlyphLabelAccessibleFactory(const QString&, QObject* object) {
+    auto* label = qobject_cast<GlyphLabel*>(object);
+    return label != nullptr ? new GlyphLabelAccessible(label) : nullptr;
+}
+
+}  // namespace
+
 GlyphLabel::GlyphLabel(QWidget* parent) : QLabel(parent) {
+    QAccessible::installFactory(GlyphLabelAccessibleFactory);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setMargin(0);
     setIndent(0);
@@ -22,6 +60,15 @@ void GlyphLabel::SetTextColor(const QColor& color) {
 
 QColor GlyphLabel::TextColor() const {
     return palette().color(QPalette::WindowText);
+}
+
+void GlyphLabel::ShowText(const QString& text) {
+    if (text == this->text()) {
+        return;
+    }
+    setText(text);
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 void GlyphLabel::paintEvent(QPaintEvent* event) {

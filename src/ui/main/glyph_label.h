@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QAccessible>
 #include <QLabel>
 
 #include "ui/main/glyphs.h"
 
 // A caption of the main window: text, or one glyph drawn in the text colour, placed at the
-// top of the control like the window's other captions.
+// top of the control like the window's other captions. Assistive tools see it as static
+// text unless it is given another role, and read its shown text after its name.
 class GlyphLabel : public QLabel {
     Q_OBJECT
 
@@ -16,6 +18,12 @@ class GlyphLabel : public QLabel {
     void SetTextColor(const QColor& color);
     QColor TextColor() const;
 
+    // Shows `text` and tells assistive tools, which read it as part of the name.
+    void ShowText(const QString& text);
+
+    void SetAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
+    QAccessible::Role AccessibleRole() const { return m_accessibleRole; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -24,4 +32,5 @@ class GlyphLabel : public QLabel {
 
     Glyph m_glyph = Glyph::None;
     int m_glyphSize = 0;
+    QAccessible::Role m_accessibleRole = QAccessible::StaticText;
 };

@@ -1,7 +1,9 @@
 #include "ui/main/glyphs.h"
 
 #include <QColor>
+#include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -22,39 +24,54 @@ void DrawTriangle(QPainter& painter, const QRect& cell, bool pointsUp, const QCo
 void DrawMinimiseBar(QPainter& painter, const QRect& cell, const QColor& color) {
     const int size = cell.height();
     const int width = size * 3 / 8;
-    const int height = size >= 16 ? 2 : 1;
-    const int left = cell.left() + (cell.width() - width) / 2 - 1;
+    const int height = std::max(1, size / 8);
+    const int left = cell.left() + (cell.width() - width) / 2 - size / 16;
     painter.fillRect(left, cell.top() + size * 11 / 16, width, height, color);
 }
 
-// Two strokes two pixels wide, like the caption button's cross.
+// Two strokes two pixels wide at the window's sizes, like the caption button's cross.
 void DrawCloseCross(QPainter& painter, const QRect& cell, const QColor& color) {
     const int rows = cell.height() / 2;
-    const int left = cell.left() + (cell.width() - rows - 1) / 2;
+    const int stroke = std::max(2, cell.height() * 2 / 15);
+    const int left = cell.left() + (cell.width() - (rows - 1 + stroke)) / 2;
     const int top = cell.top() + (cell.height() - rows) / 2;
     for (int row = 0; row < rows; ++row) {
-        painter.fillRect(left + row, top + row, 2, 1, color);
-        painter.fillRect(left + rows - 1 - row, top + row, 2, 1, color);
+        painter.fillRect(left + row, top + row, stroke, 1, color);
+        painter.fillRect(left + rows - 1 - row, top + row, stroke, 1, color);
     }
+}
+
+// The cell in the pixels of the device, where the painter is about to draw one unit to
+// one device pixel.
+QRect InDevicePixels(const QRect& cell, qreal ratio) {
+    return {qRound(cell.left() * ratio), qRound(cell.top() * ratio), qRound(cell.width() * ratio),
+            qRound(cell.height() * ratio)};
 }
 
 }  // namespace
 
+// On a scaled screen the glyph is drawn as at the larger size, pixel for pixel, rather
+// than as enlarged pixels of the small one.
 void DrawGlyph(QPainter& painter, const QRect& cell, Glyph glyph, const QColor& color) {
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QRect deviceCell = InDevicePixels(cell, ratio);
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
     switch (glyph) {
         case Glyph::UpTriangle:
-            DrawTriangle(painter, cell, true, color);
+            DrawTriangle(painter, deviceCell, true, color);
             break;
         case Glyph::DownTriangle:
-            DrawTriangle(painter, cell, false, color);
+            DrawTriangle(painter, deviceCell, false, color);
             break;
         case Glyph::MinimiseBar:
-            DrawMinimiseBar(painter, cell, color);
+            DrawMinimiseBar(painter, deviceCell, color);
             break;
         case Glyph::CloseCross:
-            DrawCloseCross(painter, cell, color);
+            DrawCloseCross(painter, deviceCell, color);
             break;
         case Glyph::None:
             break;
     }
+    painter.restore();
 }

@@ -5,6 +5,7 @@
 #include <QStyleOptionMenuItem>
 
 #include "ui/common/colors.h"
+#include "ui/common/frame_line.h"
 
 namespace {
 
@@ -33,10 +34,10 @@ class OwnerDrawnItemStyle : public QProxyStyle {
     void DrawItem(QPainter& painter, const QRect& rect, const QString& caption, bool selected,
                   bool sharesLowerEdge) const {
         painter.save();
-        painter.setBrush(ToQColor(m_colors.MainBackground));
-        painter.setPen(ToQColor(m_colors.MainBorder));
         const int frameHeight = rect.height() + (sharesLowerEdge ? 1 : 0);
-        painter.drawRect(rect.left(), rect.top(), rect.width() - 1, frameHeight - 1);
+        const QRect frame(rect.left(), rect.top(), rect.width(), frameHeight);
+        painter.fillRect(frame, ToQColor(m_colors.MainBackground));
+        FillFrameLine(painter, frame, ToQColor(m_colors.MainBorder));
         painter.setPen(ToQColor(selected ? m_colors.MainHighlight : m_colors.MainText));
         const QRect captionRect(kCaptionLeft, rect.top() + kCaptionDrop,
                                 rect.right() + 1 - kCaptionLeft, rect.height() - kCaptionDrop);

@@ -148,7 +148,7 @@ void ShipSide::ListBtnMouseLeave() {
 }
 
 void ShipSide::ShowName(const std::string& caption) {
-    m_controls.name->setText(ToQString(caption));
+    m_controls.name->ShowText(ToQString(caption));
 }
 
 void ShipSide::SetNameColor(ColorValue color) {

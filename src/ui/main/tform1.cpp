@@ -14,7 +14,9 @@
 #include "ui/common/app_title.h"
 #include "ui/common/colors.h"
 #include "ui/common/fonts.h"
+#include "ui/common/frame_line.h"
 #include "ui/common/qt_text.h"
+#include "ui/main/tform1_accessible.h"
 #include "ui/main/tform1_layout.h"
 
 namespace layout = tform1_layout;
@@ -28,11 +30,6 @@ struct Placement {
     const char* name;
     QRect place;
 };
-
-// A one-pixel line along the inside of `frame`, without fill.
-void DrawFrameLine(QPainter& painter, const QRect& frame) {
-    painter.drawRect(frame.adjusted(0, 0, -1, -1));
-}
 
 void BringToFront(QWidget* window) {
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -132,11 +129,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 // off the lower edge of its own frame.
 void TForm1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(ToQColor(Display().MainBorder));
-    painter.setBrush(Qt::NoBrush);
-    DrawFrameLine(painter, layout::AppBorder);
+    const QColor border = ToQColor(Display().MainBorder);
+    FillFrameLine(painter, layout::AppBorder, border);
     painter.setClipRect(m_menu->geometry());
-    DrawFrameLine(painter, layout::MenuBorder.translated(m_menu->pos()));
+    FillFrameLine(painter, layout::MenuBorder.translated(m_menu->pos()), border);
 }
 
 // The menu opens on the right button's press and takes the mouse, so the release that
@@ -225,6 +221,10 @@ void TForm1::SetUpControls() {
     m_initText->setText(QStringLiteral("Init- 25 v 25"));
     m_attShip->setCursor(Qt::PointingHandCursor);
     m_defShip->setCursor(Qt::PointingHandCursor);
+    // The names show the chosen ships; their lists are what the keyboard works.
+    m_attShip->SetAccessibleRole(QAccessible::StaticText);
+    m_defShip->SetAccessibleRole(QAccessible::StaticText);
+    DescribeControls(*this, tform1_accessible::Texts);
 
     m_timer1->setInterval(kTimer1Interval);
     m_helpBtn->setToolTip(QStringLiteral("Show Tips"));
@@ -438,7 +438,7 @@ void TForm1::ShowResults() {
         {m_efficiency, &results.Efficiency},
     };
     for (const auto& [label, text] : shown) {
-        label->setText(ToQString(*text));
+        label->ShowText(ToQString(*text));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "data/program_state.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
 #include "ui/common/fonts.h"
 #include "ui/common/message_box.h"
@@ -62,6 +63,13 @@ constexpr Placement kPlaces[] = {
     {"Label7", {20, 204, 0, 0}},   {"Edit2", {28, 220, 297, 19}},  {"Label12", {20, 248, 0, 0}},
 };
 
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"Edit1", "E-mail address", "Where feedback can be sent, to select and copy"},
+    {"Edit2", "Download address", "Where the latest version can be downloaded, to select and copy"},
+    {"ReadMeMemo", "Read-me file", "The text of ReadMe1st.txt"},
+    {"CloseAboutBtn", nullptr, "Closes the About panel"},
+};
+
 const char* const kReadMeMissing = "\n\n       ReadMe1st.txt file not found";
 
 // One line of the memo per line of the file, whatever its line ends.
@@ -92,6 +100,7 @@ AboutPanel::AboutPanel(const ProgramState& state, QWidget* parent)
     m_closeButton->setFont(ArialFont(13));
     SetTextColor(*m_closeButton, Qt::black);
     connect(m_closeButton, &QPushButton::clicked, this, &AboutPanel::Closed);
+    DescribeControls(*this, kAccessibleTexts);
 }
 
 void AboutPanel::CreateTexts() {

@@ -6,6 +6,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
+#include "ui/common/accessibility.h"
 #include "ui/common/fonts.h"
 #include "ui/details/setup/color_grid.h"
 #include "ui/details/setup/control_placement.h"
@@ -67,6 +68,25 @@ constexpr Placement kPlaces[] = {
     {"DetailsColorCaption", {288, 112, 120, 34}},
 };
 
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"ColorGrid1", "Colour grid",
+     "Sixteen colours; picking one moves the bars to it, and the arrow keys move the pick"},
+    {"RedScroll", "Red", "The red part of the chosen colour; the top of the bar is full red"},
+    {"GreenScroll", "Green",
+     "The green part of the chosen colour; the top of the bar is full green"},
+    {"BlueScroll", "Blue", "The blue part of the chosen colour; the top of the bar is full blue"},
+    {"BackgroundRadio", "Main window background", "Edits the main window's background colour"},
+    {"BorderRadio", "Main window border", "Edits the colour of the main window's frame lines"},
+    {"TextRadio", "Main window text", "Edits the main window's text colour"},
+    {"HighlightRadio", "Main window highlight",
+     "Edits the colour of the main window's highlighted texts"},
+    {"DetailsBackgroundRadio", "Details window background",
+     "Edits the Details window's background colour"},
+    {"DetailsTextRadio", "Details window text", "Edits the Details window's text colour"},
+    {"DetailsHighlightRadio", "Details window highlight",
+     "Edits the colour of the Details window's selected tab"},
+};
+
 int ComponentOf(ColorValue color, const ComponentControls& controls) {
     return static_cast<int>((color >> controls.shift) & 0xFF);
 }
@@ -95,14 +115,16 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const char* text) {
 ColorEditor::ColorEditor(DisplaySettings& display, QWidget* parent)
     : QGroupBox(parent), m_display(display) {
     setObjectName(QStringLiteral("GroupBox1"));
-    CreateColorControls();
+    // In the keyboard's order: a colour is chosen before the grid and bars can be used.
     CreateRoleControls();
+    CreateColorControls();
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));
     bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     MakeCaption(this, "MainColorCaption", "Main Window Color Settings");
     MakeCaption(this, "DetailsColorCaption", "Details Window Color Settings");
     PlaceControls(*this, kPlaces);
+    DescribeControls(*this, kAccessibleTexts);
     Reset();
     ShowSampleColors();
 }
@@ -117,6 +139,7 @@ void ColorEditor::CreateColorControls() {
         bar->setObjectName(QString::fromLatin1(kComponents[i].bar));
         bar->setRange(0, kMaxComponent);
         bar->setPageStep(kBarPageStep);
+        bar->setFocusPolicy(Qt::StrongFocus);
         connect(bar, &QScrollBar::valueChanged, this, &ColorEditor::RedScrollChange);
         m_bars[i] = bar;
 

@@ -1,10 +1,13 @@
 #include "ui/details/setup/color_grid.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <array>
 
+#include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
+#include "ui/common/frame_line.h"
 
 namespace {
 
@@ -12,38 +15,84 @@ constexpr int kColumns = 2;
 constexpr int kRows = ColorGrid::kCellCount / kColumns;
 constexpr int kMarkWidth = 2;
 
-constexpr std::array<ColorValue, ColorGrid::kCellCount> kCellColors = {
-    0x00000000,  // black
-    0x00000080,  // maroon
-    0x00008000,  // green
-    0x00008080,  // olive
-    0x00800000,  // navy
-    0x00800080,  // purple
-    0x00808000,  // teal
-    0x00C0C0C0,  // silver
-    0x00808080,  // grey
-    0x000000FF,  // red
-    0x0000FF00,  // lime
-    0x0000FFFF,  // yellow
-    0x00FF0000,  // blue
-    0x00FF00FF,  // fuchsia
-    0x00FFFF00,  // aqua
-    0x00FFFFFF,  // white
+struct Cell {
+    ColorValue color;
+    const char* name;
 };
+
+constexpr std::array<Cell, ColorGrid::kCellCount> kCells = {{
+    {0x00000000, "black"},
+    {0x00000080, "maroon"},
+    {0x00008000, "green"},
+    {0x00008080, "olive"},
+    {0x00800000, "navy"},
+    {0x00800080, "purple"},
+    {0x00808000, "teal"},
+    {0x00C0C0C0, "silver"},
+    {0x00808080, "grey"},
+    {0x000000FF, "red"},
+    {0x0000FF00, "lime"},
+    {0x0000FFFF, "yellow"},
+    {0x00FF0000, "blue"},
+    {0x00FF00FF, "fuchsia"},
+    {0x00FFFF00, "aqua"},
+    {0x00FFFFFF, "white"},
+}};
 
 // The mark must show on every cell: white on the dark ones, black on the light ones.
 QColor MarkColorFor(const QColor& cell) {
     return cell.lightness() < 128 ? Qt::white : Qt::black;
 }
 
+// The cell a key moves the pick to within the two columns, or -1 when there is none.
+int NeighbourCell(int cell, int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return cell % kColumns > 0 ? cell - 1 : -1;
+        case Qt::Key_Right:
+            return cell % kColumns < kColumns - 1 ? cell + 1 : -1;
+        case Qt::Key_Up:
+            return cell >= kColumns ? cell - kColumns : -1;
+        case Qt::Key_Down:
+            return cell + kColumns < ColorGrid::kCellCount ? cell + kColumns : -1;
+        default:
+            return -1;
+    }
+}
+
+// A colour chooser to assistive tools, whose value is the picked colour's name.
+class ColorGridAccessible : public DrawnControlAccessible {
+  public:
+    explicit ColorGridAccessible(ColorGrid* grid)
+        : DrawnControlAccessible(grid, QAccessible::ColorChooser) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value) {
+            return static_cast<const ColorGrid*>(widget())->PickedColorName();
+        }
+        return DrawnControlAccessible::text(kind);
+    }
+};
+
+QAccessibleInterface* ColorGridAccessibleFactory(const QString&, QObject* object) {
+    auto* grid = qobject_cast<ColorGrid*>(object);
+    return grid != nullptr ? new ColorGridAccessible(grid) : nullptr;
+}
+
 }  // namespace
 
 ColorGrid::ColorGrid(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ColorGrid1"));
+    setFocusPolicy(Qt::StrongFocus);
+    QAccessible::installFactory(ColorGridAccessibleFactory);
 }
 
 ColorValue ColorGrid::CellColor(int cell) {
-    return kCellColors[static_cast<std::size_t>(cell)];
+    return kCells[static_cast<std::size_t>(cell)].color;
+}
+
+QString ColorGrid::PickedColorName() const {
+    return QString::fromLatin1(kCells[static_cast<std::size_t>(m_picked)].name);
 }
 
 ColorValue ColorGrid::PickedColor() const {
@@ -71,13 +120,14 @@ void ColorGrid::paintEvent(QPaintEvent*) {
         const QRect rect = CellRect(cell);
         const QColor color = ToQColor(CellColor(cell));
         painter.fillRect(rect, color);
-        painter.setPen(Qt::gray);
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        FillFrameLine(painter, rect, Qt::gray);
         if (cell == m_picked) {
-            const int inset = kMarkWidth + 1;
-            painter.setPen(QPen(MarkColorFor(color), kMarkWidth));
-            painter.drawRect(rect.adjusted(inset, inset, -inset, -inset));
+            const QRect mark = rect.adjusted(kMarkWidth, kMarkWidth, -kMarkWidth, -kMarkWidth);
+            FillFrameLine(painter, mark, MarkColorFor(color), kMarkWidth);
         }
+    }
+    if (hasFocus()) {
+        FillFrameLine(painter, rect(), palette().color(QPalette::Highlight));
     }
 }
 
@@ -86,7 +136,22 @@ void ColorGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || cell < 0) {
         return;
     }
+    Pick(cell);
+}
+
+void ColorGrid::keyPressEvent(QKeyEvent* event) {
+    const int cell = NeighbourCell(m_picked, event->key());
+    if (cell < 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    Pick(cell);
+}
+
+void ColorGrid::Pick(int cell) {
     m_picked = cell;
     update();
+    QAccessibleValueChangeEvent picked(this, PickedColorName());
+    QAccessible::updateAccessibility(&picked);
     emit Picked();
 }

@@ -5,7 +5,7 @@
 #include "data/display_settings.h"
 
 // Sixteen colour cells, two columns by eight rows. A left click picks a cell and marks
-// it; only the picked colour is used.
+// it; only the picked colour is used. With the focus, the arrow keys move the pick.
 class ColorGrid : public QWidget {
     Q_OBJECT
 
@@ -16,19 +16,23 @@ class ColorGrid : public QWidget {
 
     int PickedCell() const { return m_picked; }
     ColorValue PickedColor() const;
+    QString PickedColorName() const;
     static ColorValue CellColor(int cell);
     QRect CellRect(int cell) const;
 
   signals:
-    // Every left click on a cell, also on the one already picked.
+    // Every left click on a cell, also on the one already picked, and every move of the
+    // pick by the keyboard.
     void Picked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     int CellAt(QPoint position) const;
+    void Pick(int cell);
 
     int m_picked = 0;
 };

@@ -9,6 +9,7 @@
 
 #include "data/program_state.h"
 #include "data/stats_file.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/fonts.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
@@ -37,6 +38,20 @@ constexpr Placement kPlaces[] = {
     {"CancelSettingsBtn", {244, 108, 217, 25}},
     {"ClassicSettingsBtn", {244, 140, 217, 25}},
     {"GroupBox1", {28, 172, 433, 165}},
+};
+
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"StayOnTopTick", nullptr, "Kept in the stats file; the main window always stays on top"},
+    {"ToolTipsTick", nullptr, "Whether the main window shows its hints when the program starts"},
+    {"DefaultFleetSizeEdit", "Fleet size", "The number of attacking ships at start-up"},
+    {"DefaultAttackerList", "Default attacker", "The attacking ship type at start-up"},
+    {"DefaultDefenderList", "Default target", "The defending ship type at start-up"},
+    {"CloseSettingsBtn", nullptr, "Closes the settings; changes not saved are dropped"},
+    {"SaveSettingsBtn", nullptr, "Saves these settings in the stats file"},
+    {"CancelSettingsBtn", nullptr, "Returns to the settings saved last"},
+    {"ClassicSettingsBtn", nullptr, "Loads the classic settings, to be saved to keep them"},
+    {"GroupBox1", "Colours",
+     "Choose the colour to edit, then set it with the three bars or the colour grid"},
 };
 
 bool IsMainWindowRole(ColorRole role) {
@@ -83,7 +98,10 @@ SettingsPanel::SettingsPanel(ProgramState& state, MainWindowLink& mainWindow,
     SetTextColor(*this, Qt::black);
     CreateControls();
     CreateButtons();
+    // Created last, so the keyboard reaches the colours after the buttons.
+    m_colorEditor = new ColorEditor(m_state.Settings.Display, this);
     PlaceControls(*this, kPlaces);
+    DescribeControls(*this, kAccessibleTexts);
     ConnectUserChanges();
     SetChangeButtonsEnabled(false);
 }
@@ -114,8 +132,6 @@ void SettingsPanel::CreateControls() {
     m_attackerList = MakeShipList(this, "DefaultAttackerList");
     MakeLabel(this, "Label11", "Taget");
     m_defenderList = MakeShipList(this, "DefaultDefenderList");
-
-    m_colorEditor = new ColorEditor(m_state.Settings.Display, this);
 }
 
 void SettingsPanel::CreateButtons() {

@@ -7,6 +7,7 @@
 
 #include "data/program_state.h"
 #include "data/stats_file.h"
+#include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
 #include "ui/common/fonts.h"
 #include "ui/common/message_box.h"
@@ -43,6 +44,19 @@ constexpr Placement kButtonPlaces[] = {
     {"SettingsBtn", {12, 176, 57, 25}}, {"AboutBtn", {12, 216, 57, 25}},
 };
 
+constexpr AccessibleText kAccessibleTexts[] = {
+    {"FileHeaderText", "Stats file header",
+     "The header line of the stats file, and where the file is"},
+    {"StatsGrid", "Ship statistics",
+     "The statistics of the 54 ship types; Edit makes the cells editable"},
+    {"EditerBtn", nullptr, "Makes the statistics editable"},
+    {"UpdateAndSaveBtn", nullptr, "Ends editing and saves the statistics to a file of your choice"},
+    {"CancelEditBtn", nullptr, "Ends editing and drops every change made since Edit"},
+    {"RestoreBtn", nullptr, "Overwrites the stats file with the built-in statistics and settings"},
+    {"SettingsBtn", nullptr, "Opens the settings of both windows"},
+    {"AboutBtn", nullptr, "Shows the version, the release notes and the read-me file"},
+};
+
 const char* const kRestoreWarning =
     "Warning... This will cause the ShipStats.txt file to be overwritten with default "
     "values.  OK to proceed ???";
@@ -70,6 +84,7 @@ StatsEditorPanel::StatsEditorPanel(ProgramState& state, DetailsWindowLink& detai
     CreateButtons();
 
     m_grid = new StatsGrid(this);
+    DescribeControls(*this, kAccessibleTexts);
     SetEditing(false);
     ApplyGridColors();
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAccessibleWidget>
+#include <QStringList>
+#include <span>
+
+class QWidget;
+
+// What a screen reader says for one control, found by its object name: a short name
+// that says what the control is, and a description of what it does or shows. A name of
+// nullptr leaves the control named by its own caption.
+struct AccessibleText {
+    const char* control;
+    const char* name;
+    const char* description;
+};
+
+// Names and describes every control of the table, found among the descendants of `root`.
+void DescribeControls(QWidget& root, std::span<const AccessibleText> table);
+
+// A control the program draws itself, shown to assistive tools in the role it plays. A
+// nameless label is named by its caption, and buttons and tabs can be pressed through
+// assistive tools as with the left mouse button.
+class DrawnControlAccessible : public QAccessibleWidget {
+  public:
+    DrawnControlAccessible(QWidget* control, QAccessible::Role role);
+
+    QString text(QAccessible::Text kind) const override;
+    QStringList actionNames() const override;
+    void doAction(const QString& action) override;
+
+  private:
+    bool IsPressable() const;
+};
