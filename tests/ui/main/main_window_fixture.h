@@ -16,6 +16,7 @@
 #include "data/file_view.h"
 #include "data/program_state.h"
 #include "data/stats_file.h"
+#include "ui/common/qt_text.h"
 #include "ui/details/details_form.h"
 #include "ui/main/program.h"
 #include "ui/main/tform1.h"
@@ -124,7 +125,7 @@ inline bool ShowsResult(const MainWindowControls& controls, const ResultTexts& e
         {"Efficiency", &expected.Efficiency},
     };
     for (const auto& [name, text] : shown) {
-        if (controls.Text(name) != QString::fromStdString(*text)) {
+        if (controls.Text(name) != ToQString(*text)) {
             qWarning("%s shows '%s', expected '%s'", name, qPrintable(controls.Text(name)),
                      text->c_str());
             return false;
