@@ -79,8 +79,9 @@ int RunUntilFirstShow(int argc, char* argv[], const char* what) {
 }
 
 // From a change of the count text to every result text of the main window and every
-// report text set (the calculation and the reports run inside the change).
-void BM_CountChangeToResultsShown(benchmark::State& bench) {
+// report text set (the calculation and the reports run inside the change), and, when
+// `repaint` is set, the window repainted before the next change.
+void BM_CountChange(benchmark::State& bench, bool repaint) {
     QTemporaryDir folder;
     const QString previous = QDir::currentPath();
     if (!WriteStatsFile(folder.path()) || !QDir::setCurrent(folder.path())) {
@@ -95,35 +96,16 @@ void BM_CountChangeToResultsShown(benchmark::State& bench) {
         int ships = 0;
         for (auto _ : bench) {
             count->setText(QString::number(++ships % 100000));
+            if (repaint) {
+                program.MainWindow().repaint();
+            }
             benchmark::DoNotOptimize(program.State().Combat.ResultLine.data());
         }
     }
     QDir::setCurrent(previous);
 }
-BENCHMARK(BM_CountChangeToResultsShown);
-
-// The same, with the window repainted before the next change.
-void BM_CountChangeToWindowRepainted(benchmark::State& bench) {
-    QTemporaryDir folder;
-    const QString previous = QDir::currentPath();
-    if (!WriteStatsFile(folder.path()) || !QDir::setCurrent(folder.path())) {
-        bench.SkipWithError("no scratch folder");
-        return;
-    }
-    {
-        Program program;
-        program.Start();
-        QCoreApplication::processEvents();
-        auto* count = program.MainWindow().findChild<QLineEdit*>(QStringLiteral("AttShips"));
-        int ships = 0;
-        for (auto _ : bench) {
-            count->setText(QString::number(++ships % 100000));
-            program.MainWindow().repaint();
-        }
-    }
-    QDir::setCurrent(previous);
-}
-BENCHMARK(BM_CountChangeToWindowRepainted);
+BENCHMARK_CAPTURE(BM_CountChange, ToResultsShown, false);
+BENCHMARK_CAPTURE(BM_CountChange, ToWindowRepainted, true);
 
 // A fresh process from its start to the first paint of its window (it reports that on its
 // output; ending the process is not timed): the whole program
