@@ -120,15 +120,15 @@ QWidget* ResultsPanel::CreateButtonStrip() {
     edges->addStretch();
     edges->addWidget(NewShape(QStringLiteral("Shape2"), strip));
 
-    for (const ButtonSpec& spec : kButtons) {
+    for (const ButtonSpec& entry : kButtons) {
         auto* button = new QToolButton(strip);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setText(QString::fromLatin1(spec.caption));
-        button->setGeometry(spec.left, kButtonTop, spec.width, kButtonHeight);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setText(QString::fromLatin1(entry.caption));
+        button->setGeometry(entry.left, kButtonTop, entry.width, kButtonHeight);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
-        button->setAccessibleDescription(QString::fromLatin1(spec.description));
-        connect(button, &QToolButton::clicked, this, spec.click);
+        button->setAccessibleDescription(QString::fromLatin1(entry.description));
+        connect(button, &QToolButton::clicked, this, entry.click);
     }
     return strip;
 }
