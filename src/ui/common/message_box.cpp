@@ -4,16 +4,42 @@
 
 #include "ui/common/app_title.h"
 
-bool AskOkAbort(QWidget* parent, const QString& text) {
+namespace {
+
+// A hidden parent would centre the box over where that window last was, often the
+// screen's corner; without one, the box centres on the screen.
+QWidget* ShownOrNone(QWidget* parent) {
+    return parent != nullptr && parent->isVisible() ? parent : nullptr;
+}
+
+QMessageBox::StandardButton AskOkOrAbort(QWidget* parent, const QString& text,
+                                         QMessageBox::StandardButton escapeAnswer) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), text,
-                    QMessageBox::Ok | QMessageBox::Abort, parent);
+                    QMessageBox::Ok | QMessageBox::Abort, ShownOrNone(parent));
     box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Abort);
-    return box.exec() == QMessageBox::Ok;
+    box.setEscapeButton(escapeAnswer);
+    KeepAboveCalculator(box);
+    box.exec();
+    return box.standardButton(box.clickedButton());
+}
+
+}  // namespace
+
+bool AskOkAbort(QWidget* parent, const QString& text) {
+    return AskOkOrAbort(parent, text, QMessageBox::Abort) == QMessageBox::Ok;
+}
+
+bool AskProceedUnlessAborted(QWidget* parent, const QString& text) {
+    return AskOkOrAbort(parent, text, QMessageBox::Ok) != QMessageBox::Abort;
 }
 
 void ShowPlainMessage(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok,
-                    parent);
+                    ShownOrNone(parent));
+    KeepAboveCalculator(box);
     box.exec();
+}
+
+void KeepAboveCalculator(QWidget& dialog) {
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
 }

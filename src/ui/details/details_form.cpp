@@ -153,8 +153,9 @@ void TDetailsForm::ShowStatsFile() {
     m_setup->ShowStatsFile();
 }
 
+// The start-up question: only Abort ends the program.
 bool TDetailsForm::ConfirmOkAbort(const std::string& message) {
-    return AskOkAbort(this, ToQString(message));
+    return AskProceedUnlessAborted(this, ToQString(message));
 }
 
 std::optional<std::string> TDetailsForm::ChooseSaveFile(const std::string& initialPath) {
@@ -197,8 +198,8 @@ void TDetailsForm::HideWindow() {
 
 void TDetailsForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!m_outerSizeFitted) {
-        m_outerSizeFitted = true;
+    if (!m_shownOnce) {
+        m_shownOnce = true;
         FitOuterSizeAndCentre();
     }
     ApplySettingsColors();
@@ -209,6 +210,14 @@ void TDetailsForm::resizeEvent(QResizeEvent* event) {
     m_toolBar->setGeometry(0, 0, width(), SectionTabBar::kHeight);
     DockPanel(m_toolBar->Selected());
     ApplyResizeRule();
+}
+
+// A window manager frames the window between its show and its first paint.
+bool TDetailsForm::event(QEvent* event) {
+    if (event->type() == QEvent::Paint && NeedsRefit()) {
+        QMetaObject::invokeMethod(this, &TDetailsForm::FitOuterSizeAndCentre, Qt::QueuedConnection);
+    }
+    return QWidget::event(event);
 }
 
 void TDetailsForm::ShowSection(DetailsSection section) {
@@ -238,11 +247,21 @@ void TDetailsForm::ApplyResizeRule() {
 
 // Only the platform knows the frame, and only once the window exists.
 void TDetailsForm::FitOuterSizeAndCentre() {
-    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QMargins frame = FrameMargins();
+    m_fittedFrame = frame;
     resize(kOuterWidth - frame.left() - frame.right(), kOuterHeight - frame.top() - frame.bottom());
     QRect outer(QPoint(), QSize(kOuterWidth, kOuterHeight));
     outer.moveCenter(screen()->availableGeometry().center());
     move(outer.topLeft());
+}
+
+// The first fit may have been made before the window manager framed the window.
+bool TDetailsForm::NeedsRefit() const {
+    return m_fittedFrame && m_fittedFrame->isNull() && !FrameMargins().isNull();
+}
+
+QMargins TDetailsForm::FrameMargins() const {
+    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
 }
 
 // Creation and every show: everything that takes a Details colour.

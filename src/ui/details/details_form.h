@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QMargins>
+#include <optional>
+
 #include <QString>
 #include <QWidget>
 
@@ -47,6 +50,7 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void CreatePanels(MainWindowLink& mainWindow);
@@ -57,6 +61,8 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
     void DockPanel(DetailsSection section);
     void ApplyResizeRule();
     void FitOuterSizeAndCentre();
+    bool NeedsRefit() const;
+    QMargins FrameMargins() const;
 
     void ApplySettingsColors();
     void ApplyBackground();
@@ -72,5 +78,8 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
     SplitReportPanel* m_basicStatsPanel = nullptr;
     ResultsPanel* m_resultsPanel = nullptr;
     SetupSection* m_setup = nullptr;
-    bool m_outerSizeFitted = false;
+    bool m_shownOnce = false;
+    // The frame the first size was fitted to; a window manager adds its frame only after
+    // the window is shown, and the fit is redone once it has.
+    std::optional<QMargins> m_fittedFrame;
 };

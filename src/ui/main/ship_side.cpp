@@ -6,6 +6,7 @@
 #include "data/program_state.h"
 #include "ui/common/colors.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_position.h"
 #include "ui/main/button_label.h"
 #include "ui/main/ship_list_box.h"
 #include "ui/main/tform1_layout.h"
@@ -49,8 +50,9 @@ int ShipSide::SelectedRow() const {
     return m_controls.list->currentIndex();
 }
 
-void ShipSide::ShowFullName() {
-    ShowName(" " + ShipAt(m_state.ActiveStats, SelectedRow())[Col::ShipName]);
+void ShipSide::ShowName() {
+    const std::string caption = " " + ShipAt(m_state.ActiveStats, SelectedRow())[Col::ShipName];
+    m_controls.name->ShowText(ToQString(m_picked ? caption.substr(0, kPickedNameLength) : caption));
 }
 
 void ShipSide::ListChange() {
@@ -60,8 +62,8 @@ void ShipSide::ListChange() {
         list->setCurrentIndex(m_lastRow);
     }
     m_lastRow = list->currentIndex();
-    const std::string caption = " " + ShipAt(m_state.ActiveStats, m_lastRow)[Col::ShipName];
-    ShowName(caption.substr(0, kPickedNameLength));
+    m_picked = true;
+    ShowName();
     emit selectionChanged();
 }
 
@@ -96,8 +98,10 @@ bool ShipSide::ListHasFocus() const {
     return focus != nullptr && (focus == m_controls.list || m_controls.list->isAncestorOf(focus));
 }
 
+// The open list is placed from the window's position, which must be the real one.
 void ShipSide::ListDropDown() {
     ShipListBox* list = m_controls.list;
+    LearnWindowPosition(*list->window());
     const int clientWidth = list->parentWidget()->width();
     list->setGeometry(tform1_layout::DroppedListLeft, list->y(),
                       clientWidth - tform1_layout::DroppedListMargin, list->height());
@@ -145,10 +149,6 @@ void ShipSide::ListBtnMouseLeave() {
     if (!ListHasFocus()) {
         SetNameColor(Colors().MainText);
     }
-}
-
-void ShipSide::ShowName(const std::string& caption) {
-    m_controls.name->ShowText(ToQString(caption));
 }
 
 void ShipSide::SetNameColor(ColorValue color) {

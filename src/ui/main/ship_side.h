@@ -34,8 +34,9 @@ class ShipSide : public QObject {
     // the first row.
     void SelectRow(int row);
     int SelectedRow() const;
-    // " " + the selected ship's name, whole.
-    void ShowFullName();
+    // " " + the selected ship's name from the working table: whole until the user picks
+    // from the list, then cut to 16 characters.
+    void ShowName();
 
     // The user's change: back to the last valid row when the list lost its selection, then
     // the name, cut to 16 characters.
@@ -64,12 +65,12 @@ class ShipSide : public QObject {
     void ListBtnMouseLeave();
 
     void ApplyListColors();
-    void ShowName(const std::string& caption);
     void SetNameColor(ColorValue color);
     const DisplaySettings& Colors() const;
 
     ProgramState& m_state;
     Controls m_controls;
     int m_lastRow = 1;
+    bool m_picked = false;
     ColorValue m_nameColor = 0;
 };

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "combat/outcome.h"
 #include "combat/target.h"
@@ -52,11 +53,13 @@ TForm1::TForm1(ProgramState& state, QWidget* parent) : QWidget(parent), m_state(
     setTabOrder(m_attShips, m_defShipList);
     setTabOrder(m_defShipList, m_attShipList);
     ConnectHandlers();
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TForm1::NoteFocusWindow);
     FormCreate();
 }
 
 void TForm1::SetDetailsWindow(QWidget* details) {
     m_details = details;
+    m_details->installEventFilter(this);
 }
 
 void TForm1::PreviewColor(ColorRole role) {
@@ -94,11 +97,21 @@ void TForm1::Timer1Timer() {
     }
 }
 
+// Coming back from another application is no activation of the program's own: only the
+// first one and a return from another window of the program apply the settings again.
 bool TForm1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
+    if (event->type() == QEvent::WindowActivate && m_activateOnReturn) {
+        m_activateOnReturn = false;
         FormActivate();
     }
     return QWidget::event(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_details && event->type() == QEvent::WindowStateChange) {
+        RestoreTogether(*m_details, *this);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -111,10 +124,23 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized() &&
-        m_detailsMinimisedWithMain) {
-        m_detailsMinimisedWithMain = false;
-        m_details->setWindowState(m_details->windowState() & ~Qt::WindowMinimized);
+    if (event->type() == QEvent::WindowStateChange && m_details != nullptr) {
+        RestoreTogether(*this, *m_details);
+    }
+}
+
+// Both windows went to the task bar together; restoring either brings the other back.
+void TForm1::RestoreTogether(QWidget& restored, QWidget& other) {
+    if (m_minimisedTogether && !restored.isMinimized()) {
+        m_minimisedTogether = false;
+        other.setWindowState(other.windowState() & ~Qt::WindowMinimized);
+    }
+}
+
+// Windows of the program other than the calculator itself and its popups.
+void TForm1::NoteFocusWindow(QWindow* focus) {
+    if (focus != nullptr && focus != windowHandle() && focus->type() != Qt::Popup) {
+        m_activateOnReturn = true;
     }
 }
 
@@ -311,7 +337,7 @@ void TForm1::FormCreate() {
     for (ShipSide* side : {m_attSide, m_defSide}) {
         side->FillList();
         side->SelectRow(0);
-        side->ShowFullName();
+        side->ShowName();
     }
 }
 
@@ -323,16 +349,19 @@ void TForm1::FormShow() {
     m_attShips->setText(QString::number(settings.DefaultFleetSize));
     m_attSide->SelectRow(settings.DefaultAttacker);
     m_defSide->SelectRow(settings.DefaultDefender);
-    m_attSide->ShowFullName();
-    m_defSide->ShowFullName();
+    m_attSide->ShowName();
+    m_defSide->ShowName();
     m_state.Combat.RecalcGuard = false;
     RunCore({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
 }
 
+// The names follow the table that the results now come from.
 void TForm1::FormActivate() {
     ApplyColors();
     ApplyHints(Display().ShowTipsOnStartup);
     RunCore({RecalculateAll});
+    m_attSide->ShowName();
+    m_defSide->ShowName();
 }
 
 void TForm1::AttShipsChange() {
@@ -374,7 +403,7 @@ void TForm1::MoveBtnMouseUp() {
 void TForm1::MinBtnClick() {
     if (m_details != nullptr && m_details->isVisible() && !m_details->isMinimized()) {
         m_details->showMinimized();
-        m_detailsMinimisedWithMain = true;
+        m_minimisedTogether = true;
     }
     showMinimized();
 }

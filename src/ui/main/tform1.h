@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <cstdint>
 #include <initializer_list>
 #include <utility>
@@ -43,6 +44,7 @@ class TForm1 : public QWidget, public MainWindowLink {
 
   protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +72,8 @@ class TForm1 : public QWidget, public MainWindowLink {
     void MoveBtnMouseMove(QPoint globalPos);
     void MoveBtnMouseUp();
     void MinBtnClick();
+    void RestoreTogether(QWidget& restored, QWidget& other);
+    void NoteFocusWindow(QWindow* focus);
     void CloseBtnClick();
     void ClipBtnClick();
     void PopupSwitchClick();
@@ -130,6 +134,9 @@ class TForm1 : public QWidget, public MainWindowLink {
     bool m_dragging = false;
     QPoint m_dragStart;
     bool m_firstShowDone = false;
-    // Set when the minimise label took the Details window along, so it comes back too.
-    bool m_detailsMinimisedWithMain = false;
+    // Set when the minimise label took the Details window along, so they come back together.
+    bool m_minimisedTogether = false;
+    // The first activation, and one after another window of the program had the focus,
+    // run FormActivate.
+    bool m_activateOnReturn = true;
 };

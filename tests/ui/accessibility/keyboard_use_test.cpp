@@ -17,8 +17,8 @@ class KeyboardUseTest : public QObject {
     void arrow_keys_in_a_focused_ship_list_change_the_pairing_data();
     void arrow_keys_in_a_focused_ship_list_change_the_pairing();
 
-    void start_up_message_takes_enter_as_ok_and_escape_as_abort_data();
-    void start_up_message_takes_enter_as_ok_and_escape_as_abort();
+    void start_up_message_ends_the_program_only_on_abort_data();
+    void start_up_message_ends_the_program_only_on_abort();
     void restore_warning_takes_enter_as_ok_and_escape_as_abort_data();
     void restore_warning_takes_enter_as_ok_and_escape_as_abort();
 
@@ -157,24 +157,32 @@ void KeyboardUseTest::arrow_keys_in_a_focused_ship_list_change_the_pairing() {
              ExpectedFor(attacker, defender, "1000").resultLine);
 }
 
-void KeyboardUseTest::start_up_message_takes_enter_as_ok_and_escape_as_abort_data() {
-    QTest::addColumn<int>("key");
+void KeyboardUseTest::start_up_message_ends_the_program_only_on_abort_data() {
+    QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("quits");
 
-    QTest::newRow("Enter proceeds with the defaults") << static_cast<int>(Qt::Key_Return) << false;
-    QTest::newRow("Escape aborts") << static_cast<int>(Qt::Key_Escape) << true;
+    QTest::newRow("Enter proceeds with the defaults") << QStringLiteral("Enter") << false;
+    QTest::newRow("Escape proceeds with the defaults") << QStringLiteral("Escape") << false;
+    QTest::newRow("closing the box proceeds with the defaults") << QStringLiteral("close") << false;
+    QTest::newRow("Abort ends the program") << QStringLiteral("Abort") << true;
 }
 
-void KeyboardUseTest::start_up_message_takes_enter_as_ok_and_escape_as_abort() {
-    QFETCH(int, key);
+void KeyboardUseTest::start_up_message_ends_the_program_only_on_abort() {
+    QFETCH(QString, answer);
     QFETCH(bool, quits);
     ScratchCurrentDir dir;
     ModalWatchdog watchdog;
     QStringList asked;
-    watchdog.Expect([&asked, key](QWidget* dialog) {
-        const auto* box = qobject_cast<QMessageBox*>(dialog);
+    watchdog.Expect([&asked, answer](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
         asked << (box != nullptr ? box->text() : dialog->windowTitle());
-        PressKeyIn(dialog, static_cast<Qt::Key>(key));
+        if (answer == QLatin1String("close")) {
+            dialog->close();
+        } else if (answer == QLatin1String("Abort") && box != nullptr) {
+            box->button(QMessageBox::Abort)->click();
+        } else {
+            PressKeyIn(dialog, answer == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Escape);
+        }
     });
 
     Program program;

@@ -35,6 +35,7 @@ class MainWindowControlsTest : public QObject {
     void colour_preview_follows_the_highlight_rules();
 
     void move_label_drags_the_window();
+    void minimise_label_takes_the_details_window_along_data();
     void minimise_label_takes_the_details_window_along();
     void close_label_ends_the_program();
     void details_label_shows_and_activates_the_details_window();
@@ -418,7 +419,15 @@ void MainWindowControlsTest::move_label_drags_the_window() {
     QCOMPARE(program.Window().pos(), start + QPoint(7, 23));
 }
 
+void MainWindowControlsTest::minimise_label_takes_the_details_window_along_data() {
+    QTest::addColumn<bool>("restoreDetails");
+    QTest::newRow("restoring the calculator") << false;
+    QTest::newRow("restoring the Details window") << true;
+}
+
+// Both go to the task bar together and come back together from either entry.
 void MainWindowControlsTest::minimise_label_takes_the_details_window_along() {
+    QFETCH(bool, restoreDetails);
     StartedProgram program;
     QVERIFY(program.Started());
     QWidget& details = program.Get().DetailsWindow();
@@ -429,8 +438,10 @@ void MainWindowControlsTest::minimise_label_takes_the_details_window_along() {
 
     QTRY_VERIFY(program.Window().isMinimized());
     QTRY_VERIFY(details.isMinimized());
-    program.Window().showNormal();
-    QTRY_VERIFY(!details.isMinimized());
+    QWidget& restored = restoreDetails ? details : program.Window();
+    QWidget& other = restoreDetails ? program.Window() : details;
+    restored.showNormal();
+    QTRY_VERIFY(!other.isMinimized());
 }
 
 void MainWindowControlsTest::close_label_ends_the_program() {

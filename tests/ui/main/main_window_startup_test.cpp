@@ -10,6 +10,7 @@ class MainWindowStartupTest : public QObject {
 
   private slots:
     void opens_with_the_fleet_and_ships_of_the_settings_line();
+    void names_at_start_up_are_those_of_the_loaded_table();
     void missing_file_is_reported_and_the_defaults_are_used();
     void abort_at_start_up_ends_the_program_once_it_runs();
     void defaults_outside_the_table_select_the_first_row_data();
@@ -57,6 +58,22 @@ void MainWindowStartupTest::opens_with_the_fleet_and_ships_of_the_settings_line(
     QCOMPARE(program.Get().State().Combat.ResultLine, expected.resultLine);
     QVERIFY(program.Watchdog().Unexpected().isEmpty());
     QVERIFY(!program.Get().State().QuitRequested);
+}
+
+// The results come from the loaded file's rows, so the names above them must too.
+void MainWindowStartupTest::names_at_start_up_are_those_of_the_loaded_table() {
+    StartedProgram program(
+        "1,0,250,3,7,clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,",
+        [](ShipTable& table) {
+            table[3][Col::ShipName] = "Loaded Three";
+            table[7][Col::ShipName] = "Loaded Seven";
+        });
+    QVERIFY(program.Started());
+
+    const MainWindowControls& controls = program.Controls();
+    QCOMPARE(controls.Text("AttShip"), QStringLiteral(" Loaded Three"));
+    QCOMPARE(controls.Text("DefShip"), QStringLiteral(" Loaded Seven"));
+    QCOMPARE(program.Get().State().ActiveStats[3][Col::ShipName], "Loaded Three");
 }
 
 void MainWindowStartupTest::missing_file_is_reported_and_the_defaults_are_used() {
@@ -326,8 +343,6 @@ void MainWindowStartupTest::long_name_shows_whole_at_start_up_and_cut_after_a_pi
     const std::string longName = "TwentyCharactersLong";
     StartedProgram program("1,0,0,2,0,clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,",
                            [&](ShipTable& table) { table[2][Col::ShipName] = longName; });
-    // The window is first shown on the table it was built with; give it the long name too.
-    program.Get().State().ActiveStats[2][Col::ShipName] = longName;
     QVERIFY(program.Started());
     const MainWindowControls& controls = program.Controls();
     QComboBox* list = controls.List("AttShipList");

@@ -6,6 +6,7 @@
 #include <QStackedLayout>
 
 #include "data/program_state.h"
+#include "ui/common/message_box.h"
 #include "ui/details/setup/about_panel.h"
 #include "ui/details/setup/settings_panel.h"
 #include "ui/details/setup/setup_look.h"
@@ -58,6 +59,7 @@ std::optional<std::string> SetupSection::ChooseSaveFile(const std::string& initi
     dialog.setDirectory(QFileInfo(QFile::decodeName(initialPath.c_str())).absolutePath());
     dialog.selectFile(QString::fromLatin1(kProposedFileName));
     dialog.setSizeGripEnabled(true);
+    KeepAboveCalculator(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
