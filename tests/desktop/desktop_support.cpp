@@ -150,8 +150,8 @@ ModalWatchdog::Answer AnswerWithKeys(const QString& keys, QStringList* texts) {
         if (auto* box = qobject_cast<QMessageBox*>(dialog); box != nullptr && texts != nullptr) {
             *texts << box->text();
         }
-        const bool typed =
-            WaitUntilManaged(dialog->winId()) && ActivateWindow(dialog->winId()) && PressKeys(keys);
+        const bool typed = WaitUntilManaged(dialog->winId()) && ActivateWindow(dialog->winId()) &&
+                           QTest::qWaitForWindowActive(dialog) && PressKeys(keys);
         if (!typed || !QTest::qWaitFor([&open] { return open.isNull() || !open->isVisible(); })) {
             qWarning("the dialog did not close on %s", qPrintable(keys));
             if (!open.isNull()) {

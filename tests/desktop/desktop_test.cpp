@@ -35,7 +35,7 @@ namespace {
 const std::string kHintsOffLine =
     "0,0,0,0,0,clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,";
 constexpr int kCentreTolerance = 2;
-constexpr int kStartsForListPlaces = 6;
+constexpr int kStartsForListPlaces = 15;
 // Both windows come back together, well within what a user would wait.
 constexpr int kRestoreTimeoutMs = 2000;
 
