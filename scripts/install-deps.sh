@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation
+    xvfb openbox xdotool x11-utils
     "$@"
 )
 

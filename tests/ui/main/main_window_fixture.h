@@ -188,6 +188,7 @@ class StartedProgram {
     TForm1& Window() { return m_program.MainWindow(); }
     const MainWindowControls& Controls() const { return m_controls; }
     const ModalWatchdog& Watchdog() const { return m_watchdog; }
+    ModalWatchdog& Watchdog() { return m_watchdog; }
 
     void SetCount(const QString& text) {
         m_controls.AttShips()->selectAll();
