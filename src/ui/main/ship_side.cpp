@@ -6,7 +6,6 @@
 #include "data/program_state.h"
 #include "ui/common/colors.h"
 #include "ui/common/qt_text.h"
-#include "ui/common/window_position.h"
 #include "ui/main/button_label.h"
 #include "ui/main/ship_list_box.h"
 #include "ui/main/tform1_layout.h"
@@ -98,10 +97,8 @@ bool ShipSide::ListHasFocus() const {
     return focus != nullptr && (focus == m_controls.list || m_controls.list->isAncestorOf(focus));
 }
 
-// The open list is placed from the window's position, which must be the real one.
 void ShipSide::ListDropDown() {
     ShipListBox* list = m_controls.list;
-    LearnWindowPosition(*list->window());
     const int clientWidth = list->parentWidget()->width();
     list->setGeometry(tform1_layout::DroppedListLeft, list->y(),
                       clientWidth - tform1_layout::DroppedListMargin, list->height());

@@ -54,6 +54,10 @@ TForm1::TForm1(ProgramState& state, QWidget* parent) : QWidget(parent), m_state(
     setTabOrder(m_defShipList, m_attShipList);
     ConnectHandlers();
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TForm1::NoteFocusWindow);
+    // Placed before its first show: a window that moves itself while it is being shown can
+    // leave Qt's platform window at (0, 0) under a reparenting window manager, and the
+    // drop-down lists, placed from it, open in the screen's corner.
+    CentreOnScreen();
     FormCreate();
 }
 
@@ -344,7 +348,6 @@ void TForm1::FormCreate() {
 // The first calculation: the defaults of the settings line, on the table the window was
 // built with; the activation that follows brings in the loaded table.
 void TForm1::FormShow() {
-    CentreOnScreen();
     const DisplaySettings& settings = Display();
     m_attShips->setText(QString::number(settings.DefaultFleetSize));
     m_attSide->SelectRow(settings.DefaultAttacker);
