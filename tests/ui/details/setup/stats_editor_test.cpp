@@ -82,6 +82,7 @@ class StatsEditorTest : public QObject {
     void cancelled_save_dialog_keeps_edits_and_file();
     void save_dialog_proposes_ship_stats_txt();
     void confirmed_save_writes_file_and_hides_window();
+    void next_save_dialog_proposes_the_file_last_chosen();
     void save_over_existing_file_asks_first();
     void save_keeps_text_of_cell_still_being_edited();
     void write_failure_shows_reason_and_keeps_window();
@@ -314,6 +315,42 @@ void StatsEditorTest::confirmed_save_writes_file_and_hides_window() {
     QVERIFY(fixture.Find<QPlainTextEdit>("FileHeaderText")
                 ->toPlainText()
                 .startsWith(QStringLiteral("Modified ShipStats.txt file. Last Edited... ")));
+}
+
+void StatsEditorTest::next_save_dialog_proposes_the_file_last_chosen() {
+    SetupFixture fixture;
+    QVERIFY(QDir().mkpath(fixture.PathOf(QStringLiteral("elsewhere"))));
+    const QString chosen = fixture.PathOf(QStringLiteral("elsewhere/Mine.txt"));
+    fixture.Dialogs().Expect(SaveAs(chosen));
+    fixture.Click("EditerBtn");
+    fixture.Click("UpdateAndSaveBtn");
+    QVERIFY(QFileInfo::exists(chosen));
+    QCOMPARE(fixture.State().Stats.SaveFileName, chosen.toStdString());
+
+    QStringList proposed;
+    QStringList folders;
+    const auto recordAndCancel = [&](QWidget* dialog) {
+        if (auto* fileDialog = qobject_cast<QFileDialog*>(dialog)) {
+            proposed << fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            folders << fileDialog->directory().absolutePath();
+        }
+        dialog->close();
+    };
+    fixture.Dialogs().Expect(recordAndCancel);
+    fixture.Click("EditerBtn");
+    fixture.Click("UpdateAndSaveBtn");
+    // A cancelled dialog leaves the name as it was: Restore proposes it again.
+    fixture.Dialogs().ExpectMessage(QMessageBox::Ok);
+    fixture.Dialogs().Expect(recordAndCancel);
+    fixture.Click("RestoreBtn");
+
+    QVERIFY(fixture.Dialogs().AllAnswered());
+    QVERIFY(fixture.Dialogs().Unexpected().isEmpty());
+    const QString name = QFileInfo(chosen).fileName();
+    QCOMPARE(proposed, (QStringList{name, name}));
+    const QString folder = QFileInfo(chosen).absolutePath();
+    QCOMPARE(folders, (QStringList{folder, folder}));
+    QCOMPARE(fixture.State().Stats.SaveFileName, chosen.toStdString());
 }
 
 void StatsEditorTest::save_over_existing_file_asks_first() {
