@@ -117,7 +117,9 @@ StatsGrid::StatsGrid(QWidget* parent)
                     QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(true);
     setShowGrid(true);
+    // A plain text grid: a long text is cut at the cell's edge, without an ellipsis.
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
     setFont(SansSerifFont(11));
     CreateCells();
     SetColumnWidths();

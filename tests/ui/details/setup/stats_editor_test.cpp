@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "drawn_text.h"
 #include "setup_fixture.h"
 #include "ui/common/qt_text.h"
 
@@ -72,6 +73,7 @@ class StatsEditorTest : public QObject {
     void header_box_shows_file_header_and_location();
     void grid_shows_stored_stats_with_column_widths_data();
     void grid_shows_stored_stats_with_column_widths();
+    void long_texts_are_cut_without_ellipsis();
     void grid_ignores_clicks_and_keys_before_edit();
     void grid_scrolls_by_wheel_only_in_edit_mode_data();
     void grid_scrolls_by_wheel_only_in_edit_mode();
@@ -143,6 +145,28 @@ void StatsEditorTest::grid_shows_stored_stats_with_column_widths() {
         QCOMPARE(grid.horizontalHeaderItem(column - 1)->text(),
                  ToQString(StatsColumnNames[static_cast<std::size_t>(column)]));
     }
+}
+
+void StatsEditorTest::long_texts_are_cut_without_ellipsis() {
+    SetupFixture fixture;
+    QVERIFY(fixture.Exposed());
+    auto& grid = *fixture.Find<QTableWidget>("StatsGrid");
+    const int power = static_cast<int>(Col::Power) - 1;
+    const int empRes = static_cast<int>(Col::EMPRes) - 1;
+    const QString wide = QStringLiteral("1234567");
+    fixture.State().StoredStats[0][Col::Power] = wide.toStdString();
+    fixture.Section().ShowStatsFile();
+    QVERIFY(grid.fontMetrics().horizontalAdvance(wide) > grid.columnWidth(power));
+    const QString header = grid.horizontalHeaderItem(empRes)->text();
+    QVERIFY(grid.fontMetrics().horizontalAdvance(header) > grid.columnWidth(empRes));
+
+    const QStringList drawn = DrawnTexts(grid);
+    QVERIFY2(!drawn.join(QString()).contains(QChar(0x2026)), qPrintable(drawn.join(u'|')));
+    QVERIFY2(drawn.contains(wide), qPrintable(drawn.join(u'|')));
+    QVERIFY2(drawn.contains(header), qPrintable(drawn.join(u'|')));
+    QCOMPARE(grid.item(0, power)->text(), wide);
+    QCOMPARE(grid.textElideMode(), Qt::ElideNone);
+    QVERIFY(!grid.wordWrap());
 }
 
 void StatsEditorTest::grid_ignores_clicks_and_keys_before_edit() {
