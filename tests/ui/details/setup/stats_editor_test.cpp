@@ -31,13 +31,25 @@ void DoubleClick(QWidget* target, QPoint at) {
     QTest::mouseDClick(target, Qt::LeftButton, {}, at);
 }
 
+// Key presses that carry `text`; characters beyond ASCII come without a key code, as a
+// keyboard layout or an input method sends them.
+void TypeText(QWidget* target, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(target, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
 // What a user does to change a cell: double-click it, type over its text, press Return.
 void TypeIntoCell(QTableWidget& grid, int row, int column, const QString& text) {
     DoubleClick(grid.viewport(), CellCenter(grid, row, column));
     QLineEdit* editor = OpenCellEditor(grid);
     QVERIFY(editor != nullptr);
     editor->selectAll();
-    QTest::keyClicks(editor, text);
+    TypeText(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
     // The view closes the editor once the event loop runs, as it does between keystrokes.
     QTRY_VERIFY(OpenCellEditor(grid) == nullptr);
@@ -80,6 +92,7 @@ class StatsEditorTest : public QObject {
     void buttons_follow_viewing_and_editing_states();
     void ship_names_and_header_row_cannot_be_edited();
     void tab_moves_to_the_next_cell();
+    void cells_take_only_characters_the_file_can_hold();
     void cancel_restores_every_edited_cell();
     void cancelled_save_dialog_keeps_edits_and_file();
     void save_dialog_proposes_ship_stats_txt();
@@ -252,6 +265,33 @@ void StatsEditorTest::tab_moves_to_the_next_cell() {
     QCOMPARE(CellText(grid, 0, 5), QStringLiteral("7"));
     QCOMPARE(grid.currentRow(), 0);
     QCOMPARE(grid.currentColumn(), 5);  // ship table column 6
+}
+
+void StatsEditorTest::cells_take_only_characters_the_file_can_hold() {
+    SetupFixture fixture;
+    fixture.Click("EditerBtn");
+    auto& grid = *fixture.Find<QTableWidget>("StatsGrid");
+    const QChar euro(0x20AC);
+    const QString before = CellText(grid, 0, 1);
+    TypeIntoCell(grid, 0, 1, QString(euro));
+    QCOMPARE(CellText(grid, 0, 1), before);
+    TypeIntoCell(grid, 1, 1, QStringLiteral("x") + euro + QStringLiteral("y"));
+    QCOMPARE(CellText(grid, 1, 1), QStringLiteral("xy"));
+    // Text that comes by another way than typing is refused as well.
+    grid.item(3, 0)->setText(QString(euro));
+    QCOMPARE(CellText(grid, 3, 1), ToQString(fixture.State().StoredStats[3][Col::Race]));
+    const QString eAcute(QChar(0xE9));
+    TypeIntoCell(grid, 2, 1, eAcute);
+    QCOMPARE(CellText(grid, 2, 1), eAcute);
+
+    const QString target = fixture.PathOf(QStringLiteral("Latin1.txt"));
+    fixture.Dialogs().Expect(SaveAs(target));
+    fixture.Click("UpdateAndSaveBtn");
+    QVERIFY(fixture.Dialogs().Unexpected().isEmpty());
+    QCOMPARE(FileLine(target, 3 * (2 * 19 + 1) + 3), QByteArray("\xE9"));
+    QCOMPARE(FileLine(target, 3 * (1 * 19 + 1) + 3), QByteArray("xy"));
+    QCOMPARE(fixture.State().StoredStats[2][Col::Race], std::string("\xE9"));
+    QVERIFY(!ReadBytes(target).contains('?'));
 }
 
 void StatsEditorTest::cancel_restores_every_edited_cell() {
