@@ -40,8 +40,65 @@ FileView::LoadResult ReadWholeFile(const std::string& path, std::string& bytes) 
                                    : FileView::LoadResult::Loaded;
 }
 
+std::string CannotCreate(const std::string& path, const std::string& reason) {
+    return "Cannot create file \"" + path + "\". " + reason;
+}
+
 std::string CannotCreate(const std::string& path, int error) {
-    return "Cannot create file \"" + path + "\". " + ErrnoText(error);
+    return CannotCreate(path, ErrnoText(error));
+}
+
+// The file a chain of symbolic links finally names, so that a save changes that file and
+// the links stay links. A dangling link gives where it points. Empty for a link loop.
+std::filesystem::path FinalTarget(const std::filesystem::path& path) {
+    constexpr int kMaxLinks = 40;  // the usual system limit on a chain of links
+    std::filesystem::path current = path;
+    std::error_code ec;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        if (!std::filesystem::is_symlink(current, ec)) {
+            return current;
+        }
+        const std::filesystem::path next = std::filesystem::read_symlink(current, ec);
+        if (ec) {
+            return current;
+        }
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return {};
+}
+
+// The replacement takes the permission bits of the file it replaces; a new file keeps
+// the ones the platform gave the temporary file.
+std::error_code KeepPermissions(const std::filesystem::path& replaced,
+                                const std::filesystem::path& replacement) {
+    std::error_code ec;
+    const std::filesystem::file_status old = std::filesystem::status(replaced, ec);
+    if (ec || !std::filesystem::exists(old)) {
+        return {};
+    }
+    std::filesystem::permissions(replacement, old.permissions(), ec);
+    return ec;
+}
+
+// Writes `text` to `temporary` in full, or says why not.
+std::string WriteTemporary(const std::string& temporary, const std::string& text) {
+    FilePtr out(std::fopen(temporary.c_str(), "wb"));
+    if (!out) {
+        return ErrnoText(errno);
+    }
+    bool written = std::fwrite(text.data(), 1, text.size(), out.get()) == text.size();
+    int error = written ? 0 : errno;
+    // Closing flushes: a full disk shows up here.
+    if (std::fclose(out.release()) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        std::error_code ec;
+        std::filesystem::remove(temporary, ec);
+        return ErrnoText(error);
+    }
+    return {};
 }
 
 }  // namespace
@@ -110,36 +167,33 @@ std::string FileView::Text() const {
 }
 
 std::string FileView::WriteTo(const std::string& path) const {
+    const std::filesystem::path target = FinalTarget(path);
+    if (target.empty()) {
+        return CannotCreate(
+            path, std::make_error_code(std::errc::too_many_symbolic_link_levels).message());
+    }
     // Refuse what a plain overwrite would refuse: a read-only file, a directory. The
     // rename below would otherwise replace a file the user protected.
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        FilePtr probe(std::fopen(path.c_str(), "r+b"));
+    if (std::filesystem::exists(target, ec)) {
+        FilePtr probe(std::fopen(target.string().c_str(), "r+b"));
         if (!probe) {
             return CannotCreate(path, errno);
         }
     }
-    const std::string temporary = path + ".saving";
-    const std::string text = Text();
-    FilePtr out(std::fopen(temporary.c_str(), "wb"));
-    if (!out) {
-        return CannotCreate(path, errno);
+    const std::string temporary = target.string() + ".saving";
+    const std::string failure = WriteTemporary(temporary, Text());
+    if (!failure.empty()) {
+        return CannotCreate(path, failure);
     }
-    bool written = std::fwrite(text.data(), 1, text.size(), out.get()) == text.size();
-    int error = written ? 0 : errno;
-    // Closing flushes: a full disk shows up here.
-    if (std::fclose(out.release()) != 0 && written) {
-        written = false;
-        error = errno;
+    ec = KeepPermissions(target, temporary);
+    if (!ec) {
+        std::filesystem::rename(temporary, target, ec);
     }
-    if (!written) {
-        std::filesystem::remove(temporary, ec);
-        return CannotCreate(path, error);
-    }
-    std::filesystem::rename(temporary, path, ec);
     if (ec) {
+        const std::string reason = ec.message();
         std::filesystem::remove(temporary, ec);
-        return "Cannot create file \"" + path + "\". " + ec.message();
+        return CannotCreate(path, reason);
     }
     return {};
 }

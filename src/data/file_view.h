@@ -30,7 +30,8 @@ class FileView {
 
     std::string Text() const;
     // Replaces the file's content in one step: a temporary file beside it, then a rename,
-    // so a failure never leaves a half-written file. Returns the platform's reason on
+    // so a failure never leaves a half-written file. A symbolic link is followed to the
+    // file it names, which keeps its permission bits. Returns the platform's reason on
     // failure, empty on success.
     std::string WriteTo(const std::string& path) const;
 

@@ -23,8 +23,8 @@ class Frontend {
     virtual void ShowStatsFile() {}
     // A modal OK/Abort question; true for OK.
     virtual bool ConfirmOkAbort(const std::string&) { return true; }
-    // The save dialog, opened at `initialPath`; the chosen full path, or nothing when
-    // cancelled.
+    // The save dialog, opened in the folder of `initialPath` proposing its file name; the
+    // chosen full path, or nothing when cancelled.
     virtual std::optional<std::string> ChooseSaveFile(const std::string&) { return std::nullopt; }
     // The local date and time in the short date and long time formats, one blank between.
     virtual std::string CurrentDateTimeText() { return {}; }

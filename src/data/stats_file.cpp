@@ -48,9 +48,15 @@ SaveResult WriteViewTo(ProgramState& state, const std::string& path) {
     return {SaveOutcome::Saved, {}};
 }
 
-// The save dialog; a confirmed name is remembered for the settings save.
+// Where the save dialog opens: the file chosen in the last confirmed dialog, or before
+// any, the dialog's bare proposed name in the stats file's folder.
+std::string SaveDialogStart(const StatsFileState& stats) {
+    return std::filesystem::path(stats.StatsFilePath).replace_filename(stats.SaveFileName).string();
+}
+
+// The save dialog; a confirmed name is remembered for the settings save and the next dialog.
 std::optional<std::string> AskForSaveFile(ProgramState& state) {
-    std::optional<std::string> chosen = UiOf(state).ChooseSaveFile(state.Stats.StatsFilePath);
+    std::optional<std::string> chosen = UiOf(state).ChooseSaveFile(SaveDialogStart(state.Stats));
     if (chosen) {
         state.Stats.SaveFileName = *chosen;
     }

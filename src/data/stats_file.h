@@ -13,9 +13,9 @@ struct ProgramState;
 inline constexpr std::size_t kStatsFileLines = 1 + 3 * kShipCount * kColumnCount;
 inline constexpr std::size_t kSettingsLineNumber = 4;
 
+// The address is kept short so that the header box shows the line without wrapping.
 inline constexpr std::string_view kDefaultFileHeader =
-    "Default ShipStats. Source.... Taken from manual on 29/05/2003 at "
-    "http://www.tickwars.example/manual/ships.html";
+    "Default ShipStats. Source.... Taken from manual on 29/05/2003 at skirmod.example/manual";
 inline constexpr std::string_view kModifiedFileHeader =
     "Modified ShipStats.txt file. Last Edited... ";
 

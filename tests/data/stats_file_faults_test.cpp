@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
@@ -78,6 +79,22 @@ class FileSizeLimit {
     rlimit m_previous{};
     void (*m_handler)(int) = nullptr;
 };
+
+// Sets the process's file creation mask for one scope, so that default modes are known.
+class CreationMask {
+  public:
+    explicit CreationMask(mode_t mask) : m_previous(umask(mask)) {}
+    ~CreationMask() { umask(m_previous); }
+    CreationMask(const CreationMask&) = delete;
+    CreationMask& operator=(const CreationMask&) = delete;
+
+  private:
+    mode_t m_previous;
+};
+
+std::filesystem::perms PermissionsOf(const std::string& path) {
+    return std::filesystem::status(path).permissions();
+}
 
 }  // namespace
 
@@ -171,4 +188,94 @@ TEST_F(StatsFileFaultTest, StatsFileThatCannotBeReadCountsAsMissing) {
         return ui.questions == 1 && state.StoredStats == DefaultShipTable();
     });
     EXPECT_TRUE(fellBack);
+}
+
+TEST_F(StatsFileFaultTest, SaveThroughALinkChangesTheLinkedFileAndKeepsTheLink) {
+    const std::string target = dir.File("real.txt");
+    WriteBytes(target, DefaultFileText());
+    std::filesystem::create_symlink(target, StatsPath());
+    LoadStatsFile(state);
+    ui.saveFile = StatsPath();
+    state.StoredStats[0][Col::Armor] = "4321";
+    ASSERT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+    EXPECT_TRUE(std::filesystem::is_symlink(StatsPath()));
+    EXPECT_EQ(std::filesystem::read_symlink(StatsPath()), target);
+    EXPECT_EQ(ReadBytes(target), state.Stats.FileMemo.Text());
+    EXPECT_FALSE(std::filesystem::exists(target + ".saving"));
+}
+
+TEST_F(StatsFileFaultTest, ChainedAndRelativeLinksLeadToTheLastFile) {
+    std::filesystem::create_directory(dir.File("data"));
+    const std::string target = dir.File("data/real.txt");
+    WriteBytes(target, "old");
+    // ShipStats.txt -> middle.txt (relative) -> data/real.txt (relative)
+    std::filesystem::create_symlink("data/real.txt", dir.File("middle.txt"));
+    std::filesystem::create_symlink("middle.txt", StatsPath());
+    const std::string text = DefaultFileText();
+    FileView view;
+    view.SetText(text);
+    ASSERT_EQ(view.WriteTo(StatsPath()), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(StatsPath()));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("middle.txt")));
+    EXPECT_EQ(ReadBytes(target), text);
+    EXPECT_EQ(std::filesystem::read_symlink(StatsPath()), "middle.txt");
+}
+
+TEST_F(StatsFileFaultTest, DanglingLinkCreatesTheFileItPointsTo) {
+    const std::string target = dir.File("made.txt");
+    std::filesystem::create_symlink("made.txt", StatsPath());
+    FileView view;
+    view.SetText("new\r\n");
+    ASSERT_EQ(view.WriteTo(StatsPath()), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(StatsPath()));
+    EXPECT_EQ(ReadBytes(target), "new\r\n");
+}
+
+TEST_F(StatsFileFaultTest, LinkLoopIsRefused) {
+    std::filesystem::create_symlink("b.txt", dir.File("a.txt"));
+    std::filesystem::create_symlink("a.txt", dir.File("b.txt"));
+    FileView view;
+    view.SetText("x");
+    const std::string error = view.WriteTo(dir.File("a.txt"));
+    EXPECT_NE(error.find("symbolic links"), std::string::npos) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("a.txt")));
+}
+
+TEST_F(StatsFileFaultTest, SaveKeepsThePermissionsOfTheFileItReplaces) {
+    using std::filesystem::perms;
+    const CreationMask mask(022);
+    for (const perms mode : {perms::owner_read | perms::owner_write,
+                             perms::owner_read | perms::owner_write | perms::group_read}) {
+        WriteBytes(StatsPath(), DefaultFileText());
+        std::filesystem::permissions(StatsPath(), mode);
+        LoadStatsFile(state);
+        ui.saveFile = StatsPath();
+        ASSERT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+        EXPECT_EQ(PermissionsOf(StatsPath()), mode);
+        EXPECT_EQ(ReadBytes(StatsPath()), state.Stats.FileMemo.Text());
+    }
+}
+
+TEST_F(StatsFileFaultTest, SaveThroughALinkKeepsTheLinkedFilesPermissions) {
+    using std::filesystem::perms;
+    const CreationMask mask(022);
+    const std::string target = dir.File("private.txt");
+    WriteBytes(target, DefaultFileText());
+    std::filesystem::permissions(target, perms::owner_read | perms::owner_write);
+    std::filesystem::create_symlink("private.txt", StatsPath());
+    FileView view;
+    view.SetText("changed");
+    ASSERT_EQ(view.WriteTo(StatsPath()), "");
+    EXPECT_EQ(PermissionsOf(target), perms::owner_read | perms::owner_write);
+    EXPECT_EQ(ReadBytes(target), "changed");
+}
+
+TEST_F(StatsFileFaultTest, NewFileGetsTheDefaultMode) {
+    using std::filesystem::perms;
+    const CreationMask mask(027);
+    FileView view;
+    view.SetText("new");
+    ASSERT_EQ(view.WriteTo(StatsPath()), "");
+    EXPECT_EQ(PermissionsOf(StatsPath()),
+              perms::owner_read | perms::owner_write | perms::group_read);
 }

@@ -190,6 +190,21 @@ TEST_F(StatsFileTest, ModifiedSaveTakesTheGridAndRemembersTheName) {
     EXPECT_FALSE(std::filesystem::exists(StatsPath()));
 }
 
+TEST_F(StatsFileTest, NextDialogOpensAtTheLastConfirmedFile) {
+    LoadStatsFile(state);
+    ui.saveFile = std::nullopt;
+    SaveModifiedStatsFile(state, state.StoredStats);
+    ui.saveFile = dir.File("chosen.txt");
+    ASSERT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+    ui.saveFile = std::nullopt;
+    EXPECT_EQ(SaveDefaultStatsFile(state).Outcome, SaveOutcome::Cancelled);
+    EXPECT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Cancelled);
+    EXPECT_EQ(state.Stats.SaveFileName, dir.File("chosen.txt"));
+    const std::vector<std::string> expected{StatsPath(), StatsPath(), dir.File("chosen.txt"),
+                                            dir.File("chosen.txt")};
+    EXPECT_EQ(ui.dialogStarts, expected);
+}
+
 TEST_F(StatsFileTest, CancelledDialogsChangeNothing) {
     WriteBytes(StatsPath(), ValidFileText());
     LoadStatsFile(state);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,11 @@
 // byte of ShipStats.txt survives a trip through the controls.
 inline QString ToQString(std::string_view bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+// Whether every character of `text` has a byte of its own in the stats file.
+inline bool FitsLatin1(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
 
 inline std::string ToBytes(const QString& text) {

@@ -3,7 +3,12 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <vector>
 
 #include "details_program.h"
@@ -351,6 +356,26 @@ class DetailsWindowTest : public QObject {
         QVERIFY(!program.State().Stats.StatsFileFound);
         QCOMPARE(program.Window().SelectedSection(), QStringLiteral("Calculation"));
         QVERIFY(!program.Window().isVisible());
+    }
+
+    void header_box_shows_both_lines_after_a_start_without_file() {
+        ModalWatchdog watchdog;
+        watchdog.ExpectMessage(QMessageBox::Ok);
+        DetailsProgram program(DetailsProgram::StatsFile::Missing);
+        QVERIFY(program.ShowAndWait());
+        PressTab(program, QStringLiteral("StatsFileBtn"));
+        auto* box = program.Find<QPlainTextEdit>(QStringLiteral("FileHeaderText"));
+        QCOMPARE(box->width(), program.Window().width());
+
+        const QTextDocument& text = *box->document();
+        QCOMPARE(text.blockCount(), 2);
+        QCOMPARE(text.findBlockByNumber(0).text(), ToQString(kDefaultFileHeader));
+        QCOMPARE(text.findBlockByNumber(0).layout()->lineCount(), 1);
+        QCOMPARE(text.findBlockByNumber(1).layout()->lineCount(), 1);
+        QTextCursor end(box->document());
+        end.movePosition(QTextCursor::End);
+        QVERIFY(box->cursorRect(end).bottom() < box->viewport()->height());
+        QVERIFY(!box->horizontalScrollBar()->isVisible());
     }
 
     void present_stats_file_asks_nothing() {

@@ -56,8 +56,10 @@ std::optional<std::string> SetupSection::ChooseSaveFile(const std::string& initi
     dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("Programs (*.exe)"),
                            QStringLiteral("All (*.*)")});
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setDirectory(QFileInfo(QFile::decodeName(initialPath.c_str())).absolutePath());
-    dialog.selectFile(QString::fromLatin1(kProposedFileName));
+    const QFileInfo start(QFile::decodeName(initialPath.c_str()));
+    dialog.setDirectory(start.absolutePath());
+    dialog.selectFile(start.fileName().isEmpty() ? QString::fromLatin1(kProposedFileName)
+                                                 : start.fileName());
     dialog.setSizeGripEnabled(true);
     KeepAboveCalculator(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

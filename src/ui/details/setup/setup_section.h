@@ -25,7 +25,8 @@ class SetupSection : public QWidget {
 
     // Refreshes the header box and the grid from the file view and StoredStats.
     void ShowStatsFile();
-    // The save dialog; the chosen full path, or nothing when cancelled.
+    // The save dialog, opened in the folder of `initialPath` with its file name proposed;
+    // the chosen full path, or nothing when cancelled.
     std::optional<std::string> ChooseSaveFile(const std::string& initialPath);
     // Fills the settings panel's default attacker and defender lists, once, at creation.
     void FillDefaultLists();

@@ -76,6 +76,8 @@ StatsEditorPanel::StatsEditorPanel(ProgramState& state, DetailsWindowLink& detai
     m_headerBox = new QPlainTextEdit(this);
     m_headerBox->setObjectName(QStringLiteral("FileHeaderText"));
     m_headerBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Lines wrap at the box's width; a horizontal bar would only cover the second line.
+    m_headerBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_headerBox->setFont(ArialFont(12));
     SetTextColor(*m_headerBox, Qt::black);
 

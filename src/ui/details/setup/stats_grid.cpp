@@ -77,10 +77,26 @@ class FixedCorner : public QWidget {
     }
 };
 
+// The stats file holds one byte per character: a cell refuses a text the file could only
+// hold with stand-ins, whichever way the text comes.
+class Latin1Cell : public QTableWidgetItem {
+  public:
+    QTableWidgetItem* clone() const override { return new Latin1Cell(*this); }
+
+    void setData(int role, const QVariant& value) override {
+        const bool isText = role == Qt::DisplayRole || role == Qt::EditRole;
+        if (isText && !FitsLatin1(value.toString())) {
+            return;
+        }
+        QTableWidgetItem::setData(role, value);
+    }
+};
+
 }  // namespace
 
 // Remembers the open cell editor so that leaving edit mode can keep what was typed, and
-// refuses line breaks, which would break the line layout of the stats file.
+// refuses line breaks, which would break the line layout of the stats file, and characters
+// beyond Latin-1, which the 8-bit file cannot hold.
 class CellEditorDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -89,8 +105,9 @@ class CellEditorDelegate : public QStyledItemDelegate {
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            static const QRegularExpression kSingleLine(QStringLiteral("[^\\r\\n]*"));
-            line->setValidator(new QRegularExpressionValidator(kSingleLine, line));
+            static const QRegularExpression kSingleLatin1Line(
+                QStringLiteral("[^\\r\\n\\x{100}-\\x{10FFFF}]*"));
+            line->setValidator(new QRegularExpressionValidator(kSingleLatin1Line, line));
         }
         m_openEditor = editor;
         return editor;
@@ -117,7 +134,10 @@ StatsGrid::StatsGrid(QWidget* parent)
                     QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(true);
     setShowGrid(true);
+    // A plain text grid: a long text is cut at the cell's edge, without an ellipsis.
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setItemPrototype(new Latin1Cell);
     setFont(SansSerifFont(11));
     CreateCells();
     SetColumnWidths();
@@ -132,7 +152,7 @@ void StatsGrid::CreateCells() {
     for (int row = 0; row < rowCount(); ++row) {
         setVerticalHeaderItem(row, new QTableWidgetItem);
         for (int column = 0; column < columnCount(); ++column) {
-            auto* cell = new QTableWidgetItem;
+            auto* cell = new Latin1Cell;
             cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsEditable);
             setItem(row, column, cell);
         }

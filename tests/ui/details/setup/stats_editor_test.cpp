@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "drawn_text.h"
 #include "setup_fixture.h"
 #include "ui/common/qt_text.h"
 
@@ -30,13 +31,25 @@ void DoubleClick(QWidget* target, QPoint at) {
     QTest::mouseDClick(target, Qt::LeftButton, {}, at);
 }
 
+// Key presses that carry `text`; characters beyond ASCII come without a key code, as a
+// keyboard layout or an input method sends them.
+void TypeText(QWidget* target, const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(target, c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
+
 // What a user does to change a cell: double-click it, type over its text, press Return.
 void TypeIntoCell(QTableWidget& grid, int row, int column, const QString& text) {
     DoubleClick(grid.viewport(), CellCenter(grid, row, column));
     QLineEdit* editor = OpenCellEditor(grid);
     QVERIFY(editor != nullptr);
     editor->selectAll();
-    QTest::keyClicks(editor, text);
+    TypeText(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
     // The view closes the editor once the event loop runs, as it does between keystrokes.
     QTRY_VERIFY(OpenCellEditor(grid) == nullptr);
@@ -72,16 +85,19 @@ class StatsEditorTest : public QObject {
     void header_box_shows_file_header_and_location();
     void grid_shows_stored_stats_with_column_widths_data();
     void grid_shows_stored_stats_with_column_widths();
+    void long_texts_are_cut_without_ellipsis();
     void grid_ignores_clicks_and_keys_before_edit();
     void grid_scrolls_by_wheel_only_in_edit_mode_data();
     void grid_scrolls_by_wheel_only_in_edit_mode();
     void buttons_follow_viewing_and_editing_states();
     void ship_names_and_header_row_cannot_be_edited();
     void tab_moves_to_the_next_cell();
+    void cells_take_only_characters_the_file_can_hold();
     void cancel_restores_every_edited_cell();
     void cancelled_save_dialog_keeps_edits_and_file();
     void save_dialog_proposes_ship_stats_txt();
     void confirmed_save_writes_file_and_hides_window();
+    void next_save_dialog_proposes_the_file_last_chosen();
     void save_over_existing_file_asks_first();
     void save_keeps_text_of_cell_still_being_edited();
     void write_failure_shows_reason_and_keeps_window();
@@ -142,6 +158,28 @@ void StatsEditorTest::grid_shows_stored_stats_with_column_widths() {
         QCOMPARE(grid.horizontalHeaderItem(column - 1)->text(),
                  ToQString(StatsColumnNames[static_cast<std::size_t>(column)]));
     }
+}
+
+void StatsEditorTest::long_texts_are_cut_without_ellipsis() {
+    SetupFixture fixture;
+    QVERIFY(fixture.Exposed());
+    auto& grid = *fixture.Find<QTableWidget>("StatsGrid");
+    const int power = static_cast<int>(Col::Power) - 1;
+    const int empRes = static_cast<int>(Col::EMPRes) - 1;
+    const QString wide = QStringLiteral("1234567");
+    fixture.State().StoredStats[0][Col::Power] = wide.toStdString();
+    fixture.Section().ShowStatsFile();
+    QVERIFY(grid.fontMetrics().horizontalAdvance(wide) > grid.columnWidth(power));
+    const QString header = grid.horizontalHeaderItem(empRes)->text();
+    QVERIFY(grid.fontMetrics().horizontalAdvance(header) > grid.columnWidth(empRes));
+
+    const QStringList drawn = DrawnTexts(grid);
+    QVERIFY2(!drawn.join(QString()).contains(QChar(0x2026)), qPrintable(drawn.join(u'|')));
+    QVERIFY2(drawn.contains(wide), qPrintable(drawn.join(u'|')));
+    QVERIFY2(drawn.contains(header), qPrintable(drawn.join(u'|')));
+    QCOMPARE(grid.item(0, power)->text(), wide);
+    QCOMPARE(grid.textElideMode(), Qt::ElideNone);
+    QVERIFY(!grid.wordWrap());
 }
 
 void StatsEditorTest::grid_ignores_clicks_and_keys_before_edit() {
@@ -229,6 +267,33 @@ void StatsEditorTest::tab_moves_to_the_next_cell() {
     QCOMPARE(grid.currentColumn(), 5);  // ship table column 6
 }
 
+void StatsEditorTest::cells_take_only_characters_the_file_can_hold() {
+    SetupFixture fixture;
+    fixture.Click("EditerBtn");
+    auto& grid = *fixture.Find<QTableWidget>("StatsGrid");
+    const QChar euro(0x20AC);
+    const QString before = CellText(grid, 0, 1);
+    TypeIntoCell(grid, 0, 1, QString(euro));
+    QCOMPARE(CellText(grid, 0, 1), before);
+    TypeIntoCell(grid, 1, 1, QStringLiteral("x") + euro + QStringLiteral("y"));
+    QCOMPARE(CellText(grid, 1, 1), QStringLiteral("xy"));
+    // Text that comes by another way than typing is refused as well.
+    grid.item(3, 0)->setText(QString(euro));
+    QCOMPARE(CellText(grid, 3, 1), ToQString(fixture.State().StoredStats[3][Col::Race]));
+    const QString eAcute(QChar(0xE9));
+    TypeIntoCell(grid, 2, 1, eAcute);
+    QCOMPARE(CellText(grid, 2, 1), eAcute);
+
+    const QString target = fixture.PathOf(QStringLiteral("Latin1.txt"));
+    fixture.Dialogs().Expect(SaveAs(target));
+    fixture.Click("UpdateAndSaveBtn");
+    QVERIFY(fixture.Dialogs().Unexpected().isEmpty());
+    QCOMPARE(FileLine(target, 3 * (2 * 19 + 1) + 3), QByteArray("\xE9"));
+    QCOMPARE(FileLine(target, 3 * (1 * 19 + 1) + 3), QByteArray("xy"));
+    QCOMPARE(fixture.State().StoredStats[2][Col::Race], std::string("\xE9"));
+    QVERIFY(!ReadBytes(target).contains('?'));
+}
+
 void StatsEditorTest::cancel_restores_every_edited_cell() {
     SetupFixture fixture;
     fixture.Click("EditerBtn");
@@ -314,6 +379,42 @@ void StatsEditorTest::confirmed_save_writes_file_and_hides_window() {
     QVERIFY(fixture.Find<QPlainTextEdit>("FileHeaderText")
                 ->toPlainText()
                 .startsWith(QStringLiteral("Modified ShipStats.txt file. Last Edited... ")));
+}
+
+void StatsEditorTest::next_save_dialog_proposes_the_file_last_chosen() {
+    SetupFixture fixture;
+    QVERIFY(QDir().mkpath(fixture.PathOf(QStringLiteral("elsewhere"))));
+    const QString chosen = fixture.PathOf(QStringLiteral("elsewhere/Mine.txt"));
+    fixture.Dialogs().Expect(SaveAs(chosen));
+    fixture.Click("EditerBtn");
+    fixture.Click("UpdateAndSaveBtn");
+    QVERIFY(QFileInfo::exists(chosen));
+    QCOMPARE(fixture.State().Stats.SaveFileName, chosen.toStdString());
+
+    QStringList proposed;
+    QStringList folders;
+    const auto recordAndCancel = [&](QWidget* dialog) {
+        if (auto* fileDialog = qobject_cast<QFileDialog*>(dialog)) {
+            proposed << fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+            folders << fileDialog->directory().absolutePath();
+        }
+        dialog->close();
+    };
+    fixture.Dialogs().Expect(recordAndCancel);
+    fixture.Click("EditerBtn");
+    fixture.Click("UpdateAndSaveBtn");
+    // A cancelled dialog leaves the name as it was: Restore proposes it again.
+    fixture.Dialogs().ExpectMessage(QMessageBox::Ok);
+    fixture.Dialogs().Expect(recordAndCancel);
+    fixture.Click("RestoreBtn");
+
+    QVERIFY(fixture.Dialogs().AllAnswered());
+    QVERIFY(fixture.Dialogs().Unexpected().isEmpty());
+    const QString name = QFileInfo(chosen).fileName();
+    QCOMPARE(proposed, (QStringList{name, name}));
+    const QString folder = QFileInfo(chosen).absolutePath();
+    QCOMPARE(folders, (QStringList{folder, folder}));
+    QCOMPARE(fixture.State().Stats.SaveFileName, chosen.toStdString());
 }
 
 void StatsEditorTest::save_over_existing_file_asks_first() {
