@@ -23,8 +23,7 @@
 namespace {
 
 // The first size includes the window frame, where the platform has one.
-constexpr int kOuterWidth = 534;
-constexpr int kOuterHeight = 505;
+constexpr QSize kOuterSize(534, 505);
 constexpr int kFontPixels = 11;
 
 constexpr AccessibleText kAccessibleTexts[] = {
@@ -61,7 +60,9 @@ TDetailsForm::TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWid
     setObjectName(QStringLiteral("DetailsForm"));
     setWindowTitle(QStringLiteral("Detailed ") + QString::fromLatin1(kAppTitle));
     setFont(SansSerifFont(kFontPixels));
-    resize(kOuterWidth, kOuterHeight);
+    resize(kOuterSize);
+    m_placement = new FramedPlacement(
+        *this, [this] { return screen()->availableGeometry(); }, kOuterSize);
 
     CreatePanels(mainWindow);
     DescribeControls(*this, kAccessibleTexts);
@@ -200,7 +201,7 @@ void TDetailsForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
-        FitOuterSizeAndCentre();
+        m_placement->Place();
     }
     ApplySettingsColors();
 }
@@ -210,14 +211,6 @@ void TDetailsForm::resizeEvent(QResizeEvent* event) {
     m_toolBar->setGeometry(0, 0, width(), SectionTabBar::kHeight);
     DockPanel(m_toolBar->Selected());
     ApplyResizeRule();
-}
-
-// A window manager frames the window between its show and its first paint.
-bool TDetailsForm::event(QEvent* event) {
-    if (event->type() == QEvent::Paint && NeedsRefit()) {
-        QMetaObject::invokeMethod(this, &TDetailsForm::FitOuterSizeAndCentre, Qt::QueuedConnection);
-    }
-    return QWidget::event(event);
 }
 
 void TDetailsForm::ShowSection(DetailsSection section) {
@@ -243,25 +236,6 @@ void TDetailsForm::ApplyResizeRule() {
     m_resourcesPanel->FitMemos();
     m_basicStatsPanel->FitMemos();
     m_targetPanel->FitMemos();
-}
-
-// Only the platform knows the frame, and only once the window exists.
-void TDetailsForm::FitOuterSizeAndCentre() {
-    const QMargins frame = FrameMargins();
-    m_fittedFrame = frame;
-    resize(kOuterWidth - frame.left() - frame.right(), kOuterHeight - frame.top() - frame.bottom());
-    QRect outer(QPoint(), QSize(kOuterWidth, kOuterHeight));
-    outer.moveCenter(screen()->availableGeometry().center());
-    move(outer.topLeft());
-}
-
-// The first fit may have been made before the window manager framed the window.
-bool TDetailsForm::NeedsRefit() const {
-    return m_fittedFrame && m_fittedFrame->isNull() && !FrameMargins().isNull();
-}
-
-QMargins TDetailsForm::FrameMargins() const {
-    return windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
 }
 
 // Creation and every show: everything that takes a Details colour.

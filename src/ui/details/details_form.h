@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QMargins>
-#include <optional>
-
 #include <QString>
 #include <QWidget>
 
 #include "data/program_state.h"
+#include "ui/common/framed_placement.h"
 #include "ui/common/window_links.h"
 #include "ui/details/details_section.h"
 
@@ -50,7 +48,6 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool event(QEvent* event) override;
 
   private:
     void CreatePanels(MainWindowLink& mainWindow);
@@ -60,9 +57,6 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
     void ShowSection(DetailsSection section);
     void DockPanel(DetailsSection section);
     void ApplyResizeRule();
-    void FitOuterSizeAndCentre();
-    bool NeedsRefit() const;
-    QMargins FrameMargins() const;
 
     void ApplySettingsColors();
     void ApplyBackground();
@@ -79,7 +73,6 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
     ResultsPanel* m_resultsPanel = nullptr;
     SetupSection* m_setup = nullptr;
     bool m_shownOnce = false;
-    // The frame the first size was fitted to; a window manager adds its frame only after
-    // the window is shown, and the fit is redone once it has.
-    std::optional<QMargins> m_fittedFrame;
+    // The first size, 534 x 505 with the frame, centred on the screen.
+    FramedPlacement* m_placement = nullptr;
 };
