@@ -8,6 +8,7 @@ packages=(
     g++ cmake ninja-build
     qt6-base-dev
     libgtest-dev libbenchmark-dev
+    nlohmann-json3-dev libcli11-dev
     clang libclang-rt-14-dev
     fonts-liberation
     xvfb openbox xdotool x11-utils

@@ -9,8 +9,8 @@
 
 namespace {
 
-std::uint8_t ChooseVariant(CombatState& c, const std::string& attackerType,
-                           const std::string& defenderType) {
+std::uint8_t VariantFor(CombatState& c, const std::string& attackerType,
+                        const std::string& defenderType) {
     std::uint8_t variant = VariantKill;
     if (attackerType == "EMP") {
         variant = VariantEmp;
@@ -67,7 +67,15 @@ std::int64_t PercentOf(std::int64_t amount, std::int32_t percent) {
     return wrap::Mul<std::int64_t>(amount, percent) / 100;
 }
 
-void RunVariant(CombatState& c) {
+}  // namespace
+
+void ChooseCombatVariant(ProgramState& state) {
+    CombatState& c = state.Combat;
+    c.CombatVariant = VariantFor(c, ShipAt(state.ActiveStats, c.AttackerRow)[Col::ShipType],
+                                 ShipAt(state.ActiveStats, c.DefenderRow)[Col::ShipType]);
+}
+
+void RunCombatFormulas(CombatState& c) {
     const std::int64_t shots = wrap::Mul<std::int64_t>(c.AttackerShips, c.AttackerGuns);
     const std::int32_t rate = FlooredHitRate(c);
     switch (c.CombatVariant) {
@@ -111,6 +119,8 @@ void RunVariant(CombatState& c) {
     }
 }
 
+namespace {
+
 bool HasTarget(const CombatState& c) {
     return c.TargetType != kNoTarget;
 }
@@ -153,8 +163,8 @@ void CalculateCombat(ProgramState& state) {
     const ShipRecord& a = ShipAt(state.ActiveStats, c.AttackerRow);
     const ShipRecord& d = ShipAt(state.ActiveStats, c.DefenderRow);
     c.AttackerShips = ToInt64Or(state.Inputs.AttShipsText, 0);
-    c.CombatVariant = ChooseVariant(c, a[Col::ShipType], d[Col::ShipType]);
-    RunVariant(c);
+    ChooseCombatVariant(state);
+    RunCombatFormulas(c);
     WriteResultTexts(state, a, d);
     c.ResultLine = BuildResultLine(state, a, d);
     UpdateResourcesReport(state);

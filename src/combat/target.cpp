@@ -40,16 +40,20 @@ constexpr Side kDefender = {&MainInputs::DefShipListIndex,
                               {&CombatState::DefenderArmour, Col::Armor},
                               {&CombatState::DefenderEmpRes, Col::EMPRes}}}};
 
-void ApplySelection(ProgramState& state, const Side& side) {
+void TakeStats(ProgramState& state, const Side& side) {
     CombatState& c = state.Combat;
-    if (c.RecalcGuard) {
-        return;
-    }
     c.*side.row = RowFromListIndex(state.Inputs.*side.listIndex);
     const ShipRecord& ship = ShipAt(state.ActiveStats, c.*side.row);
     for (const StatTaken& stat : side.stats) {
         c.*stat.field = ToInt32Or(ship[stat.column], 1);
     }
+}
+
+void ApplySelection(ProgramState& state, const Side& side) {
+    if (state.Combat.RecalcGuard) {
+        return;
+    }
+    TakeStats(state, side);
     ResolveTarget(state);
     UpdateBasicStatsReport(state);
     UpdateTargetingReport(state);
@@ -63,6 +67,14 @@ void ApplyAttackerSelection(ProgramState& state) {
 
 void ApplyDefenderSelection(ProgramState& state) {
     ApplySelection(state, kDefender);
+}
+
+void TakeAttackerStats(ProgramState& state) {
+    TakeStats(state, kAttacker);
+}
+
+void TakeDefenderStats(ProgramState& state) {
+    TakeStats(state, kDefender);
 }
 
 void ResolveTarget(ProgramState& state) {

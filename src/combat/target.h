@@ -7,6 +7,11 @@ struct ProgramState;
 void ApplyAttackerSelection(ProgramState& state);
 void ApplyDefenderSelection(ProgramState& state);
 
+// Only the row and the three combat stats of one side, without the target relation and
+// the reports: for callers that weigh many pairings.
+void TakeAttackerStats(ProgramState& state);
+void TakeDefenderStats(ProgramState& state);
+
 // The first of T1, T2, T3 that names the defender's class, or "All", decides.
 void ResolveTarget(ProgramState& state);
 

@@ -21,13 +21,6 @@ std::string InCurrentDirectory(std::string_view name) {
            std::string(name);
 }
 
-void ReadFieldsFromView(const FileView& view, ShipTable& table) {
-    for (std::size_t field = 0; field < kShipCount * kColumnCount; ++field) {
-        table[field / kColumnCount].fields[field % kColumnCount] =
-            view.Line(ValueLineOfField(field));
-    }
-}
-
 // The OK/Abort start-up question; Abort ends the program once start-up is over.
 void WarnAndUseDefaults(ProgramState& state, std::string_view problem) {
     const std::string message = "Warning... " + state.Stats.StatsFilePath + std::string(problem) +
@@ -74,6 +67,13 @@ void FillFileView(FileView& view, std::string_view header, const ShipTable& tabl
             view.Append(ship.fields[col]);
             view.Append("");
         }
+    }
+}
+
+void ReadFieldsFromView(const FileView& view, ShipTable& table) {
+    for (std::size_t field = 0; field < kShipCount * kColumnCount; ++field) {
+        table[field / kColumnCount].fields[field % kColumnCount] =
+            view.Line(ValueLineOfField(field));
     }
 }
 

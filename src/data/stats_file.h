@@ -22,6 +22,9 @@ inline constexpr std::string_view kModifiedFileHeader =
 // Rebuilds the view in the stats file layout from `table`, line 4 left empty.
 void FillFileView(FileView& view, std::string_view header, const ShipTable& table);
 
+// The 54 x 19 values of a view in that layout; lines past its end read as empty text.
+void ReadFieldsFromView(const FileView& view, ShipTable& table);
+
 // Start-up: reads ShipStats.txt from the current directory into StoredStats and the
 // settings; a missing or damaged file is reported and the defaults are used instead.
 void LoadStatsFile(ProgramState& state);

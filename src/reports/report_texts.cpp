@@ -19,3 +19,7 @@ ReportLines& ReportTexts::operator[](Report report) {
     }
     return BasicStatsDef;
 }
+
+const ReportLines& ReportTexts::operator[](Report report) const {
+    return const_cast<ReportTexts&>(*this)[report];
+}

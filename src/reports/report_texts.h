@@ -27,6 +27,7 @@ struct ReportTexts {
     ReportLines BasicStatsDef;
 
     ReportLines& operator[](Report report);
+    const ReportLines& operator[](Report report) const;
 };
 
 // Rebuilds a box's lines in place. The strings the box held last time keep their

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cli/counters.h"
+#include "cli/stop_search.h"
+#include "data/ship_table.h"
+#include "reports/report_texts.h"
+
+enum class ReportKind { Calculation, Targeting, Resources, Basic };
+
+// The Details window's boxes of one section, attacker's before defender's.
+std::vector<Report> BoxesOf(ReportKind kind);
+
+// What `stop` found, with the main window's result lines at that count and one fewer,
+// both from a full calculation.
+struct StopView {
+    const ShipTable& Table;
+    int AttackerRow = 0;
+    int DefenderRow = 0;
+    std::int64_t Wanted = 0;
+    StopAnswer Answer;
+    std::string ResultLine;
+    std::string ResultLineOneFewer;
+};
+
+struct CountersView {
+    const ShipTable& Table;
+    int DefenderRow = 0;
+    std::int64_t Wanted = 0;
+    std::vector<Counter> Ranking;
+};
+
+// "kill", "hold" or "capture" for the variants that fight; "stop" for the others.
+const char* VariantVerb(std::uint8_t variant);
+// A short name of the variant for machine reading: "kill", "emp", "no_target", ...
+const char* VariantKey(std::uint8_t variant);
+// The reason in words, and as a short key.
+std::string BlockText(StopBlock block, const ShipTable& table, int attackerRow, int defenderRow,
+                      std::int64_t limit);
+const char* BlockKey(StopBlock block);

@@ -1,0 +1,58 @@
+#include "cli/calc_session.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "combat/outcome.h"
+#include "combat/target.h"
+#include "data/default_ships.h"
+#include "data/stats_file.h"
+
+CalcSession::CalcSession(char decimalSeparator) {
+    m_state.DecimalSeparator = decimalSeparator;
+    m_state.Combat.BaseHitChance = kDefaultBaseHitChance;
+    // No file view to fill: only the table, the settings and the base hit chance.
+    m_state.StartupBuild = true;
+    BuildDefaultStats(m_state);
+    m_state.StartupBuild = false;
+    m_state.ActiveStats = m_state.StoredStats;
+}
+
+TableLoad CalcSession::LoadTable(const std::string& path) {
+    FileView& view = m_state.Stats.FileMemo;
+    switch (view.Load(path)) {
+        case FileView::LoadResult::CannotOpen:
+            return {TableStatus::Failed, "cannot open the stats file " + path};
+        case FileView::LoadResult::Unreadable:
+            return {TableStatus::Failed, "cannot read the stats file " + path};
+        case FileView::LoadResult::Loaded:
+            break;
+    }
+    if (view.Count() != kStatsFileLines) {
+        return {TableStatus::Failed, "the stats file " + path + " is damaged: it has " +
+                                         std::to_string(view.Count()) + " lines, not " +
+                                         std::to_string(kStatsFileLines)};
+    }
+    m_state.Stats.StatsFilePath = path;
+    ReadFieldsFromView(view, m_state.StoredStats);
+    m_state.ActiveStats = m_state.StoredStats;
+    return {TableStatus::FromFile, {}};
+}
+
+TableLoad CalcSession::LoadDefaultTable(const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        return {TableStatus::BuiltIn, "no " + path + " here: using the built-in ship table"};
+    }
+    return LoadTable(path);
+}
+
+void CalcSession::Calculate(int attackerRow, int defenderRow, const std::string& countText) {
+    m_state.Inputs.AttShipListIndex = attackerRow;
+    m_state.Inputs.DefShipListIndex = defenderRow;
+    m_state.Inputs.AttShipsText = countText;
+    m_state.Combat.RecalcGuard = false;
+    ApplyAttackerSelection(m_state);
+    ApplyDefenderSelection(m_state);
+    CalculateCombat(m_state);
+}

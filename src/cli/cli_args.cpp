@@ -1,0 +1,91 @@
+#include "cli/cli_args.h"
+
+#include <CLI/CLI.hpp>
+#include <map>
+
+#include "cli/exit_codes.h"
+
+namespace {
+
+constexpr const char* kFooter =
+    "Ship names: the exact name, or a prefix that begins exactly one name (any case).\n"
+    "COUNT is read like the main window's count box: a whole number (decimal, or hex after\n"
+    "$ or 0x); anything else counts as 0 ships. N must be a whole number of at least 1.\n"
+    "The table: --stats FILE, else ./ShipStats.txt, else the built-in table (with a note).\n"
+    "Exit codes: 0 done; 1 the stats file is missing (--stats), unreadable or damaged;\n"
+    "2 usage error, unknown or ambiguous ship name, or bad number.";
+
+const std::map<std::string, ReportKind> kReportKinds = {
+    {"calculation", ReportKind::Calculation},
+    {"targeting", ReportKind::Targeting},
+    {"resources", ReportKind::Resources},
+    {"basic", ReportKind::Basic},
+};
+
+void AddPairing(CLI::App& command, Request& request, const char* numberName,
+                const char* numberHelp) {
+    command.add_option("ATTACKER", request.Attacker, "attacking ship type")->required();
+    command.add_option("DEFENDER", request.Defender, "defending ship type")->required();
+    command.add_option(numberName, request.Number, numberHelp)->required();
+}
+
+}  // namespace
+
+ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CLI::App app{"skirmod-calc: the Skirmod battle calculator on the command line.",
+                 "skirmod-calc"};
+    app.footer(kFooter);
+    app.set_version_flag("--version", std::string("skirmod-calc ") + SKIRMOD_VERSION);
+    app.require_subcommand(1);
+
+    Request request;
+    std::string statsPath;
+    app.add_option("--stats", statsPath, "ShipStats.txt file to read (default ./ShipStats.txt)")
+        ->option_text("FILE");
+    app.add_flag("--json", request.Json, "answer in JSON");
+
+    CLI::App* result = app.add_subcommand("result", "the result line (as Copy Result gives it)");
+    AddPairing(*result, request, "COUNT", "attacking ships (count box text)");
+
+    CLI::App* report = app.add_subcommand("report", "a report of the Details window");
+    report->add_option("REPORT", request.Kind, "calculation, targeting, resources or basic")
+        ->required()
+        ->transform(CLI::CheckedTransformer(kReportKinds));
+    AddPairing(*report, request, "COUNT", "attacking ships (count box text)");
+
+    CLI::App* stop = app.add_subcommand("stop", "fewest attackers that stop N defenders");
+    AddPairing(*stop, request, "N", "defenders to kill, hold or capture in one tick");
+
+    CLI::App* counters = app.add_subcommand("counters", "all 54 types ranked against N defenders");
+    counters->add_option("DEFENDER", request.Defender, "defending ship type")->required();
+    counters->add_option("N", request.Number, "defenders to kill, hold or capture")->required();
+
+    for (CLI::App* command : {result, report, stop, counters}) {
+        command->fallthrough();
+    }
+
+    std::vector<const char*> argv;
+    for (const std::string& arg : args) {
+        argv.push_back(arg.c_str());
+    }
+    try {
+        app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e, out, err);
+        return {std::nullopt, code == 0 ? kExitOk : kExitUsage};
+    }
+
+    const std::pair<CLI::App*, Command> commands[] = {{result, Command::Result},
+                                                      {report, Command::Report},
+                                                      {stop, Command::Stop},
+                                                      {counters, Command::Counters}};
+    for (const auto& [command, which] : commands) {
+        if (command->parsed()) {
+            request.Which = which;
+        }
+    }
+    if (app.count("--stats") > 0) {
+        request.StatsPath = statsPath;
+    }
+    return {request, kExitOk};
+}

@@ -1,0 +1,160 @@
+#include "cli/commands.h"
+
+#include <optional>
+
+#include "cli/calc_session.h"
+#include "cli/cli_args.h"
+#include "cli/counters.h"
+#include "cli/exit_codes.h"
+#include "cli/json_output.h"
+#include "cli/ship_names.h"
+#include "cli/stop_search.h"
+#include "cli/text_output.h"
+#include "data/int_text.h"
+
+namespace {
+
+constexpr const char* kProgram = "skirmod-calc: ";
+
+// A command's context: the table, the request and where to write.
+struct Run {
+    CalcSession& Session;
+    const Request& Ask;
+    std::ostream& Out;
+    std::ostream& Err;
+};
+
+std::optional<int> FindShip(const Run& run, const std::string& typed) {
+    const ShipTable& table = run.Session.Table();
+    const NameMatch match = MatchShipName(table, typed);
+    if (match.Kind == NameMatchKind::Found) {
+        return match.Row;
+    }
+    run.Err << kProgram
+            << (match.Kind == NameMatchKind::Ambiguous ? "ambiguous ship name '"
+                                                       : "unknown ship name '")
+            << typed << "'; it could be:";
+    for (const int row : match.Candidates) {
+        run.Err << ' ' << table[static_cast<std::size_t>(row)][Col::ShipName];
+    }
+    run.Err << '\n';
+    return std::nullopt;
+}
+
+std::optional<std::int64_t> WantedDefenders(const Run& run) {
+    const std::optional<std::int64_t> wanted = ParseInt64(run.Ask.Number);
+    if (!wanted || *wanted < 1) {
+        run.Err << kProgram << "N must be a whole number of at least 1, not '" << run.Ask.Number
+                << "'\n";
+        return std::nullopt;
+    }
+    return wanted;
+}
+
+void NoteCountFallback(const Run& run) {
+    if (!ParseInt64(run.Ask.Number)) {
+        run.Err << kProgram << "note: the count '" << run.Ask.Number
+                << "' is not a whole number; the count box reads it as 0 ships\n";
+    }
+}
+
+int ResultOrReport(const Run& run, int attacker, int defender) {
+    NoteCountFallback(run);
+    run.Session.Calculate(attacker, defender, run.Ask.Number);
+    const ProgramState& state = run.Session.State();
+    const bool report = run.Ask.Which == Command::Report;
+    if (run.Ask.Json) {
+        report ? json_out::WriteReport(run.Out, state, run.Ask.Kind)
+               : json_out::WriteResult(run.Out, state);
+    } else {
+        report ? text_out::WriteReport(run.Out, state, run.Ask.Kind)
+               : text_out::WriteResult(run.Out, state);
+    }
+    return kExitOk;
+}
+
+// The main window's result line and figure at `ships`, by the full calculation.
+std::string ResultLineAt(CalcSession& session, int attacker, int defender, std::int64_t ships,
+                         std::int64_t& result) {
+    session.Calculate(attacker, defender, std::to_string(ships));
+    result = session.State().Combat.ShipsResult;
+    return session.State().Combat.ResultLine;
+}
+
+int Stop(const Run& run, int attacker, int defender, std::int64_t wanted) {
+    StopView view{run.Session.Table(),
+                  attacker,
+                  defender,
+                  wanted,
+                  FindStop(run.Session.State(), attacker, defender, wanted),
+                  {},
+                  {}};
+    const StopAnswer& a = view.Answer;
+    if (a.Block == StopBlock::None) {
+        std::int64_t atCount = 0;
+        std::int64_t oneFewer = 0;
+        view.ResultLine = ResultLineAt(run.Session, attacker, defender, a.Ships, atCount);
+        view.ResultLineOneFewer =
+            ResultLineAt(run.Session, attacker, defender, a.Ships - 1, oneFewer);
+        // The search and the main window's own calculation must agree on the answer.
+        if (atCount != a.Result || oneFewer != a.ResultOneFewer || atCount < wanted ||
+            oneFewer >= wanted) {
+            run.Err << kProgram << "internal error: the search and the calculation disagree\n";
+            return kExitFailure;
+        }
+    }
+    run.Ask.Json ? json_out::WriteStop(run.Out, view) : text_out::WriteStop(run.Out, view);
+    return kExitOk;
+}
+
+int Counters(const Run& run, int defender, std::int64_t wanted) {
+    const CountersView view{run.Session.Table(), defender, wanted,
+                            RankCounters(run.Session.State(), defender, wanted)};
+    run.Ask.Json ? json_out::WriteCounters(run.Out, view) : text_out::WriteCounters(run.Out, view);
+    return kExitOk;
+}
+
+int Dispatch(const Run& run) {
+    const std::optional<int> defender = FindShip(run, run.Ask.Defender);
+    if (!defender) {
+        return kExitUsage;
+    }
+    std::optional<int> attacker;
+    if (run.Ask.Which != Command::Counters) {
+        attacker = FindShip(run, run.Ask.Attacker);
+        if (!attacker) {
+            return kExitUsage;
+        }
+    }
+    if (run.Ask.Which == Command::Result || run.Ask.Which == Command::Report) {
+        return ResultOrReport(run, *attacker, *defender);
+    }
+    const std::optional<std::int64_t> wanted = WantedDefenders(run);
+    if (!wanted) {
+        return kExitUsage;
+    }
+    return run.Ask.Which == Command::Stop ? Stop(run, *attacker, *defender, *wanted)
+                                          : Counters(run, *defender, *wanted);
+}
+
+}  // namespace
+
+int RunCalc(const std::vector<std::string>& args, const CalcEnvironment& env, std::ostream& out,
+            std::ostream& err) {
+    const ParsedArgs parsed = ParseArgs(args, out, err);
+    if (!parsed.Ask) {
+        return parsed.ExitCode;
+    }
+    const Request& request = *parsed.Ask;
+    CalcSession session(env.DecimalSeparator);
+    const TableLoad load = request.StatsPath ? session.LoadTable(*request.StatsPath)
+                                             : session.LoadDefaultTable(env.DefaultStatsPath);
+    if (load.Status == TableStatus::Failed) {
+        err << kProgram << load.Message << '\n';
+        return kExitFailure;
+    }
+    if (load.Status == TableStatus::BuiltIn) {
+        err << kProgram << "note: " << load.Message << '\n';
+    }
+    return Dispatch({session, request, out, err});
+}

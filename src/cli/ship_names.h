@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "data/ship_table.h"
+
+enum class NameMatchKind { Found, Unknown, Ambiguous };
+
+struct NameMatch {
+    NameMatchKind Kind = NameMatchKind::Unknown;
+    int Row = -1;
+    // The rows the name could mean (ambiguous), or those that come close (unknown).
+    std::vector<int> Candidates;
+};
+
+// A ship type named exactly (case-sensitive), or by a prefix that, compared without regard
+// to ASCII case, begins exactly one name of the table.
+NameMatch MatchShipName(const ShipTable& table, std::string_view typed);

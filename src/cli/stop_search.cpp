@@ -1,0 +1,116 @@
+#include "cli/stop_search.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "combat/combat_state.h"
+#include "combat/outcome.h"
+#include "combat/target.h"
+#include "combat/wrap_math.h"
+#include "data/program_state.h"
+
+namespace {
+
+constexpr std::int64_t kMaxCount = std::numeric_limits<std::int64_t>::max();
+
+std::uint64_t Magnitude(std::int32_t value) {
+    const std::int64_t wide = value;
+    return static_cast<std::uint64_t>(wide < 0 ? -wide : wide);
+}
+
+std::int64_t ResultAt(CombatState& c, std::int64_t ships) {
+    c.AttackerShips = ships;
+    RunCombatFormulas(c);
+    return c.ShipsResult;
+}
+
+// The count is multiplied by Guns, then by the hit rate (EMP: by 100, then by 100 less the
+// resistance); each product is divided only afterwards. The largest factor decides how far
+// the count can go before a product leaves the signed 64-bit range. Every factor is at most
+// 2^31 in size, so their products stay below 2^62.
+std::int64_t NonWrappingLimit(const CombatState& c) {
+    const std::uint64_t guns = Magnitude(c.AttackerGuns);
+    std::uint64_t widest = std::max(guns, guns * Magnitude(c.HitRate));
+    if (c.CombatVariant == VariantEmp) {
+        widest = std::max(widest, guns * Magnitude(wrap::Sub(100, c.DefenderEmpRes)));
+    }
+    return widest == 0 ? kMaxCount
+                       : static_cast<std::int64_t>(static_cast<std::uint64_t>(kMaxCount) / widest);
+}
+
+// Within [0, limit] the result is 0 at 0 and monotone (its direction is the sign of guns x
+// rate / hits needed), so once the limit reaches `wanted` the least count doing so is found
+// by doubling, then halving. Keeps result(low) < wanted <= result(high).
+std::int64_t FewestReaching(CombatState& c, std::int64_t wanted, std::int64_t limit) {
+    std::int64_t low = 0;
+    std::int64_t high = 1;
+    while (ResultAt(c, high) < wanted) {
+        low = high;
+        high = high > limit / 2 ? limit : high * 2;
+    }
+    while (high - low > 1) {
+        const std::int64_t middle = low + (high - low) / 2;
+        if (ResultAt(c, middle) >= wanted) {
+            high = middle;
+        } else {
+            low = middle;
+        }
+    }
+    return high;
+}
+
+// Why no count in the non-wrapping range gives a positive result.
+StopBlock BlockOf(const CombatState& c, bool resolvedAsTarget) {
+    switch (c.CombatVariant) {
+        case VariantNoTarget:
+            return resolvedAsTarget ? StopBlock::PdsImmune : StopBlock::NotATarget;
+        case VariantPods:
+            return StopBlock::Pods;
+        case VariantPdsVsPds:
+            return StopBlock::PdsVsPds;
+        default:
+            break;
+    }
+    if (c.AttackerGuns == 0) {
+        return StopBlock::NoGuns;
+    }
+    if (c.CombatVariant == VariantEmp) {
+        return wrap::Sub(100, c.DefenderEmpRes) <= 0 ? StopBlock::EmpResisted
+                                                     : StopBlock::NegativeFigures;
+    }
+    if (c.HitRate == 0) {
+        return StopBlock::NoHitChance;
+    }
+    if (c.AttackerPower == 0) {
+        return StopBlock::NoGunPower;
+    }
+    return StopBlock::NegativeFigures;
+}
+
+}  // namespace
+
+StopAnswer FindStop(ProgramState& state, int attackerRow, int defenderRow, std::int64_t wanted) {
+    state.Inputs.AttShipListIndex = attackerRow;
+    state.Inputs.DefShipListIndex = defenderRow;
+    TakeAttackerStats(state);
+    TakeDefenderStats(state);
+    ResolveTarget(state);
+    const bool resolvedAsTarget = state.Combat.TargetType != kNoTarget;
+    ChooseCombatVariant(state);
+
+    CombatState& c = state.Combat;
+    ResultAt(c, 1);  // the count-independent figures: hit rate, hits needed
+    StopAnswer answer;
+    answer.Variant = c.CombatVariant;
+    answer.Limit = NonWrappingLimit(c);
+    answer.ResultAtLimit = ResultAt(c, answer.Limit);
+    if (answer.ResultAtLimit < wanted) {
+        answer.Block =
+            answer.ResultAtLimit > 0 ? StopBlock::BeyondRange : BlockOf(c, resolvedAsTarget);
+        return answer;
+    }
+    answer.Ships = FewestReaching(c, wanted, answer.Limit);
+    answer.Result = ResultAt(c, answer.Ships);
+    answer.ResultOneFewer = ResultAt(c, answer.Ships - 1);
+    return answer;
+}

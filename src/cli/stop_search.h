@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+
+struct ProgramState;
+
+// Why no number of attackers reaches the wanted result.
+enum class StopBlock {
+    None,
+    NotATarget,
+    PdsImmune,        // EMP and Steal ships cannot target PDS
+    Pods,             // pods do not attack
+    PdsVsPds,         // PDS cannot attack PDS
+    NoGuns,           // Guns 0
+    NoHitChance,      // the hit rate is floored at 0
+    NoGunPower,       // Power 0
+    EmpResisted,      // EMP resistance of 100 or more
+    NegativeFigures,  // negative guns, rate or hits needed: no positive count gains anything
+    BeyondRange,      // only counts past the non-wrapping range could
+};
+
+struct StopAnswer {
+    std::uint8_t Variant = 0;
+    StopBlock Block = StopBlock::None;
+    // The fewest attackers and what they and one ship fewer achieve (Block None only).
+    std::int64_t Ships = 0;
+    std::int64_t Result = 0;
+    std::int64_t ResultOneFewer = 0;
+    // The largest count for which no product of the calculation wraps, and its result.
+    std::int64_t Limit = 0;
+    std::int64_t ResultAtLimit = 0;
+};
+
+// The fewest attackers of row `attackerRow` whose tick kills, holds or captures at least
+// `wanted` (>= 1) defenders of row `defenderRow`, with the table's own formulas on
+// ActiveStats. Counts run from 0 to the non-wrapping limit: within it the result moves in
+// one direction only, so a doubling then halving search is exact. Uses state.Inputs and
+// state.Combat as scratch, without the reports.
+StopAnswer FindStop(ProgramState& state, int attackerRow, int defenderRow, std::int64_t wanted);

@@ -1,0 +1,122 @@
+#include "cli/text_output.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "data/program_state.h"
+
+namespace text_out {
+
+namespace {
+
+const std::string& NameOf(const ShipTable& table, int row) {
+    return table[static_cast<std::size_t>(row)][Col::ShipName];
+}
+
+void WriteLines(std::ostream& out, const ReportLines& lines) {
+    for (const std::string& line : lines) {
+        out << line << '\n';
+    }
+}
+
+using Row = std::vector<std::string>;
+
+// Left-aligned first column, the others right-aligned, two blanks between.
+void WriteTable(std::ostream& out, const std::vector<Row>& rows) {
+    std::vector<std::size_t> widths(rows.front().size(), 0);
+    for (const Row& row : rows) {
+        for (std::size_t col = 0; col < row.size(); ++col) {
+            widths[col] = std::max(widths[col], row[col].size());
+        }
+    }
+    for (const Row& row : rows) {
+        std::string line = "  ";
+        for (std::size_t col = 0; col < row.size(); ++col) {
+            const std::string padding(widths[col] - row[col].size(), ' ');
+            line += col == 0 ? row[col] + padding : padding + row[col];
+            line += col + 1 < row.size() ? "  " : "";
+        }
+        out << line << '\n';
+    }
+}
+
+Row CounterRow(const CountersView& view, const Counter& counter) {
+    const FleetCost& cost = counter.Cost;
+    return {NameOf(view.Table, counter.Row),
+            std::to_string(counter.Stop.Ships),
+            WideText(cost.Metal),
+            WideText(cost.Crystal),
+            WideText(cost.Eon),
+            WideText(cost.Total),
+            counter.EfficiencyText + "%",
+            VariantVerb(counter.Stop.Variant)};
+}
+
+}  // namespace
+
+void WriteResult(std::ostream& out, const ProgramState& state) {
+    out << state.Combat.ResultLine << '\n';
+}
+
+void WriteReport(std::ostream& out, const ProgramState& state, ReportKind kind) {
+    const std::vector<Report> boxes = BoxesOf(kind);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (i > 0) {
+            out << '\n';
+        }
+        WriteLines(out, state.Reports[boxes[i]]);
+    }
+}
+
+void WriteStop(std::ostream& out, const StopView& stop) {
+    const std::string& att = NameOf(stop.Table, stop.AttackerRow);
+    const std::string& def = NameOf(stop.Table, stop.DefenderRow);
+    const StopAnswer& a = stop.Answer;
+    const std::string verb = VariantVerb(a.Variant);
+    if (a.Block != StopBlock::None) {
+        out << "No number of " << att << " can " << verb << " " << stop.Wanted << " " << def
+            << " in one tick: "
+            << BlockText(a.Block, stop.Table, stop.AttackerRow, stop.DefenderRow, a.Limit) << ".\n";
+        return;
+    }
+    out << "Fewest " << att << " that " << verb << " at least " << stop.Wanted << " " << def
+        << " in one tick: " << a.Ships << " (they " << verb << " " << a.Result << "; "
+        << a.Ships - 1 << " " << verb << " " << a.ResultOneFewer << ")\n"
+        << "  " << stop.ResultLine << '\n'
+        << "  " << stop.ResultLineOneFewer << '\n';
+}
+
+void WriteCounters(std::ostream& out, const CountersView& view) {
+    const std::string& def = NameOf(view.Table, view.DefenderRow);
+    std::vector<Row> rows = {
+        {"Attacker", "Ships", "Metal", "Crystal", "Eon", "Total", "Eff", "Variant"}};
+    std::vector<const Counter*> blocked;
+    for (const Counter& counter : view.Ranking) {
+        if (counter.Stop.Block == StopBlock::None) {
+            rows.push_back(CounterRow(view, counter));
+        } else {
+            blocked.push_back(&counter);
+        }
+    }
+    out << "Fleets that kill, hold or capture at least " << view.Wanted << " " << def
+        << " in one tick, cheapest first:\n";
+    if (rows.size() > 1) {
+        WriteTable(out, rows);
+    } else {
+        out << "  (none)\n";
+    }
+    if (!blocked.empty()) {
+        out << "Cannot stop them:\n";
+    }
+    for (const Counter* counter : blocked) {
+        out << "  " << NameOf(view.Table, counter->Row) << ": "
+            << BlockText(counter->Stop.Block, view.Table, counter->Row, view.DefenderRow,
+                         counter->Stop.Limit)
+            << '\n';
+    }
+}
+
+}  // namespace text_out

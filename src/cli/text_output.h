@@ -1,0 +1,19 @@
+#pragma once
+
+#include <ostream>
+
+#include "cli/answers.h"
+
+struct ProgramState;
+
+// The answers as plain text: the program's own 8-bit texts byte for byte.
+namespace text_out {
+
+void WriteResult(std::ostream& out, const ProgramState& state);
+// Two-sided reports: the attacker's text, one empty line, the defender's text. Neither
+// text ends with an empty line, so the separator is the only one at that place.
+void WriteReport(std::ostream& out, const ProgramState& state, ReportKind kind);
+void WriteStop(std::ostream& out, const StopView& stop);
+void WriteCounters(std::ostream& out, const CountersView& counters);
+
+}  // namespace text_out

@@ -1,0 +1,158 @@
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "cli/cli_fixture.h"
+#include "data/file_io.h"
+
+namespace {
+
+class CommandsTest : public CliTest {
+  protected:
+    CommandsTest() { WriteTable(DefaultShipTable()); }
+
+    // The written file less its last line: 3078 lines.
+    void Shorten() {
+        std::string text = ReadBytes(StatsPath());
+        text.resize(text.rfind("\r\n", text.size() - 3) + 2);
+        WriteBytes(StatsPath(), text);
+    }
+};
+
+bool Mentions(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace
+
+TEST_F(CommandsTest, UnknownShipNameExitsTwoNamingCandidates) {
+    const CalcRun run = Calc({"result", "Dreadnaught", "Sovereign", "10"});
+    EXPECT_EQ(run.Code, 2);
+    EXPECT_TRUE(run.Out.empty());
+    EXPECT_TRUE(Mentions(run.Err, "unknown ship name 'Dreadnaught'")) << run.Err;
+    EXPECT_TRUE(Mentions(run.Err, "Dreadnought"));
+}
+
+TEST_F(CommandsTest, AmbiguousShipNameExitsTwoNamingCandidates) {
+    const CalcRun run = Calc({"stop", "Dreadnought", "s", "10"});
+    EXPECT_EQ(run.Code, 2);
+    EXPECT_TRUE(Mentions(run.Err, "ambiguous ship name 's'")) << run.Err;
+    EXPECT_TRUE(Mentions(run.Err, "Sovereign"));
+    EXPECT_TRUE(Mentions(run.Err, "Sparrow"));
+}
+
+TEST_F(CommandsTest, BadNumberOfDefendersExitsTwo) {
+    for (const char* n : {"abc", "0", "-5", "", "1.5", "99999999999999999999"}) {
+        const CalcRun stop = Calc({"stop", "Dreadnought", "Sovereign", n});
+        EXPECT_EQ(stop.Code, 2) << n;
+        EXPECT_TRUE(Mentions(stop.Err, "N must be a whole number of at least 1")) << stop.Err;
+        EXPECT_EQ(Calc({"counters", "Sovereign", n}).Code, 2) << n;
+    }
+}
+
+TEST_F(CommandsTest, UsageErrorsExitTwo) {
+    EXPECT_EQ(Calc({}).Code, 2);
+    EXPECT_EQ(Calc({"fight", "a", "b"}).Code, 2);
+    EXPECT_EQ(Calc({"result", "Dreadnought", "Sovereign"}).Code, 2);
+    EXPECT_EQ(Calc({"report", "summary", "Dreadnought", "Sovereign", "1"}).Code, 2);
+    EXPECT_EQ(Calc({"result", "Dreadnought", "Sovereign", "1", "2"}).Code, 2);
+}
+
+TEST_F(CommandsTest, DamagedStatsFileIsAnErrorNotAFallback) {
+    Shorten();
+    const CalcRun run = Calc({"result", "Dreadnought", "Sovereign", "10"});
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_TRUE(run.Out.empty());
+    EXPECT_TRUE(Mentions(run.Err, "is damaged: it has 3078 lines, not 3079")) << run.Err;
+}
+
+TEST_F(CommandsTest, MissingNamedStatsFileExitsOne) {
+    const CalcRun run =
+        Calc({"--stats", m_dir.File("nowhere.txt"), "result", "Dread", "Sov", "1"}, false);
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_TRUE(Mentions(run.Err, "cannot open the stats file")) << run.Err;
+}
+
+TEST_F(CommandsTest, WithoutAnyFileTheBuiltInTableIsUsedWithANote) {
+    const CalcRun run = Calc({"result", "Dreadnought", "Sovereign", "1000"}, false);
+    EXPECT_EQ(run.Code, 0);
+    EXPECT_EQ(run.Out, AsTheWindowsShow(11, 10, "1000").Combat.ResultLine + "\n");
+    EXPECT_TRUE(Mentions(run.Err, "using the built-in ship table")) << run.Err;
+}
+
+TEST_F(CommandsTest, EditedFileValuesAreUsed) {
+    ShipTable table = DefaultShipTable();
+    table[11][Col::Guns] = "0";
+    WriteTable(table);
+    EXPECT_TRUE(Mentions(Calc({"result", "Dreadnought", "Sovereign", "1000"}).Out,
+                         "will kill 0 Sovereign"));
+    const CalcRun stop = Calc({"stop", "Dreadnought", "Sovereign", "1"});
+    EXPECT_EQ(stop.Code, 0);
+    EXPECT_TRUE(Mentions(stop.Out, "Dreadnought has no guns (Guns 0)")) << stop.Out;
+}
+
+TEST_F(CommandsTest, HelpAndVersionExitZero) {
+    const CalcRun help = Calc({"--help"});
+    EXPECT_EQ(help.Code, 0);
+    EXPECT_TRUE(Mentions(help.Out, "Exit codes: 0 done; 1")) << help.Out;
+    const CalcRun version = Calc({"--version"});
+    EXPECT_EQ(version.Code, 0);
+    EXPECT_EQ(version.Out, std::string("skirmod-calc ") + SKIRMOD_VERSION + "\n");
+}
+
+TEST_F(CommandsTest, StopPrintsTheCountAndBothResultLines) {
+    const CalcRun run = Calc({"stop", "dreadn", "sov", "100"});
+    ASSERT_EQ(run.Code, 0) << run.Err;
+    EXPECT_TRUE(Mentions(run.Out,
+                         "Fewest Dreadnought that kill at least 100 Sovereign in one "
+                         "tick: 184 (they kill 100; 183 kill 99)"))
+        << run.Out;
+    EXPECT_TRUE(Mentions(run.Out, "  " + AsTheWindowsShow(11, 10, "184").Combat.ResultLine));
+    EXPECT_TRUE(Mentions(run.Out, "  " + AsTheWindowsShow(11, 10, "183").Combat.ResultLine));
+}
+
+TEST_F(CommandsTest, JsonAnswersCarryTheSameFigures) {
+    using nlohmann::json;
+    const json result = json::parse(Calc({"--json", "result", "Dread", "Sov", "1000"}).Out);
+    EXPECT_EQ(result["result_line"], AsTheWindowsShow(11, 10, "1000").Combat.ResultLine);
+    EXPECT_EQ(result["result"], 544);
+
+    const json stop = json::parse(Calc({"stop", "Dread", "Sov", "100", "--json"}).Out);
+    EXPECT_EQ(stop["found"], true);
+    EXPECT_EQ(stop["ships"], 184);
+    EXPECT_EQ(stop["one_fewer"]["result"], 99);
+
+    const json report = json::parse(Calc({"--json", "report", "basic", "Dread", "Sov", "1"}).Out);
+    EXPECT_EQ(report["texts"]["attacker"].size(), 21U);
+    EXPECT_EQ(report["texts"]["defender"][0], " Defender - Sovereign");
+
+    const json counters = json::parse(Calc({"--json", "counters", "Sov", "100"}).Out);
+    ASSERT_EQ(counters["counters"].size(), kShipCount);
+    EXPECT_EQ(counters["counters"][0]["attacker"], "Blackout");
+    EXPECT_EQ(counters["counters"][53]["reason"], "not_a_target");
+}
+
+TEST_F(CommandsTest, JsonTurnsLatinOneNamesIntoUtf8) {
+    ShipTable table = DefaultShipTable();
+    table[11][Col::ShipName] =
+        "Dr\xE9"
+        "adnought";
+    WriteTable(table);
+    const CalcRun run = Calc({"--json", "result", "Dr\xE9", "Sov", "1"});
+    ASSERT_EQ(run.Code, 0) << run.Err;
+    EXPECT_EQ(nlohmann::json::parse(run.Out)["attacker"],
+              "Dr\xC3\xA9"
+              "adnought");
+}
+
+TEST_F(CommandsTest, CountersListsFleetsBeforeTypesThatCannotStopThem) {
+    const CalcRun run = Calc({"counters", "Sovereign", "100"});
+    ASSERT_EQ(run.Code, 0);
+    const std::size_t table = run.Out.find("Blackout");
+    const std::size_t blocked = run.Out.find("Cannot stop them:");
+    ASSERT_NE(table, std::string::npos);
+    ASSERT_NE(blocked, std::string::npos);
+    EXPECT_LT(table, blocked);
+    EXPECT_TRUE(Mentions(run.Out.substr(blocked),
+                         "ColonyPod: Sovereign (class Bs) is not a "
+                         "target of ColonyPod"));
+}

@@ -1,0 +1,36 @@
+#!/bin/sh
+# Runs the built skirmod-calc in an empty folder and checks its exit codes and streams.
+set -u
+calc=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cd "$dir" || exit 1
+failures=0
+
+expect() {
+    wanted=$1
+    shift
+    "$calc" "$@" >out.txt 2>err.txt
+    got=$?
+    if [ "$got" -ne "$wanted" ]; then
+        echo "FAIL: skirmod-calc $* exited $got, not $wanted"; cat err.txt
+        failures=$((failures + 1))
+    fi
+}
+
+expect 0 --version
+grep -qx "skirmod-calc [0-9][0-9.]*" out.txt || { echo "FAIL: version text"; failures=$((failures + 1)); }
+expect 0 result Dreadnought Sovereign 1000
+grep -q "using the built-in ship table" err.txt || { echo "FAIL: no note"; failures=$((failures + 1)); }
+grep -q "^1000 Dreadnought will kill " out.txt || { echo "FAIL: result"; failures=$((failures + 1)); }
+expect 2 result Nobody Sovereign 10
+expect 2 stop Dreadnought Sovereign none
+expect 2 bogus
+expect 1 --stats missing.txt result Dreadnought Sovereign 10
+printf 'one\r\ntwo\r\n' >ShipStats.txt
+expect 1 result Dreadnought Sovereign 10
+grep -q "damaged" err.txt || { echo "FAIL: damage message"; failures=$((failures + 1)); }
+[ -s out.txt ] && { echo "FAIL: output despite the damaged file"; failures=$((failures + 1)); }
+
+[ "$failures" -eq 0 ] && echo "all exit codes as documented"
+exit "$failures"
