@@ -17,6 +17,11 @@ enum class Report {
     BasicStatsDef,
 };
 
+inline constexpr Report kAllReports[] = {
+    Report::Calculation,  Report::TargetAtt,     Report::TargetDef,     Report::ResourcesAtt,
+    Report::ResourcesDef, Report::BasicStatsAtt, Report::BasicStatsDef,
+};
+
 struct ReportTexts {
     ReportLines Calculation;
     ReportLines TargetAtt;

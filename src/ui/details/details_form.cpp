@@ -7,7 +7,6 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "data/stats_file.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/app_title.h"
 #include "ui/common/colors.h"
@@ -68,9 +67,20 @@ TDetailsForm::TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWid
     DescribeControls(*this, kAccessibleTexts);
     ShowSection(DetailsSection::Calculation);
     ApplySettingsColors();
-    m_state.Ui = this;
-    LoadStatsFile(m_state);
+    m_setup->ShowStatsFile();
     m_setup->FillDefaultLists();
+    ShowCoreTexts();
+    m_state.Ui = this;
+}
+
+// The window may be built after calculations ran: it starts with what the core holds.
+void TDetailsForm::ShowCoreTexts() {
+    for (const Report report : kAllReports) {
+        ReportUpdated(report);
+    }
+    if (!m_state.Combat.ResultLine.empty()) {
+        ShowCurrentResult();
+    }
 }
 
 TDetailsForm::~TDetailsForm() {
@@ -152,11 +162,6 @@ void TDetailsForm::ReportUpdated(Report report) {
 
 void TDetailsForm::ShowStatsFile() {
     m_setup->ShowStatsFile();
-}
-
-// The start-up question: only Abort ends the program.
-bool TDetailsForm::ConfirmOkAbort(const std::string& message) {
-    return AskProceedUnlessAborted(this, ToQString(message));
 }
 
 std::optional<std::string> TDetailsForm::ChooseSaveFile(const std::string& initialPath) {

@@ -37,7 +37,6 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
     void ShowCurrentResult() override;
     void ReportUpdated(Report report) override;
     void ShowStatsFile() override;
-    bool ConfirmOkAbort(const std::string& message) override;
     std::optional<std::string> ChooseSaveFile(const std::string& initialPath) override;
     std::string CurrentDateTimeText() override;
 
@@ -59,6 +58,7 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
     void ApplyResizeRule();
 
     void ApplySettingsColors();
+    void ShowCoreTexts();
     void ApplyBackground();
     void ApplyTextColor();
     void ApplySetupHighlight();

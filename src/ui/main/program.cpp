@@ -5,21 +5,14 @@
 #include <QTimer>
 
 #include "data/default_ships.h"
+#include "data/stats_file.h"
 #include "ui/common/app_title.h"
+#include "ui/common/message_box.h"
+#include "ui/common/qt_text.h"
 #include "ui/details/details_form.h"
 #include "ui/main/tform1.h"
 
 namespace {
-
-// The built-in table in both copies; nothing calculates until the main window is shown.
-void StartCombatCore(ProgramState& state) {
-    state.Combat.BaseHitChance = kDefaultBaseHitChance;
-    state.StartupBuild = true;
-    BuildDefaultStats(state);
-    state.StartupBuild = false;
-    state.ActiveStats = state.StoredStats;
-    state.Combat.RecalcGuard = true;
-}
 
 // The resources report writes rates with the locale's separator; one that is not a single
 // 8-bit character cannot be, and the point stands in for it.
@@ -31,16 +24,40 @@ char LocaleDecimalSeparator() {
 
 }  // namespace
 
+void StartCombatCore(ProgramState& state) {
+    state.Combat.BaseHitChance = kDefaultBaseHitChance;
+    state.StartupBuild = true;
+    BuildDefaultStats(state);
+    state.StartupBuild = false;
+    state.ActiveStats = state.StoredStats;
+    state.Combat.RecalcGuard = true;
+}
+
+// Only Abort ends the program; Escape or closing the box goes on with the defaults.
+bool StartupMessages::ConfirmOkAbort(const std::string& message) {
+    return AskProceedUnlessAborted(nullptr, ToQString(message));
+}
+
+// File I/O and questions come first, so windows are only built from the loaded state.
 Program::Program() {
     StartCombatCore(m_state);
+    m_state.DecimalSeparator = LocaleDecimalSeparator();
     QApplication::setApplicationDisplayName(QString::fromLatin1(kAppTitle));
     // Menus slide open from left to right and top to bottom.
     QApplication::setEffectEnabled(Qt::UI_General);
     QApplication::setEffectEnabled(Qt::UI_AnimateMenu);
+    m_state.Ui = &m_startupMessages;
+    LoadStatsFile(m_state);
     m_mainWindow = std::make_unique<TForm1>(m_state);
-    m_detailsWindow = std::make_unique<TDetailsForm>(m_state, *m_mainWindow);
-    m_mainWindow->SetDetailsWindow(m_detailsWindow.get());
-    m_state.DecimalSeparator = LocaleDecimalSeparator();
+    m_mainWindow->SetDetailsWindowSource([this]() -> QWidget& { return DetailsWindow(); });
+}
+
+TDetailsForm& Program::DetailsWindow() {
+    if (!m_detailsWindow) {
+        m_detailsWindow = std::make_unique<TDetailsForm>(m_state, *m_mainWindow);
+        m_mainWindow->SetDetailsWindow(m_detailsWindow.get());
+    }
+    return *m_detailsWindow;
 }
 
 // The core must not reach the Details window while the windows go.
@@ -49,10 +66,15 @@ Program::~Program() {
 }
 
 void Program::Start() {
-    m_mainWindow->show();
     if (m_state.QuitRequested) {
         QTimer::singleShot(0, m_mainWindow.get(), [] { QCoreApplication::exit(0); });
+        return;
     }
+    // The Details window is built while the user already sees the calculator.
+    QObject::connect(
+        m_mainWindow.get(), &TForm1::firstPainted, m_mainWindow.get(), [this] { DetailsWindow(); },
+        Qt::QueuedConnection);
+    m_mainWindow->show();
 }
 
 int Program::Run() {

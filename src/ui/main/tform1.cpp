@@ -61,6 +61,10 @@ TForm1::TForm1(ProgramState& state, QWidget* parent) : QWidget(parent), m_state(
     FormCreate();
 }
 
+void TForm1::SetDetailsWindowSource(std::function<QWidget&()> source) {
+    m_detailsSource = std::move(source);
+}
+
 void TForm1::SetDetailsWindow(QWidget* details) {
     m_details = details;
     m_details->installEventFilter(this);
@@ -163,6 +167,10 @@ void TForm1::paintEvent(QPaintEvent*) {
     FillFrameLine(painter, layout::AppBorder, border);
     painter.setClipRect(m_menu->geometry());
     FillFrameLine(painter, layout::MenuBorder.translated(m_menu->pos()), border);
+    if (!m_firstPaintDone) {
+        m_firstPaintDone = true;
+        emit firstPainted();
+    }
 }
 
 // The menu opens on the right button's press and takes the mouse, so the release that
@@ -442,8 +450,8 @@ void TForm1::HelpBtnClick() {
 }
 
 void TForm1::DetailsBtnClick() {
-    if (m_details != nullptr) {
-        BringToFront(m_details);
+    if (m_detailsSource) {
+        BringToFront(&m_detailsSource());
     }
 }
 

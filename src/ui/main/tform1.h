@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -33,7 +34,10 @@ class TForm1 : public QWidget, public MainWindowLink {
   public:
     explicit TForm1(ProgramState& state, QWidget* parent = nullptr);
 
-    // The Details window that the "Details" label shows and that minimises with this one.
+    // Where the "Details" label gets the Details window from: it is built only after this
+    // window's first paint, or when first asked for.
+    void SetDetailsWindowSource(std::function<QWidget&()> source);
+    // The Details window once it is built; it minimises and comes back with this one.
     void SetDetailsWindow(QWidget* details);
 
     void PreviewColor(ColorRole role) override;
@@ -41,6 +45,10 @@ class TForm1 : public QWidget, public MainWindowLink {
 
     // One tick of Timer1, the spin buttons' auto-repeat (every 50 ms while one is held).
     void Timer1Timer();
+
+  signals:
+    // The window is on screen with its first results.
+    void firstPainted();
 
   protected:
     bool event(QEvent* event) override;
@@ -92,6 +100,7 @@ class TForm1 : public QWidget, public MainWindowLink {
     const DisplaySettings& Display() const;
 
     ProgramState& m_state;
+    std::function<QWidget&()> m_detailsSource;
     QWidget* m_details = nullptr;
 
     // Created in no particular order: StackControls sets the stacking, the constructor
@@ -134,6 +143,7 @@ class TForm1 : public QWidget, public MainWindowLink {
     bool m_dragging = false;
     QPoint m_dragStart;
     bool m_firstShowDone = false;
+    bool m_firstPaintDone = false;
     // Set when the minimise label took the Details window along, so they come back together.
     bool m_minimisedTogether = false;
     // The first activation, and one after another window of the program had the focus,

@@ -16,6 +16,7 @@
 #include "data/stats_file.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/details_form.h"
+#include "ui/main/program.h"
 #include "ui_test_support.h"
 
 // Stands in for the main window, which these tests do not build.
@@ -35,11 +36,9 @@ class DetailsProgram {
         if (file == StatsFile::Present) {
             WriteDefaultStatsFile(m_dir.File(QStringLiteral("ShipStats.txt")));
         }
-        m_state.StartupBuild = true;
-        BuildDefaultStats(m_state);
-        m_state.StartupBuild = false;
-        m_state.ActiveStats = m_state.StoredStats;
-        m_state.Combat.RecalcGuard = true;
+        StartCombatCore(m_state);
+        m_state.Ui = &m_startupMessages;
+        LoadStatsFile(m_state);
         m_window = std::make_unique<TDetailsForm>(m_state, m_mainWindow);
     }
 
@@ -91,6 +90,7 @@ class DetailsProgram {
 
     ScratchCurrentDir m_dir;
     ProgramState m_state;
+    StartupMessages m_startupMessages;
     SilentMainWindow m_mainWindow;
     std::unique_ptr<TDetailsForm> m_window;
 };

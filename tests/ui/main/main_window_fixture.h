@@ -134,10 +134,15 @@ inline bool ShowsResult(const MainWindowControls& controls, const ResultTexts& e
     return true;
 }
 
-// Starts the program as a user does and waits until its main window is the active one.
+// Starts the program as a user does and waits until its main window is the active one and
+// the Details window, built after the main window's first paint, has taken over as the
+// core's frontend.
 inline bool StartAndActivate(Program& program) {
     program.Start();
-    return QTest::qWaitForWindowActive(&program.MainWindow());
+    return QTest::qWaitForWindowActive(&program.MainWindow()) && QTest::qWaitFor([&program] {
+               return program.State().Ui != nullptr &&
+                      dynamic_cast<TDetailsForm*>(program.State().Ui) != nullptr;
+           });
 }
 
 // Leaves the main window for the Details window and comes back, as a user does after

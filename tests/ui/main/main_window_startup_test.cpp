@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTest>
 
@@ -13,6 +14,7 @@ class MainWindowStartupTest : public QObject {
     void names_at_start_up_are_those_of_the_loaded_table();
     void missing_file_is_reported_and_the_defaults_are_used();
     void abort_at_start_up_ends_the_program_once_it_runs();
+    void details_window_is_built_after_the_first_paint();
     void defaults_outside_the_table_select_the_first_row_data();
     void defaults_outside_the_table_select_the_first_row();
 
@@ -36,6 +38,30 @@ class MainWindowStartupTest : public QObject {
 };
 
 namespace {
+
+int VisibleWindowsBut(const QWidget* except) {
+    int count = 0;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        count += window != except && window->isVisible() ? 1 : 0;
+    }
+    return count;
+}
+
+int DetailsWindowsBuilt() {
+    int count = 0;
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        count += qobject_cast<const TDetailsForm*>(window) != nullptr ? 1 : 0;
+    }
+    return count;
+}
+
+std::string Joined(const ReportLines& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        text += (i == 0 ? "" : "\n") + lines[i];
+    }
+    return text;
+}
 
 const QColor kSkyBlue(166, 202, 240);
 const QColor kAqua(0, 255, 255);
@@ -97,14 +123,39 @@ void MainWindowStartupTest::missing_file_is_reported_and_the_defaults_are_used()
 void MainWindowStartupTest::abort_at_start_up_ends_the_program_once_it_runs() {
     ScratchCurrentDir dir;
     ModalWatchdog watchdog;
-    watchdog.ExpectMessage(QMessageBox::Abort);
+    int windowsShownWhileAsked = -1;
+    watchdog.Expect([&windowsShownWhileAsked](QWidget* box) {
+        windowsShownWhileAsked = VisibleWindowsBut(box);
+        qobject_cast<QMessageBox*>(box)->button(QMessageBox::Abort)->click();
+    });
     Program program;
     QVERIFY(program.State().QuitRequested);
     QVERIFY(watchdog.AllAnswered());
+    QCOMPARE(windowsShownWhileAsked, 0);
 
     program.Start();
     QCOMPARE(RunEventLoopUntilProgramEnds(), 0);
+    QVERIFY(!program.MainWindow().isVisible());
+    QCOMPARE(VisibleWindowsBut(nullptr), 0);
     QVERIFY(watchdog.Unexpected().isEmpty());
+}
+
+// The calculator shows first; the Details window is built after its first paint.
+void MainWindowStartupTest::details_window_is_built_after_the_first_paint() {
+    ScratchCurrentDir dir;
+    QVERIFY(WriteStatsFile(kDefaultLine));
+    Program program;
+    QCOMPARE(DetailsWindowsBuilt(), 0);
+
+    program.Start();
+    QCOMPARE(DetailsWindowsBuilt(), 0);
+    QVERIFY(QTest::qWaitForWindowExposed(&program.MainWindow()));
+    QTRY_COMPARE(DetailsWindowsBuilt(), 1);
+    QCOMPARE(&program.DetailsWindow(), dynamic_cast<TDetailsForm*>(program.State().Ui));
+    QVERIFY(!program.DetailsWindow().isVisible());
+    const auto* calculation =
+        program.DetailsWindow().findChild<QPlainTextEdit*>(QStringLiteral("CalculationMemo"));
+    QCOMPARE(calculation->toPlainText().toStdString(), Joined(program.State().Reports.Calculation));
 }
 
 void MainWindowStartupTest::defaults_outside_the_table_select_the_first_row_data() {
