@@ -177,7 +177,7 @@ void StatsGrid::CreateCells() {
         setVerticalHeaderItem(row, new QTableWidgetItem);
         for (int column = 0; column < columnCount(); ++column) {
             auto* cell = new Latin1Cell;
-            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsEditable);
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemIsSelectable);
             setItem(row, column, cell);
         }
     }
