@@ -126,6 +126,8 @@ void StatsEditorPanel::ApplyGridColors() {
 void StatsEditorPanel::SetEditing(bool editing) {
     if (!editing) {
         m_grid->FinishEditing();
+        // A disabled grid would still draw its selection.
+        m_grid->clearSelection();
     }
     m_grid->setEnabled(editing);
     for (std::size_t i = 0; i < kButtons.size(); ++i) {

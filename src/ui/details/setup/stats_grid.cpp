@@ -1,6 +1,9 @@
 #include "ui/details/setup/stats_grid.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
@@ -9,7 +12,9 @@
 #include <array>
 
 #include "ui/common/fonts.h"
+#include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
+#include "ui/details/setup/grid_clipboard.h"
 
 namespace {
 
@@ -35,6 +40,25 @@ constexpr std::array<ColumnWidth, 6> kColumnWidths = {{
 // Grid columns hold the ship table's columns after "ShipName", which is the row header.
 int GridColumnOf(std::size_t tableColumn) {
     return static_cast<int>(tableColumn) - 1;
+}
+
+// The view's cells count the header row and the "ShipName" column, which the table
+// widget keeps as its headers.
+GridCell ViewCellOf(int row, int column) {
+    return {row + 1, column + 1};
+}
+
+QString RefusalMessage(PasteRefusal refusal) {
+    switch (refusal) {
+        case PasteRefusal::LineBreakInCell:
+            return QStringLiteral("Nothing pasted: a cell of the block holds a line break.");
+        case PasteRefusal::NotLatin1:
+            return QStringLiteral(
+                "Nothing pasted: the block holds characters the stats file cannot store.");
+        case PasteRefusal::None:
+            break;
+    }
+    return {};
 }
 
 void PaintFixedCell(QPainter& painter, const QRect& rect, const QString& text,
@@ -129,7 +153,7 @@ StatsGrid::StatsGrid(QWidget* parent)
     m_delegate = new CellEditorDelegate(this);
     setItemDelegate(m_delegate);
     setCornerButtonEnabled(false);
-    setSelectionMode(QAbstractItemView::NoSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(true);
@@ -153,7 +177,7 @@ void StatsGrid::CreateCells() {
         setVerticalHeaderItem(row, new QTableWidgetItem);
         for (int column = 0; column < columnCount(); ++column) {
             auto* cell = new Latin1Cell;
-            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsEditable);
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemIsSelectable);
             setItem(row, column, cell);
         }
     }
@@ -211,6 +235,50 @@ void StatsGrid::FinishEditing() {
     if (state() == QAbstractItemView::EditingState && editor != nullptr) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void StatsGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        CopySelectedBlock();
+    } else if (event->matches(QKeySequence::Paste)) {
+        PasteAtCurrentCell();
+    } else {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void StatsGrid::CopySelectedBlock() const {
+    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+    if (ranges.isEmpty()) {
+        return;
+    }
+    const QTableWidgetSelectionRange& block = ranges.first();
+    QList<QStringList> rows;
+    for (int row = block.topRow(); row <= block.bottomRow(); ++row) {
+        QStringList& texts = rows.emplace_back();
+        for (int column = block.leftColumn(); column <= block.rightColumn(); ++column) {
+            texts << item(row, column)->text();
+        }
+    }
+    QGuiApplication::clipboard()->setText(CopiedBlockText(rows));
+}
+
+void StatsGrid::PasteAtCurrentCell() {
+    if (currentItem() == nullptr) {
+        return;
+    }
+    const GridArea editable{ViewCellOf(0, 0), ViewCellOf(rowCount() - 1, columnCount() - 1)};
+    const GridPaste paste = PlacePastedBlock(QGuiApplication::clipboard()->text(),
+                                             ViewCellOf(currentRow(), currentColumn()), editable);
+    if (paste.refusal != PasteRefusal::None) {
+        ShowPlainMessage(this, RefusalMessage(paste.refusal));
+        return;
+    }
+    for (const PastedCell& pasted : paste.cells) {
+        item(pasted.cell.row - 1, pasted.cell.column - 1)->setText(pasted.text);
     }
 }
 

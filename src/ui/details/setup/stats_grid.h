@@ -9,6 +9,8 @@ class CellEditorDelegate;
 // The ship table as a text grid. The header row and the "ShipName" column are the
 // table's own headers, drawn as plain fixed cells: they stay in view when the grid
 // scrolls and cannot be edited. Data cells are edited in place; Tab moves between them.
+// Ctrl+C copies the selected cells as tab-separated lines, Ctrl+V pastes such a block at the
+// current cell; both change only the grid, never the ship table behind it.
 class StatsGrid : public QTableWidget {
   public:
     explicit StatsGrid(QWidget* parent = nullptr);
@@ -23,11 +25,14 @@ class StatsGrid : public QTableWidget {
     void FinishEditing();
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void updateGeometries() override;
 
   private:
     void CreateCells();
     void SetColumnWidths();
+    void CopySelectedBlock() const;
+    void PasteAtCurrentCell();
 
     CellEditorDelegate* m_delegate = nullptr;
     QWidget* m_corner = nullptr;

@@ -8,19 +8,11 @@
 #include <QWheelEvent>
 
 #include "drawn_text.h"
+#include "grid_cells.h"
 #include "setup_fixture.h"
 #include "ui/common/qt_text.h"
 
 namespace {
-
-// Grid texts by ship table row and column: the "ShipName" column is the row header.
-QString CellText(QTableWidget& grid, int row, int column) {
-    return column == 0 ? grid.verticalHeaderItem(row)->text() : grid.item(row, column - 1)->text();
-}
-
-QPoint CellCenter(QTableWidget& grid, int row, int column) {
-    return grid.visualItemRect(grid.item(row, column - 1)).center();
-}
 
 QLineEdit* OpenCellEditor(QTableWidget& grid) {
     return grid.viewport()->findChild<QLineEdit*>();
@@ -53,19 +45,6 @@ void TypeIntoCell(QTableWidget& grid, int row, int column, const QString& text) 
     QTest::keyClick(editor, Qt::Key_Return);
     // The view closes the editor once the event loop runs, as it does between keystrokes.
     QTRY_VERIFY(OpenCellEditor(grid) == nullptr);
-}
-
-bool GridShowsTable(QTableWidget& grid, const ShipTable& table) {
-    for (int row = 0; row < static_cast<int>(kShipCount); ++row) {
-        for (int column = 0; column < static_cast<int>(kColumnCount); ++column) {
-            const auto& field =
-                table[static_cast<std::size_t>(row)].fields[static_cast<std::size_t>(column)];
-            if (CellText(grid, row, column) != ToQString(field)) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 void SendWheel(QWidget* target, int delta) {
