@@ -1,0 +1,23 @@
+// Writes the built-in ShipStats.txt to the path given, for the start-up comparison.
+#include <cstdio>
+
+#include "data/default_ships.h"
+#include "data/display_settings.h"
+#include "data/file_view.h"
+#include "data/stats_file.h"
+
+int main(int argc, char* argv[]) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FILE\n", argv[0]);
+        return 2;
+    }
+    FileView view;
+    FillFileView(view, kDefaultFileHeader, DefaultShipTable());
+    view.Replace(kSettingsLineNumber, DefaultSettingsLine);
+    const std::string error = view.WriteTo(argv[1]);
+    if (!error.empty()) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
