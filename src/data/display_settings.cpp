@@ -71,40 +71,36 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
 }
 
-// Converts field `number` (1 to 12) into the record; false when a colour cannot be read.
+// Converts field `number` of the line into the record; false when a colour cannot be read.
+// Fields past the last one are ignored.
 bool StoreField(DisplaySettings& d, int number, std::string_view text) {
-    switch (number) {
-        case 1:
+    switch (static_cast<SettingsField>(number)) {
+        case SettingsField::StayOnTop:
             d.StayOnTop = text == "1";
             return true;
-        case 2:
+        case SettingsField::ShowTips:
             d.ShowTipsOnStartup = text == "1";
             return true;
-        case 3:
+        case SettingsField::FleetSize:
             d.DefaultFleetSize = ToInt64Or(text, 0);
             return true;
-        case 4:
+        case SettingsField::Attacker:
             d.DefaultAttacker = ToInt32Or(text, 0);
             return true;
-        case 5:
+        case SettingsField::Defender:
             d.DefaultDefender = ToInt32Or(text, 0);
             return true;
-        default:
+        case SettingsField::FirstColor:
             break;
     }
-    static constexpr ColorValue DisplaySettings::*kColorFields[] = {
-        &DisplaySettings::MainBackground,    &DisplaySettings::MainBorder,
-        &DisplaySettings::MainText,          &DisplaySettings::MainHighlight,
-        &DisplaySettings::DetailsBackground, &DisplaySettings::DetailsText,
-        &DisplaySettings::DetailsHighlight};
-    if (number < 6 || number > 12) {
+    if (number > kSettingsFieldCount) {
         return true;
     }
     const std::optional<ColorValue> color = ParseColorText(text);
     if (!color) {
         return false;
     }
-    d.*kColorFields[number - 6] = *color;
+    d.*kColorFields[number - static_cast<int>(SettingsField::FirstColor)].value = *color;
     return true;
 }
 
@@ -164,10 +160,16 @@ std::string BuildSettingsLine(const SettingsPanelValues& panel, const DisplaySet
     line += panel.fleetSizeText + ",";
     line += std::to_string(panel.attackerIndex) + ",";
     line += std::to_string(panel.defenderIndex) + ",";
-    for (ColorValue color :
-         {colors.MainBackground, colors.MainBorder, colors.MainText, colors.MainHighlight,
-          colors.DetailsBackground, colors.DetailsText, colors.DetailsHighlight}) {
-        line += ColorText(color) + ",";
+    for (const ColorField& field : kColorFields) {
+        line += ColorText(colors.*field.value) + ",";
     }
     return line;
+}
+
+ColorValue& ColorOf(DisplaySettings& settings, ColorRole role) {
+    return settings.*kColorFields[static_cast<std::size_t>(role)].value;
+}
+
+ColorValue ColorOf(const DisplaySettings& settings, ColorRole role) {
+    return settings.*kColorFields[static_cast<std::size_t>(role)].value;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,61 @@ struct DisplaySettings {
 
     bool operator==(const DisplaySettings&) const = default;
 };
+
+// The seven colours of the display settings, in the order of the settings line.
+enum class ColorRole {
+    MainBackground,
+    MainBorder,
+    MainText,
+    MainHighlight,
+    DetailsBackground,
+    DetailsText,
+    DetailsHighlight,
+};
+
+struct ColorField {
+    ColorRole role;
+    ColorValue DisplaySettings::*value;
+};
+
+// The one list of the colours: the settings line, the settings panel and both windows'
+// previews go through it.
+inline constexpr ColorField kColorFields[] = {
+    {ColorRole::MainBackground, &DisplaySettings::MainBackground},
+    {ColorRole::MainBorder, &DisplaySettings::MainBorder},
+    {ColorRole::MainText, &DisplaySettings::MainText},
+    {ColorRole::MainHighlight, &DisplaySettings::MainHighlight},
+    {ColorRole::DetailsBackground, &DisplaySettings::DetailsBackground},
+    {ColorRole::DetailsText, &DisplaySettings::DetailsText},
+    {ColorRole::DetailsHighlight, &DisplaySettings::DetailsHighlight},
+};
+
+constexpr bool ColorFieldsFollowTheRoles() {
+    for (std::size_t i = 0; i < std::size(kColorFields); ++i) {
+        if (static_cast<std::size_t>(kColorFields[i].role) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(ColorFieldsFollowTheRoles(), "ColorOf indexes kColorFields by role");
+
+ColorValue& ColorOf(DisplaySettings& settings, ColorRole role);
+ColorValue ColorOf(const DisplaySettings& settings, ColorRole role);
+
+// The fields of the settings line, each ended by a comma, numbered from 1; the seven
+// colours follow in the order of kColorFields.
+enum class SettingsField {
+    StayOnTop = 1,
+    ShowTips,
+    FleetSize,
+    Attacker,
+    Defender,
+    FirstColor,
+};
+
+inline constexpr int kSettingsFieldCount =
+    static_cast<int>(SettingsField::FirstColor) + static_cast<int>(std::size(kColorFields)) - 1;
 
 inline constexpr std::string_view DefaultSettingsLine =
     "1,0,0,0,0,clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,";

@@ -60,23 +60,3 @@ QColor ToQColor(ColorValue value) {
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));
 }
-
-ColorValue& ColorOf(DisplaySettings& settings, ColorRole role) {
-    switch (role) {
-        case ColorRole::MainBackground:
-            return settings.MainBackground;
-        case ColorRole::MainBorder:
-            return settings.MainBorder;
-        case ColorRole::MainText:
-            return settings.MainText;
-        case ColorRole::MainHighlight:
-            return settings.MainHighlight;
-        case ColorRole::DetailsBackground:
-            return settings.DetailsBackground;
-        case ColorRole::DetailsText:
-            return settings.DetailsText;
-        case ColorRole::DetailsHighlight:
-            break;
-    }
-    return settings.DetailsHighlight;
-}

@@ -8,16 +8,3 @@
 // nearest palette role, "no colour" to transparent and the default colour to the
 // palette's window colour.
 QColor ToQColor(ColorValue value);
-
-// The seven colours of the display settings, in the order of the settings line.
-enum class ColorRole {
-    MainBackground,
-    MainBorder,
-    MainText,
-    MainHighlight,
-    DetailsBackground,
-    DetailsText,
-    DetailsHighlight,
-};
-
-ColorValue& ColorOf(DisplaySettings& settings, ColorRole role);
