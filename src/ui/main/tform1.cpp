@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "combat/outcome.h"
 #include "combat/target.h"
@@ -356,6 +357,11 @@ void TForm1::AddToCount(std::int64_t amount) {
 }
 
 void TForm1::MoveBtnMouseDown(QPoint pos) {
+    // Wayland lets no window place itself: the compositor moves it for us instead.
+    if (QGuiApplication::platformName() == QLatin1String("wayland") &&
+        windowHandle()->startSystemMove()) {
+        return;
+    }
     m_dragging = true;
     m_dragStart = pos;
 }
