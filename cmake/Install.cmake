@@ -60,7 +60,7 @@ install(FILES ${SKIRMOD_PACKAGING_BINARY_DIR}/skirmod.1.gz
               ${SKIRMOD_PACKAGING_BINARY_DIR}/skirmod-launcher.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${SKIRMOD_PACKAGING_DIR}/copyright ${SKIRMOD_PACKAGING_BINARY_DIR}/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/skirmod)
 
 configure_file(${SKIRMOD_PACKAGING_DIR}/${SKIRMOD_APP_ID}.metainfo.xml.in
                ${SKIRMOD_PACKAGING_BINARY_DIR}/${SKIRMOD_APP_ID}.metainfo.xml @ONLY)
