@@ -26,5 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # the program, so their package is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# Where a desktop offers Wayland alone (no XWayland), Qt needs its Wayland platform plug-in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)

@@ -44,7 +44,7 @@ if [ "${1:-}" = --session ]; then
     kill -0 "$program" 2>/dev/null || { cat "$log" >&2; fail "the program ended by itself"; }
     pass "the program still runs 2 seconds later"
 
-    xprop -id "$window" _NET_WM_ICON | grep -q '_NET_WM_ICON(CARDINAL) = 128, 128' ||
+    xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (128 x 128)' ||
         fail "the window does not carry the program's 128x128 icon"
     pass "the window carries the program's own icon"
 
@@ -129,7 +129,8 @@ lintian --info --display-info --fail-on error,warning "$deb" | tee "$scratch/lin
 pass "lintian reports no error and no warning"
 
 step "Install"
-apt_get install "$deb"
+# Only what the package needs: a Recommends would stay behind after the purge.
+apt_get install --no-install-recommends "$deb"
 we_installed=yes
 installed || fail "dpkg does not list $package as installed"
 pass "apt-get installed $package $(dpkg-query -W -f='${Version}' "$package")"

@@ -41,10 +41,12 @@ window_named() {
     echo "error: no window named \"$1\"" >&2
     exit 1
 }
-# Sets x and y to the window's top-left corner on the screen.
+# Sets x and y to the top-left corner of the window's own area on the screen (xdotool's
+# geometry counts the frame of a managed window twice).
 locate() {
-    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y)=')"
-    x=$X y=$Y
+    geometry=$(xwininfo -id "$1")
+    x=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$geometry")
+    y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$geometry")
 }
 click() {
     xdotool mousemove "$1" "$2" click 1
@@ -72,6 +74,8 @@ shoot "$main" main-window.png
 
 click $((x + 20)) $((y + 10)) # "Details"
 details=$(window_named "Detailed $title")
+# The calculator stays on top: move it off the Details window before taking that.
+xdotool windowmove "$main" 8 8
 sleep 0.5
 locate "$details"
 shoot "$details" details-window.png
