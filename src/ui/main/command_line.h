@@ -11,4 +11,4 @@ std::optional<std::string> CommandLineReply(const std::vector<std::string_view>&
                                             std::string_view version);
 
 inline constexpr std::string_view kNoDisplayMessage =
-    "skirmod: cannot open a display (DISPLAY and WAYLAND_DISPLAY are not set)\n";
+    "skirmod: cannot open a display (set DISPLAY for X11 or WAYLAND_DISPLAY for Wayland)\n";
