@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the Release preset and starts Skirmod in the current
-# directory, where it reads and writes ShipStats.txt. Without a display it runs under Xvfb.
+# Installs what building and running need (not the test tools), builds Skirmod without its
+# tests, installs it into build-player/stage and starts it the way the installed package
+# does: through skirmod-launcher, in ${XDG_DATA_HOME:-~/.local/share}/skirmod, which gets
+# the sample ShipStats.txt and ReadMe1st.txt when they are missing. Nothing is written into
+# the checkout outside build-player. Arguments go to the program; without a display it
+# runs under Xvfb.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+build="$root/build-player"
+stage="$build/stage"
 
 headless=()
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     headless=(xvfb xauth)
 fi
-"$root/scripts/install-deps.sh" "${headless[@]}"
-cmake -S "$root" --preset release >/dev/null
-cmake --build "$root/build-release" --target skirmod
+"$root/scripts/install-deps.sh" run "${headless[@]}"
+cmake -S "$root" --preset player >/dev/null
+cmake --build "$build"
+cmake --install "$build" --prefix "$stage" >/dev/null
 
-program="$root/build-release/src/ui/skirmod"
+launcher="$stage/bin/skirmod-launcher"
 if [ ${#headless[@]} -gt 0 ]; then
     echo "No display found: starting Skirmod under Xvfb."
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$program"
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$launcher" "$@"
 fi
-exec "$program"
+exec "$launcher" "$@"

@@ -6,7 +6,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
 
-scripts/install-deps.sh
+scripts/install-deps.sh test
 export QT_QPA_PLATFORM=offscreen
 
 for preset in release asan fuzz; do

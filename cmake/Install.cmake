@@ -1,5 +1,6 @@
-# What `cmake --install` lays out: the program and its launcher, the desktop entry and
-# icon, and the two files every player starts with (see packaging/skirmod-launcher.in).
+# What `cmake --install` lays out: the program and its launcher with their manual pages, the
+# desktop entry, icon and AppStream metadata, the licence and changelog, and the two files
+# every player starts with (see packaging/skirmod-launcher.in).
 include(GNUInstallDirs)
 
 set(SKIRMOD_APP_ID org.skirmod.Skirmod)
@@ -38,6 +39,37 @@ install(FILES ${SKIRMOD_PACKAGING_DIR}/${SKIRMOD_APP_ID}.svg
 install(FILES ${SKIRMOD_PACKAGING_DIR}/ReadMe1st.txt ${SKIRMOD_SAMPLE_STATS}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/skirmod)
 
+# Texts that name the version take it from the project, compressed the way Debian wants
+# them: gzip -9 without a name or time stamp, so every build gives the same bytes.
+function(skirmod_add_gzipped_text template gzipped_name)
+    get_filename_component(name ${template} NAME_WLE)
+    set(text ${SKIRMOD_PACKAGING_BINARY_DIR}/${name})
+    configure_file(${SKIRMOD_PACKAGING_DIR}/${template} ${text} @ONLY)
+    set(gzipped ${SKIRMOD_PACKAGING_BINARY_DIR}/${gzipped_name})
+    add_custom_command(
+        OUTPUT ${gzipped}
+        COMMAND gzip -9n -c ${text} > ${gzipped}
+        DEPENDS ${text}
+        COMMENT "Compressing ${gzipped_name}")
+    add_custom_target(skirmod_${gzipped_name} ALL DEPENDS ${gzipped})
+endfunction()
+skirmod_add_gzipped_text(skirmod.1.in skirmod.1.gz)
+skirmod_add_gzipped_text(skirmod-launcher.1.in skirmod-launcher.1.gz)
+skirmod_add_gzipped_text(changelog.in changelog.gz)
+install(FILES ${SKIRMOD_PACKAGING_BINARY_DIR}/skirmod.1.gz
+              ${SKIRMOD_PACKAGING_BINARY_DIR}/skirmod-launcher.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${SKIRMOD_PACKAGING_DIR}/copyright ${SKIRMOD_PACKAGING_BINARY_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/skirmod)
+
+configure_file(${SKIRMOD_PACKAGING_DIR}/${SKIRMOD_APP_ID}.metainfo.xml.in
+               ${SKIRMOD_PACKAGING_BINARY_DIR}/${SKIRMOD_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${SKIRMOD_PACKAGING_BINARY_DIR}/${SKIRMOD_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+if(NOT SKIRMOD_BUILD_TESTS)
+    return()
+endif()
 add_test(NAME skirmod_launcher
          COMMAND sh ${SKIRMOD_PACKAGING_DIR}/launcher_test.sh ${CMAKE_COMMAND}
                  ${PROJECT_BINARY_DIR} ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_DATADIR})

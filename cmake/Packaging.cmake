@@ -19,10 +19,14 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# "games" is for programs in /usr/games; a calculator beside a game is a utility.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # dpkg-shlibdeps adds the Qt and C++ runtime libraries; the window fonts are named in
 # the program, so their package is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
+# Where a desktop offers Wayland alone (no XWayland), Qt needs its Wayland platform plug-in.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)

@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
-# Builds the Debian package in build-deb, installs it on this machine with apt-get, starts
-# it under Xvfb the way the desktop entry does (twice, with a fresh HOME), then removes and
-# purges it. Prints every check; stops with a non-zero status at the first that fails.
+# Builds the Debian package in build-deb (the hardened "deb" preset, without tests), checks
+# it with lintian, installs it on this machine with apt-get, starts it under Xvfb the way the
+# desktop entry does (twice, with a fresh HOME), then removes and purges it. Prints every check; stops with a non-zero status at the first that fails.
 # Needs root or sudo; leaves the machine without the package, as it found it.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-deb"
 package=skirmod
-title='Skirmod v9.5'
 main_window_size=132x126
 
 pass() { echo "  ok    $*"; }
@@ -22,6 +21,7 @@ step() { echo "== $*"; }
 # level (0 black .. 1 white) for the caller to judge the colours.
 if [ "${1:-}" = --session ]; then
     home=$2 folder=$3 shot=$4
+    title="Skirmod v$(skirmod --version | sed 's/^skirmod //')"
     log="$(dirname "$shot")/$(basename "$shot" .png).log"
     HOME="$home" skirmod-launcher >"$log" 2>&1 &
     program=$!
@@ -43,6 +43,10 @@ if [ "${1:-}" = --session ]; then
     sleep 2
     kill -0 "$program" 2>/dev/null || { cat "$log" >&2; fail "the program ended by itself"; }
     pass "the program still runs 2 seconds later"
+
+    xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (128 x 128)' ||
+        fail "the window does not carry the program's 128x128 icon"
+    pass "the window carries the program's own icon"
 
     windows=$(xdotool search --onlyvisible --name 'Skirmod' | wc -l)
     [ "$windows" -eq 1 ] || fail "$windows visible windows, expected the main window alone"
@@ -85,8 +89,8 @@ apt_get() { quietly "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get 
 installed() { dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; }
 
 step "Tools"
-"$root/scripts/install-deps.sh" dpkg-dev xvfb xauth x11-utils xdotool imagemagick \
-    desktop-file-utils
+"$root/scripts/install-deps.sh" run dpkg-dev xvfb xauth x11-utils xdotool imagemagick \
+    desktop-file-utils lintian appstream
 ! installed || fail "$package is installed already; remove it first (apt-get purge $package)"
 pass "$package is not installed yet"
 
@@ -101,9 +105,9 @@ cleanup() {
 trap cleanup EXIT
 
 step "Build and package ($build)"
-quietly cmake --preset release -B "$build"
+quietly cmake -S "$root" --preset deb
 quietly cmake --build "$build"
-pass "the release build in $build succeeded"
+pass "the hardened release build in $build succeeded"
 rm -f "$build/$package"_*.deb
 (cd "$build" && quietly cpack -G DEB)
 debs=("$build/$package"_*.deb)
@@ -117,8 +121,16 @@ for needed in fonts-liberation libqt6widgets6 libstdc++6; do
 done
 pass "Depends names the fonts, Qt and the C++ runtime"
 
+step "lintian"
+# Errors and warnings fail; info tags are shown for the reader.
+lintian --display-info --fail-on error,warning "$deb" | tee "$scratch/lintian" ||
+    fail "lintian reports an error or a warning"
+[ -s "$scratch/lintian" ] || echo "        (no tags)"
+pass "lintian reports no error and no warning"
+
 step "Install"
-apt_get install "$deb"
+# Only what the package needs: a Recommends would stay behind after the purge.
+apt_get install --no-install-recommends "$deb"
 we_installed=yes
 installed || fail "dpkg does not list $package as installed"
 pass "apt-get installed $package $(dpkg-query -W -f='${Version}' "$package")"
@@ -128,6 +140,11 @@ expected_files=(
     /usr/bin/skirmod-launcher
     /usr/share/applications/org.skirmod.Skirmod.desktop
     /usr/share/icons/hicolor/scalable/apps/org.skirmod.Skirmod.svg
+    /usr/share/metainfo/org.skirmod.Skirmod.metainfo.xml
+    /usr/share/man/man1/skirmod.1.gz
+    /usr/share/man/man1/skirmod-launcher.1.gz
+    /usr/share/doc/skirmod/copyright
+    /usr/share/doc/skirmod/changelog.gz
     /usr/share/skirmod/ReadMe1st.txt
     /usr/share/skirmod/ShipStats.txt
 )
@@ -147,6 +164,15 @@ pass "the program and the launcher are executable"
 desktop-file-validate /usr/share/applications/org.skirmod.Skirmod.desktop ||
     fail "the desktop entry does not validate"
 pass "desktop-file-validate accepts the desktop entry"
+quietly appstreamcli validate --no-net /usr/share/metainfo/org.skirmod.Skirmod.metainfo.xml
+pass "appstreamcli validate accepts the AppStream metadata"
+version=$(dpkg-query -W -f='${Version}' "$package")
+[ "$(skirmod --version)" = "skirmod $version" ] || fail "skirmod --version does not print $version"
+pass "skirmod --version prints \"skirmod $version\" without a window"
+for page in skirmod skirmod-launcher; do
+    man -w "$page" >/dev/null 2>&1 || fail "man finds no page for $page"
+done
+pass "man finds the pages of both commands"
 [ "$(wc -l </usr/share/skirmod/ShipStats.txt)" -eq 3079 ] ||
     fail "the sample ShipStats.txt does not have 3079 lines"
 pass "the sample ShipStats.txt has 3079 lines"

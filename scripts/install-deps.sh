@@ -1,19 +1,37 @@
 #!/usr/bin/env bash
-# Installs with apt-get every Debian package that building, testing and running need,
-# plus any named on the command line. The package index is refreshed only when something
-# is missing.
+# Installs with apt-get the Debian packages that a list names, plus any named after it:
+#   install-deps.sh run [package...]    what building and running the program need (./run.sh)
+#   install-deps.sh test [package...]   that and everything the tests, benchmarks, fuzzers
+#                                       and the real-desktop checks need (./test.sh)
+# Without a list name it installs the test list. The package index is refreshed only when
+# something is missing.
 set -euo pipefail
 
-packages=(
+run_packages=(
     g++ cmake ninja-build
     qt6-base-dev
-    libgtest-dev libbenchmark-dev
     nlohmann-json3-dev libcli11-dev
-    clang libclang-rt-14-dev
     fonts-liberation
-    xvfb openbox xdotool x11-utils
-    "$@"
 )
+test_packages=(
+    "${run_packages[@]}"
+    libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    xvfb xauth openbox xdotool x11-utils
+)
+
+list=test
+case ${1:-} in
+    run | test)
+        list=$1
+        shift
+        ;;
+esac
+if [ "$list" = run ]; then
+    packages=("${run_packages[@]}" "$@")
+else
+    packages=("${test_packages[@]}" "$@")
+fi
 
 missing=()
 for pkg in "${packages[@]}"; do

@@ -1,11 +1,51 @@
 #include <QApplication>
+#include <QIcon>
 
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/main/command_line.h"
+#include "ui/main/platform_choice.h"
 #include "ui/main/program.h"
 
+namespace {
+
+std::string EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+PlatformEnvironment ReadPlatformEnvironment() {
+    return {EnvironmentValue("QT_QPA_PLATFORM"), EnvironmentValue("WAYLAND_DISPLAY"),
+            EnvironmentValue("DISPLAY"), EnvironmentValue("XDG_SESSION_TYPE")};
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // Answered before Qt starts, so they work without a display and open no window.
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    if (const auto reply = CommandLineReply(args, SKIRMOD_VERSION)) {
+        std::cout << *reply;
+        return EXIT_SUCCESS;
+    }
+    const PlatformEnvironment environment = ReadPlatformEnvironment();
+    if (!DisplayAvailable(environment)) {
+        std::cerr << kNoDisplayMessage;
+        return EXIT_FAILURE;
+    }
+    if (const auto platform = ChoosePlatform(environment)) {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
+    }
+
     QApplication app(argc, argv);
     // Lets desktops match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.skirmod.Skirmod"));
+    // Every window without an icon of its own, both of ours included, takes this one.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/skirmod/skirmod.png")));
     Program program;
     return program.Run();
 }

@@ -396,6 +396,11 @@ void TForm1::AddToCount(std::int64_t amount) {
 }
 
 void TForm1::MoveBtnMouseDown(QPoint pos) {
+    // Wayland lets no window place itself: the compositor moves it for us instead.
+    if (QGuiApplication::platformName() == QLatin1String("wayland") &&
+        windowHandle()->startSystemMove()) {
+        return;
+    }
     m_dragging = true;
     m_dragStart = pos;
 }
