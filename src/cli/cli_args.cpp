@@ -4,6 +4,7 @@
 #include <map>
 
 #include "cli/exit_codes.h"
+#include "version.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -17,11 +18,6 @@ enum class Report {
     BasicStatsDef,
 };
 
-inline constexpr Report kAllReports[] = {
-    Report::Calculation,  Report::TargetAtt,     Report::TargetDef,     Report::ResourcesAtt,
-    Report::ResourcesDef, Report::BasicStatsAtt, Report::BasicStatsDef,
-};
-
 struct ReportTexts {
     ReportLines Calculation;
     ReportLines TargetAtt;
@@ -34,6 +30,32 @@ struct ReportTexts {
     ReportLines& operator[](Report report);
     const ReportLines& operator[](Report report) const;
 };
+
+struct ReportBox {
+    Report report;
+    ReportLines ReportTexts::*lines;
+};
+
+// The one list of the report boxes, in the order of Report.
+inline constexpr ReportBox kReportBoxes[] = {
+    {Report::Calculation, &ReportTexts::Calculation},
+    {Report::TargetAtt, &ReportTexts::TargetAtt},
+    {Report::TargetDef, &ReportTexts::TargetDef},
+    {Report::ResourcesAtt, &ReportTexts::ResourcesAtt},
+    {Report::ResourcesDef, &ReportTexts::ResourcesDef},
+    {Report::BasicStatsAtt, &ReportTexts::BasicStatsAtt},
+    {Report::BasicStatsDef, &ReportTexts::BasicStatsDef},
+};
+
+constexpr bool ReportBoxesFollowTheReports() {
+    for (std::size_t i = 0; i < std::size(kReportBoxes); ++i) {
+        if (static_cast<std::size_t>(kReportBoxes[i].report) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(ReportBoxesFollowTheReports(), "ReportTexts indexes kReportBoxes by report");
 
 // Rebuilds a box's lines in place. The strings the box held last time keep their
 // buffers, so reports rebuilt on every keystroke hardly allocate.

@@ -3,6 +3,7 @@
 
 #include "cli/cli_fixture.h"
 #include "data/file_io.h"
+#include "version.h"
 
 namespace {
 

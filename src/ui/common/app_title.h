@@ -1,4 +1,6 @@
 #pragma once
 
+#include "version.h"
+
 // Shown on the task bar and as the caption of every message box.
-inline constexpr const char* kAppTitle = "Skirmod v9.5";
+inline constexpr const char* kAppTitle = "Skirmod v" SKIRMOD_VERSION;

@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStackedLayout>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
 
@@ -14,6 +16,7 @@
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/details_palette.h"
+#include "ui/details/report_boxes.h"
 #include "ui/details/report_panels.h"
 #include "ui/details/results_panel.h"
 #include "ui/details/section_tab_bar.h"
@@ -24,17 +27,6 @@ namespace {
 // The first size includes the window frame, where the platform has one.
 constexpr QSize kOuterSize(534, 505);
 constexpr int kFontPixels = 11;
-
-constexpr AccessibleText kAccessibleTexts[] = {
-    {"CalculationMemo", "Calculation", "How the result is calculated, step by step"},
-    {"TargetAttMemo", "Attacker targeting", "What the attacking ship type targets"},
-    {"TargetDefMemo", "Defender targeting", "What targets the defending ship type"},
-    {"ResourcesAttMemo", "Attacker resources",
-     "Costs and scores of the attacking fleet, and its resource efficiency"},
-    {"ResourcesDefMemo", "Defender resources", "Costs and scores of the defending ships"},
-    {"BasicStatsAttMemo", "Attacker basic stats", "The attacking ship type's statistics"},
-    {"BasicStatsDefMemo", "Defender basic stats", "The defending ship type's statistics"},
-};
 
 // The locale's long time format names the time zone; the program shows only the time.
 QString TimeFormatWithoutZone(const QString& format) {
@@ -64,7 +56,7 @@ TDetailsForm::TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWid
         *this, [this] { return screen()->availableGeometry(); }, kOuterSize);
 
     CreatePanels(mainWindow);
-    DescribeControls(*this, kAccessibleTexts);
+    DescribeControls(*this, kReportBoxTexts);
     ShowSection(DetailsSection::Calculation);
     ApplySettingsColors();
     m_setup->ShowStatsFile();
@@ -75,8 +67,8 @@ TDetailsForm::TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWid
 
 // The window may be built after calculations ran: it starts with what the core holds.
 void TDetailsForm::ShowCoreTexts() {
-    for (const Report report : kAllReports) {
-        ReportUpdated(report);
+    for (const ReportBox& box : kReportBoxes) {
+        ReportUpdated(box.report);
     }
     if (!m_state.Combat.ResultLine.empty()) {
         ShowCurrentResult();
@@ -89,63 +81,47 @@ TDetailsForm::~TDetailsForm() {
     }
 }
 
+// The tab bar over a stack of the six panels, in tab order; one is shown at a time.
 void TDetailsForm::CreatePanels(MainWindowLink& mainWindow) {
     m_toolBar = new SectionTabBar(m_state.Settings.Display, this);
+    m_toolBar->setFixedHeight(SectionTabBar::kHeight);
     connect(m_toolBar, &SectionTabBar::SectionSelected, this, &TDetailsForm::ShowSection);
 
     m_calculationPanel = new CalculationPanel(this);
-    m_targetPanel =
-        new SplitReportPanel(QStringLiteral("TargetPanel"), QStringLiteral("TargetAttMemo"),
-                             QStringLiteral("TargetDefMemo"), ReportScrollBar::Vertical, this);
-    m_resourcesPanel =
-        new SplitReportPanel(QStringLiteral("ResourcesPanel"), QStringLiteral("ResourcesAttMemo"),
-                             QStringLiteral("ResourcesDefMemo"), ReportScrollBar::Vertical, this);
-    m_basicStatsPanel =
-        new SplitReportPanel(QStringLiteral("BasicStatsPanel"), QStringLiteral("BasicStatsAttMemo"),
-                             QStringLiteral("BasicStatsDefMemo"), ReportScrollBar::None, this);
+    m_targetPanel = NewSplitPanel(QStringLiteral("TargetPanel"), Report::TargetAtt,
+                                  Report::TargetDef, ReportScrollBar::Vertical);
+    m_resourcesPanel = NewSplitPanel(QStringLiteral("ResourcesPanel"), Report::ResourcesAtt,
+                                     Report::ResourcesDef, ReportScrollBar::Vertical);
+    m_basicStatsPanel = NewSplitPanel(QStringLiteral("BasicStatsPanel"), Report::BasicStatsAtt,
+                                      Report::BasicStatsDef, ReportScrollBar::None);
     m_resultsPanel = new ResultsPanel(m_state, this);
     m_setup = new SetupSection(m_state, mainWindow, *this, this);
-    for (DetailsSection section : kAllSections) {
-        PanelOf(section)->hide();
+
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    frame->addWidget(m_toolBar);
+    m_sections = new QStackedLayout;
+    frame->addLayout(m_sections);
+    const std::array<QWidget*, kSectionCount> panelsInTabOrder = {
+        m_calculationPanel, m_targetPanel,  m_resourcesPanel,
+        m_basicStatsPanel,  m_resultsPanel, m_setup};
+    for (QWidget* panel : panelsInTabOrder) {
+        m_sections->addWidget(panel);
+    }
+    for (const AccessibleText& box : kReportBoxTexts) {
+        m_boxes.push_back(findChild<QPlainTextEdit*>(QLatin1String(box.control)));
     }
 }
 
-QWidget* TDetailsForm::PanelOf(DetailsSection section) const {
-    switch (section) {
-        case DetailsSection::Calculation:
-            return m_calculationPanel;
-        case DetailsSection::Target:
-            return m_targetPanel;
-        case DetailsSection::Resources:
-            return m_resourcesPanel;
-        case DetailsSection::BasicStats:
-            return m_basicStatsPanel;
-        case DetailsSection::Results:
-            return m_resultsPanel;
-        case DetailsSection::StatsFile:
-            break;
-    }
-    return m_setup;
+SplitReportPanel* TDetailsForm::NewSplitPanel(const QString& name, Report attacker, Report defender,
+                                              ReportScrollBar scrollBar) {
+    return new SplitReportPanel(name, ReportBoxName(attacker), ReportBoxName(defender), scrollBar,
+                                this);
 }
 
 QPlainTextEdit* TDetailsForm::BoxOf(Report report) const {
-    switch (report) {
-        case Report::Calculation:
-            return m_calculationPanel->Memo();
-        case Report::TargetAtt:
-            return m_targetPanel->AttMemo();
-        case Report::TargetDef:
-            return m_targetPanel->DefMemo();
-        case Report::ResourcesAtt:
-            return m_resourcesPanel->AttMemo();
-        case Report::ResourcesDef:
-            return m_resourcesPanel->DefMemo();
-        case Report::BasicStatsAtt:
-            return m_basicStatsPanel->AttMemo();
-        case Report::BasicStatsDef:
-            break;
-    }
-    return m_basicStatsPanel->DefMemo();
+    return m_boxes[static_cast<std::size_t>(report)];
 }
 
 QString TDetailsForm::SelectedSection() const {
@@ -213,27 +189,17 @@ void TDetailsForm::showEvent(QShowEvent* event) {
 
 void TDetailsForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    m_toolBar->setGeometry(0, 0, width(), SectionTabBar::kHeight);
-    DockPanel(m_toolBar->Selected());
+    layout()->activate();
     ApplyResizeRule();
 }
 
+// A hidden panel keeps the size it last had; the one shown takes the window's.
 void TDetailsForm::ShowSection(DetailsSection section) {
-    for (DetailsSection other : kAllSections) {
-        if (other != section) {
-            PanelOf(other)->hide();
-        }
-    }
-    DockPanel(section);
-    PanelOf(section)->show();
+    m_sections->setCurrentIndex(static_cast<int>(IndexOf(section)));
+    layout()->activate();
     if (IsSplitSection(section)) {
         ApplyResizeRule();
     }
-}
-
-void TDetailsForm::DockPanel(DetailsSection section) {
-    const int top = SectionTabBar::kHeight;
-    PanelOf(section)->setGeometry(0, top, width(), std::max(0, height() - top));
 }
 
 // Hidden panels keep their last size, so selecting a split section runs this again.

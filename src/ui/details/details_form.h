@@ -2,18 +2,20 @@
 
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 #include "data/program_state.h"
 #include "ui/common/framed_placement.h"
 #include "ui/common/window_links.h"
 #include "ui/details/details_section.h"
+#include "ui/details/report_panels.h"
 
 class CalculationPanel;
 class QPlainTextEdit;
+class QStackedLayout;
 class ResultsPanel;
 class SectionTabBar;
 class SetupSection;
-class SplitReportPanel;
 
 // The sectioned second window. The tab bar (SectionTabBar) picks which of six panels
 // fills the window: four report panels whose boxes the core fills through
@@ -50,11 +52,11 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
 
   private:
     void CreatePanels(MainWindowLink& mainWindow);
-    QWidget* PanelOf(DetailsSection section) const;
+    SplitReportPanel* NewSplitPanel(const QString& name, Report attacker, Report defender,
+                                    ReportScrollBar scrollBar);
     QPlainTextEdit* BoxOf(Report report) const;
 
     void ShowSection(DetailsSection section);
-    void DockPanel(DetailsSection section);
     void ApplyResizeRule();
 
     void ApplySettingsColors();
@@ -72,6 +74,9 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
     SplitReportPanel* m_basicStatsPanel = nullptr;
     ResultsPanel* m_resultsPanel = nullptr;
     SetupSection* m_setup = nullptr;
+    QStackedLayout* m_sections = nullptr;
+    // By Report.
+    std::vector<QPlainTextEdit*> m_boxes;
     bool m_shownOnce = false;
     // The first size, 534 x 505 with the frame, centred on the screen.
     FramedPlacement* m_placement = nullptr;

@@ -10,6 +10,7 @@
 #include "ui/main/command_line.h"
 #include "ui/main/platform_choice.h"
 #include "ui/main/program.h"
+#include "version.h"
 
 namespace {
 

@@ -13,18 +13,9 @@
 #include <utility>
 
 #include "ui/common/qt_text.h"
+#include "ui/details/report_boxes.h"
 
 namespace {
-
-constexpr std::array<std::pair<Report, const char*>, 7> kReportBoxes = {{
-    {Report::Calculation, "CalculationMemo"},
-    {Report::TargetAtt, "TargetAttMemo"},
-    {Report::TargetDef, "TargetDefMemo"},
-    {Report::ResourcesAtt, "ResourcesAttMemo"},
-    {Report::ResourcesDef, "ResourcesDefMemo"},
-    {Report::BasicStatsAtt, "BasicStatsAttMemo"},
-    {Report::BasicStatsDef, "BasicStatsDefMemo"},
-}};
 
 // Both ship tables are arrays of this type, so their row count cannot change at run time.
 static_assert(std::tuple_size_v<ShipTable> == 54);
@@ -135,14 +126,16 @@ QString ProgramInvariants::ShownResultViolation() {
 
 QString ProgramInvariants::ReportViolation(ProgramState& fresh) {
     ProgramState& state = m_program.State();
-    for (const auto& [report, boxName] : kReportBoxes) {
+    for (const ReportBox& reportBox : kReportBoxes) {
+        const Report report = reportBox.report;
+        const QString boxName = ReportBoxName(report);
         if (state.Reports[report] != fresh.Reports[report]) {
             return QStringLiteral("the text for %1 differs from a fresh calculation's")
-                .arg(QLatin1String(boxName));
+                .arg(boxName);
         }
-        const auto* box = m_program.Find<QPlainTextEdit>(QLatin1String(boxName));
+        const auto* box = m_program.Find<QPlainTextEdit>(boxName);
         if (RawText(*box) != RawLines(state.Reports[report])) {
-            return QStringLiteral("%1 does not show its report text").arg(QLatin1String(boxName));
+            return QStringLiteral("%1 does not show its report text").arg(boxName);
         }
     }
     const auto* current = m_program.Find<QPlainTextEdit>(QStringLiteral("CurrentResultMemo"));

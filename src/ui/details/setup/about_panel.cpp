@@ -15,6 +15,7 @@
 #include "ui/common/qt_text.h"
 #include "ui/details/setup/control_placement.h"
 #include "ui/details/setup/setup_look.h"
+#include "version.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ struct TextEntry {
 
 constexpr std::array<TextEntry, 7> kLabels = {{
     {"Label1", "Skirmod", 19, kRed, false},
-    {"Label2", "v9.5  (Qo round 9.5)", 19, kRed, false},
+    {"Label2", "v" SKIRMOD_VERSION "  (Qo round " SKIRMOD_VERSION ")", 19, kRed, false},
     {"Label3", "Release Date      29 May 2003", 16, kRed, false},
     {"Label4",
      "The default stats included in this release of Skirmod were compiled from the stats in "
