@@ -3,8 +3,9 @@
 #include <filesystem>
 
 #include "data/default_ships.h"
-#include "data/program_state.h"
+#include "core/program_state.h"
 #include "data/stats_file.h"
+#include "core/stats_storage.h"
 
 namespace {
 

@@ -7,9 +7,10 @@
 
 #include "data/default_ships.h"
 #include "data/file_view.h"
-#include "data/program_state.h"
+#include "core/program_state.h"
 #include "data/stats_file.h"
 #include "fuzz_check.h"
+#include "core/stats_storage.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "combat/efficiency.h"
 #include "data/int_text.h"
-#include "data/program_state.h"
+#include "core/program_state.h"
 
 namespace {
 

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "data/int_text.h"
-#include "data/program_state.h"
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 
 namespace {
 

@@ -9,8 +9,10 @@
 #include "data/default_ships.h"
 #include "data/file_io.h"
 #include "data/file_view.h"
-#include "data/program_state.h"
+#include "core/program_state.h"
 #include "data/temp_dir.h"
+#include "core/stats_storage.h"
+#include "core/startup.h"
 
 namespace {
 
@@ -41,9 +43,7 @@ class StatsFileTest : public ::testing::Test {
     StatsFileTest() : m_previous(std::filesystem::current_path()) {
         std::filesystem::current_path(dir.Path());
         state.Ui = &ui;
-        state.StartupBuild = true;
-        BuildDefaultStats(state);
-        state.StartupBuild = false;
+        StartCore(state);
     }
     ~StatsFileTest() override { std::filesystem::current_path(m_previous); }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "reports/report_fixture.h"
+#include "core/calculation.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 #include "ui/common/framed_placement.h"
 #include "ui/common/window_links.h"
 #include "ui/details/details_section.h"

@@ -499,3 +499,4 @@ class DetailsWindowTest : public QObject {
 
 QTEST_MAIN(DetailsWindowTest)
 #include "details_window_test.moc"
+#include "core/calculation.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 #include "data/stats_file.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
@@ -16,6 +16,7 @@
 #include "ui/details/setup/control_placement.h"
 #include "ui/details/setup/setup_look.h"
 #include "ui/details/setup/stats_grid.h"
+#include "core/stats_storage.h"
 
 namespace {
 
