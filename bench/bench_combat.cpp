@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include "data/default_ships.h"
+#include "core/calculation.h"
 #include "core/program_state.h"
 #include "core/stats_storage.h"
-#include "core/calculation.h"
+#include "data/default_ships.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "data/default_ships.h"
 #include "core/program_state.h"
-#include "data/stats_file.h"
 #include "core/stats_storage.h"
+#include "data/default_ships.h"
+#include "data/stats_file.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <string>
 
+#include "core/calculation.h"
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/int_text.h"
-#include "core/program_state.h"
 #include "fuzz_check.h"
-#include "core/stats_storage.h"
-#include "core/calculation.h"
 
 namespace {
 
@@ -64,7 +64,8 @@ void CheckReports(const ProgramState& state) {
     const CombatState& c = state.Combat;
     const ReportTexts& r = state.Reports;
     Require(c.AttackerRow < kShipCount && c.DefenderRow < kShipCount, "rows stay in the table");
-    Require(c.CombatVariant <= CombatVariantValue::NoTarget && c.TargetType <= kNoTarget, "known variant");
+    Require(c.CombatVariant <= CombatVariantValue::NoTarget && c.TargetType <= kNoTarget,
+            "known variant");
     Require(r.Calculation.size() == WalkthroughLength(c.CombatVariant), "walkthrough length");
     Require(r.Calculation.front() == " " + c.ResultLine, "walkthrough starts with the result");
     Require(r.BasicStatsAtt.size() == 21 && r.BasicStatsDef.size() == 21, "basic stats length");

@@ -5,12 +5,12 @@
 #include <iterator>
 #include <string>
 
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/file_view.h"
-#include "core/program_state.h"
 #include "data/stats_file.h"
 #include "fuzz_check.h"
-#include "core/stats_storage.h"
 
 namespace {
 

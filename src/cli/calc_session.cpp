@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "data/stats_file.h"
-#include "core/startup.h"
 #include "core/calculation.h"
+#include "core/startup.h"
+#include "data/stats_file.h"
 
 CalcSession::CalcSession(char decimalSeparator) {
     m_state.DecimalSeparator = decimalSeparator;

@@ -33,8 +33,7 @@ float ResourceKillRate(const ResourceFigures& attacker, const ResourceFigures& d
 }
 
 std::string EfficiencyPercentText(const CombatState& c, const ShipTable& table) {
-    const ResourceFigures attacker =
-        FleetResources(ShipAt(table, c.AttackerRow), c.AttackerShips);
+    const ResourceFigures attacker = FleetResources(ShipAt(table, c.AttackerRow), c.AttackerShips);
     const ResourceFigures defender = FleetResources(ShipAt(table, c.DefenderRow), c.ShipsResult);
     return RoundedPercentText(ResourceKillRate(attacker, defender));
 }

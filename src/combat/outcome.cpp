@@ -103,7 +103,8 @@ void RunCombatFormulas(CombatState& c) {
             c.SuccessfulHits = PercentOf(shots, rate);
             c.HitsNeeded = HitsNeededFor(c);
             c.ShipsResult = ShipsDestroyed(c);
-            c.OutcomeVerb = c.CombatVariant == CombatVariantValue::Kill ? "will kill" : "will capture";
+            c.OutcomeVerb =
+                c.CombatVariant == CombatVariantValue::Kill ? "will kill" : "will capture";
             break;
         case CombatVariantValue::NoTarget:
             c.HitRate = 0;

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 
-
 namespace {
 
 using Row = std::array<const char*, kColumnCount>;

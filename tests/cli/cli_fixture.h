@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "core/calculation.h"
+#include "core/program_state.h"
+#include "core/startup.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/file_view.h"
-#include "core/program_state.h"
 #include "data/stats_file.h"
 #include "data/temp_dir.h"
-#include "core/stats_storage.h"
-#include "core/calculation.h"
-#include "core/startup.h"
 
 struct CalcRun {
     int Code = -1;

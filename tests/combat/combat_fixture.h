@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "data/default_ships.h"
+#include "core/calculation.h"
 #include "core/program_state.h"
 #include "core/stats_storage.h"
-#include "core/calculation.h"
+#include "data/default_ships.h"
 
 // A program state with the built-in table in both tables, attacker row 0 and defender
 // row 1, whose fields tests overwrite to set up a pairing.

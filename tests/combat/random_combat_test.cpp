@@ -3,11 +3,11 @@
 #include <string>
 
 #include "combat/random_table.h"
-#include "data/default_ships.h"
-#include "data/int_text.h"
+#include "core/calculation.h"
 #include "core/program_state.h"
 #include "core/stats_storage.h"
-#include "core/calculation.h"
+#include "data/default_ships.h"
+#include "data/int_text.h"
 
 TEST(RandomCombat, AnyTableCountAndPairingGivesConsistentResults) {
     RandomText random(20261207);
@@ -36,7 +36,8 @@ TEST(RandomCombat, AnyTableCountAndPairingGivesConsistentResults) {
         EXPECT_EQ(state.Results.TargetDisplay.empty(), !hasTarget);
         EXPECT_EQ(state.Results.Efficiency.empty(), !hasTarget);
         EXPECT_EQ(c.ResultLine.find(", AttResEff = ") != std::string::npos, hasTarget);
-        if (c.CombatVariant == CombatVariantValue::NoTarget || c.CombatVariant == CombatVariantValue::Pods ||
+        if (c.CombatVariant == CombatVariantValue::NoTarget ||
+            c.CombatVariant == CombatVariantValue::Pods ||
             c.CombatVariant == CombatVariantValue::PdsVsPds) {
             EXPECT_EQ(c.ShipsResult, 0);
             EXPECT_EQ(c.OutcomeVerb, "cant target");

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "data/int_text.h"
 #include "core/program_state.h"
 #include "core/stats_storage.h"
+#include "data/int_text.h"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <optional>
 #include <vector>
 
+#include "core/program_state.h"
+#include "core/startup.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/file_io.h"
 #include "data/file_view.h"
-#include "core/program_state.h"
 #include "data/temp_dir.h"
-#include "core/stats_storage.h"
-#include "core/startup.h"
 
 namespace {
 

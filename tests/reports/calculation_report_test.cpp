@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "reports/report_fixture.h"
 #include "core/calculation.h"
+#include "reports/report_fixture.h"
 
 namespace {
 

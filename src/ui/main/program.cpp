@@ -4,13 +4,13 @@
 #include <QLocale>
 #include <QTimer>
 
+#include "core/startup.h"
+#include "core/stats_storage.h"
 #include "ui/common/app_title.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/details_form.h"
 #include "ui/main/tform1.h"
-#include "core/stats_storage.h"
-#include "core/startup.h"
 
 namespace {
 

@@ -10,6 +10,8 @@
 
 #include "combat/recalc_guard.h"
 #include "combat/wrap_math.h"
+#include "core/calculation.h"
+#include "core/startup.h"
 #include "data/int_text.h"
 #include "ui/common/app_title.h"
 #include "ui/common/colors.h"
@@ -18,8 +20,6 @@
 #include "ui/common/qt_text.h"
 #include "ui/main/tform1_accessible.h"
 #include "ui/main/tform1_layout.h"
-#include "core/calculation.h"
-#include "core/startup.h"
 
 namespace layout = tform1_layout;
 

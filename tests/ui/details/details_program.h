@@ -8,17 +8,17 @@
 #include <memory>
 #include <string>
 
+#include "core/calculation.h"
+#include "core/program_state.h"
+#include "core/startup.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/file_view.h"
-#include "core/program_state.h"
 #include "data/stats_file.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/details_form.h"
 #include "ui/main/program.h"
 #include "ui_test_support.h"
-#include "core/stats_storage.h"
-#include "core/calculation.h"
-#include "core/startup.h"
 
 // Stands in for the main window, which these tests do not build.
 class SilentMainWindow : public MainWindowLink {

@@ -8,6 +8,7 @@
 #include <QRegularExpressionValidator>
 
 #include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/stats_file.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/fonts.h"
@@ -17,7 +18,6 @@
 #include "ui/details/setup/color_editor.h"
 #include "ui/details/setup/control_placement.h"
 #include "ui/details/setup/setup_look.h"
-#include "core/stats_storage.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/stats_file.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
@@ -16,7 +17,6 @@
 #include "ui/details/setup/control_placement.h"
 #include "ui/details/setup/setup_look.h"
 #include "ui/details/setup/stats_grid.h"
-#include "core/stats_storage.h"
 
 namespace {
 

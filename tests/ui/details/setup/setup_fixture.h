@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "data/default_ships.h"
 #include "core/program_state.h"
+#include "core/startup.h"
+#include "core/stats_storage.h"
+#include "data/default_ships.h"
 #include "data/stats_file.h"
 #include "ui/common/window_links.h"
 #include "ui/details/setup/setup_section.h"
 #include "ui_test_support.h"
-#include "core/stats_storage.h"
-#include "core/startup.h"
 
 // Records what the settings panel asks of the main window, with the colour the settings
 // held for the role at that moment.
