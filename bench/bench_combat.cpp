@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include "combat/outcome.h"
-#include "combat/target.h"
+#include "core/calculation.h"
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
-#include "data/program_state.h"
 
 namespace {
 

@@ -2,8 +2,9 @@
 
 #include <filesystem>
 
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
-#include "data/program_state.h"
 #include "data/stats_file.h"
 
 namespace {

@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "combat/target.h"
+#include "core/calculation.h"
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/int_text.h"
-#include "data/program_state.h"
 #include "fuzz_check.h"
 
 namespace {
@@ -44,23 +45,27 @@ std::size_t LinesStartingWith(const ReportLines& lines, const std::string& prefi
         lines.begin(), lines.end(), [&](const std::string& l) { return l.starts_with(prefix); }));
 }
 
-std::size_t WalkthroughLength(std::uint8_t variant) {
+std::size_t WalkthroughLength(CombatVariantValue variant) {
     switch (variant) {
-        case VariantEmp:
+        case CombatVariantValue::Emp:
             return 14;
-        case VariantKill:
-        case VariantCapture:
+        case CombatVariantValue::Kill:
+        case CombatVariantValue::Capture:
             return 29;
-        default:
-            return 4;
+        case CombatVariantValue::Pods:
+        case CombatVariantValue::PdsVsPds:
+        case CombatVariantValue::NoTarget:
+            break;
     }
+    return 4;
 }
 
 void CheckReports(const ProgramState& state) {
     const CombatState& c = state.Combat;
     const ReportTexts& r = state.Reports;
     Require(c.AttackerRow < kShipCount && c.DefenderRow < kShipCount, "rows stay in the table");
-    Require(c.CombatVariant <= VariantNoTarget && c.TargetType <= kNoTarget, "known variant");
+    Require(c.CombatVariant <= CombatVariantValue::NoTarget && c.TargetType <= kNoTarget,
+            "known variant");
     Require(r.Calculation.size() == WalkthroughLength(c.CombatVariant), "walkthrough length");
     Require(r.Calculation.front() == " " + c.ResultLine, "walkthrough starts with the result");
     Require(r.BasicStatsAtt.size() == 21 && r.BasicStatsDef.size() == 21, "basic stats length");

@@ -5,9 +5,10 @@
 #include <iterator>
 #include <string>
 
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/file_view.h"
-#include "data/program_state.h"
 #include "data/stats_file.h"
 #include "fuzz_check.h"
 

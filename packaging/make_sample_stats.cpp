@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "data/program_state.h"
-#include "data/stats_file.h"
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 
 namespace {
 

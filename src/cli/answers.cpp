@@ -16,34 +16,38 @@ std::vector<Report> BoxesOf(ReportKind kind) {
     return {};
 }
 
-const char* VariantVerb(std::uint8_t variant) {
+const char* VariantVerb(CombatVariantValue variant) {
     switch (variant) {
-        case VariantEmp:
+        case CombatVariantValue::Emp:
             return "hold";
-        case VariantKill:
+        case CombatVariantValue::Kill:
             return "kill";
-        case VariantCapture:
+        case CombatVariantValue::Capture:
             return "capture";
-        default:
-            return "stop";
+        case CombatVariantValue::Pods:
+        case CombatVariantValue::PdsVsPds:
+        case CombatVariantValue::NoTarget:
+            break;
     }
+    return "stop";
 }
 
-const char* VariantKey(std::uint8_t variant) {
+const char* VariantKey(CombatVariantValue variant) {
     switch (variant) {
-        case VariantPods:
+        case CombatVariantValue::Pods:
             return "pods";
-        case VariantEmp:
+        case CombatVariantValue::Emp:
             return "emp";
-        case VariantPdsVsPds:
+        case CombatVariantValue::PdsVsPds:
             return "pds_vs_pds";
-        case VariantKill:
+        case CombatVariantValue::Kill:
             return "kill";
-        case VariantCapture:
+        case CombatVariantValue::Capture:
             return "capture";
-        default:
-            return "no_target";
+        case CombatVariantValue::NoTarget:
+            break;
     }
+    return "no_target";
 }
 
 std::string BlockText(StopBlock block, const ShipTable& table, int attackerRow, int defenderRow,

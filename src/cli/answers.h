@@ -6,6 +6,7 @@
 
 #include "cli/counters.h"
 #include "cli/stop_search.h"
+#include "combat/combat_state.h"
 #include "data/ship_table.h"
 #include "reports/report_texts.h"
 
@@ -34,9 +35,9 @@ struct CountersView {
 };
 
 // "kill", "hold" or "capture" for the variants that fight; "stop" for the others.
-const char* VariantVerb(std::uint8_t variant);
+const char* VariantVerb(CombatVariantValue variant);
 // A short name of the variant for machine reading: "kill", "emp", "no_target", ...
-const char* VariantKey(std::uint8_t variant);
+const char* VariantKey(CombatVariantValue variant);
 // The reason in words, and as a short key.
 std::string BlockText(StopBlock block, const ShipTable& table, int attackerRow, int defenderRow,
                       std::int64_t limit);

@@ -3,19 +3,15 @@
 #include <filesystem>
 #include <system_error>
 
-#include "combat/outcome.h"
-#include "combat/target.h"
-#include "data/default_ships.h"
+#include "core/calculation.h"
+#include "core/startup.h"
 #include "data/stats_file.h"
 
 CalcSession::CalcSession(char decimalSeparator) {
     m_state.DecimalSeparator = decimalSeparator;
-    m_state.Combat.BaseHitChance = kDefaultBaseHitChance;
-    // No file view to fill: only the table, the settings and the base hit chance.
-    m_state.StartupBuild = true;
-    BuildDefaultStats(m_state);
-    m_state.StartupBuild = false;
-    m_state.ActiveStats = m_state.StoredStats;
+    // No window to build: the calculation may run at once.
+    StartCore(m_state);
+    ReleaseStartupGuard(m_state);
 }
 
 TableLoad CalcSession::LoadTable(const std::string& path) {
@@ -51,7 +47,6 @@ void CalcSession::Calculate(int attackerRow, int defenderRow, const std::string&
     m_state.Inputs.AttShipListIndex = attackerRow;
     m_state.Inputs.DefShipListIndex = defenderRow;
     m_state.Inputs.AttShipsText = countText;
-    m_state.Combat.RecalcGuard = false;
     ApplyAttackerSelection(m_state);
     ApplyDefenderSelection(m_state);
     CalculateCombat(m_state);

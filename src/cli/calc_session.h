@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 
 enum class TableStatus { FromFile, BuiltIn, Failed };
 

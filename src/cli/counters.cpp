@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "combat/efficiency.h"
+#include "core/program_state.h"
 #include "data/int_text.h"
-#include "data/program_state.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 
 namespace json_out {
 

@@ -7,7 +7,7 @@
 #include "combat/outcome.h"
 #include "combat/target.h"
 #include "combat/wrap_math.h"
-#include "data/program_state.h"
+#include "core/program_state.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ std::int64_t ResultAt(CombatState& c, std::int64_t ships) {
 std::int64_t NonWrappingLimit(const CombatState& c) {
     const std::uint64_t guns = Magnitude(c.AttackerGuns);
     std::uint64_t widest = std::max(guns, guns * Magnitude(c.HitRate));
-    if (c.CombatVariant == VariantEmp) {
+    if (c.CombatVariant == CombatVariantValue::Emp) {
         widest = std::max(widest, guns * Magnitude(wrap::Sub(100, c.DefenderEmpRes)));
     }
     return widest == 0 ? kMaxCount
@@ -62,19 +62,21 @@ std::int64_t FewestReaching(CombatState& c, std::int64_t wanted, std::int64_t li
 // Why no count in the non-wrapping range gives a positive result.
 StopBlock BlockOf(const CombatState& c, bool resolvedAsTarget) {
     switch (c.CombatVariant) {
-        case VariantNoTarget:
+        case CombatVariantValue::NoTarget:
             return resolvedAsTarget ? StopBlock::PdsImmune : StopBlock::NotATarget;
-        case VariantPods:
+        case CombatVariantValue::Pods:
             return StopBlock::Pods;
-        case VariantPdsVsPds:
+        case CombatVariantValue::PdsVsPds:
             return StopBlock::PdsVsPds;
-        default:
+        case CombatVariantValue::Emp:
+        case CombatVariantValue::Kill:
+        case CombatVariantValue::Capture:
             break;
     }
     if (c.AttackerGuns == 0) {
         return StopBlock::NoGuns;
     }
-    if (c.CombatVariant == VariantEmp) {
+    if (c.CombatVariant == CombatVariantValue::Emp) {
         return wrap::Sub(100, c.DefenderEmpRes) <= 0 ? StopBlock::EmpResisted
                                                      : StopBlock::NegativeFigures;
     }
@@ -92,13 +94,13 @@ StopBlock BlockOf(const CombatState& c, bool resolvedAsTarget) {
 StopAnswer FindStop(ProgramState& state, int attackerRow, int defenderRow, std::int64_t wanted) {
     state.Inputs.AttShipListIndex = attackerRow;
     state.Inputs.DefShipListIndex = defenderRow;
-    TakeAttackerStats(state);
-    TakeDefenderStats(state);
-    ResolveTarget(state);
-    const bool resolvedAsTarget = state.Combat.TargetType != kNoTarget;
-    ChooseCombatVariant(state);
-
     CombatState& c = state.Combat;
+    TakeAttackerStats(c, state.ActiveStats, attackerRow);
+    TakeDefenderStats(c, state.ActiveStats, defenderRow);
+    ResolveTarget(c, state.ActiveStats);
+    const bool resolvedAsTarget = c.TargetType != kNoTarget;
+    ChooseCombatVariant(c, state.ActiveStats);
+
     ResultAt(c, 1);  // the count-independent figures: hit rate, hits needed
     StopAnswer answer;
     answer.Variant = c.CombatVariant;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "combat/combat_state.h"
+
 struct ProgramState;
 
 // Why no number of attackers reaches the wanted result.
@@ -20,7 +22,7 @@ enum class StopBlock {
 };
 
 struct StopAnswer {
-    std::uint8_t Variant = 0;
+    CombatVariantValue Variant = CombatVariantValue::Pods;
     StopBlock Block = StopBlock::None;
     // The fewest attackers and what they and one ship fewer achieve (Block None only).
     std::int64_t Ships = 0;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 
 namespace text_out {
 

@@ -3,13 +3,14 @@
 #include <cstdint>
 #include <string>
 
-enum CombatVariantValue : std::uint8_t {
-    VariantPods = 0,
-    VariantEmp = 1,
-    VariantPdsVsPds = 2,
-    VariantKill = 3,
-    VariantCapture = 4,
-    VariantNoTarget = 5,
+// How the pairing fights; every switch over it names all six, so a new one cannot be missed.
+enum class CombatVariantValue : std::uint8_t {
+    Pods = 0,
+    Emp = 1,
+    PdsVsPds = 2,
+    Kill = 3,
+    Capture = 4,
+    NoTarget = 5,
 };
 
 // 0, 1, 2: the defender is the attacker's T1, T2 or T3 target; 3: it is no target.
@@ -20,7 +21,7 @@ struct CombatState {
     std::uint8_t AttackerRow = 0;
     std::uint8_t DefenderRow = 0;
     std::int64_t AttackerShips = 0;
-    std::uint8_t CombatVariant = 0;
+    CombatVariantValue CombatVariant = CombatVariantValue::Pods;
     std::uint8_t TargetType = 0;
     std::string TargetLabel;
     std::int32_t AttackerWeaponSpeed = 0;
@@ -39,7 +40,8 @@ struct CombatState {
     std::string EfficiencyText;
     std::string ResultLine;
     // While set, selections and calculations return at once: several selections are
-    // changing in a row (start-up, the attacker/defender swap).
+    // changing in a row (start-up, the attacker/defender swap). Set through
+    // RecalcGuardScope, or by the core's start-up until the main window shows.
     bool RecalcGuard = false;
 };
 

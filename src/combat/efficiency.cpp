@@ -27,3 +27,13 @@ std::string RoundedPercentText(float ratio) {
     // A float times 100 is exact in double; nearbyint rounds halves to even.
     return WholeNumberText(std::nearbyint(static_cast<double>(ratio) * 100.0));
 }
+
+float ResourceKillRate(const ResourceFigures& attacker, const ResourceFigures& defender) {
+    return RatioOrZero(defender.Score, attacker.Score);
+}
+
+std::string EfficiencyPercentText(const CombatState& c, const ShipTable& table) {
+    const ResourceFigures attacker = FleetResources(ShipAt(table, c.AttackerRow), c.AttackerShips);
+    const ResourceFigures defender = FleetResources(ShipAt(table, c.DefenderRow), c.ShipsResult);
+    return RoundedPercentText(ResourceKillRate(attacker, defender));
+}

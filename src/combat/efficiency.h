@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "combat/combat_state.h"
 #include "data/ship_table.h"
 
 // What a number of ships of one type cost; wrapping 64-bit products and sum.
@@ -21,3 +22,9 @@ float RatioOrZero(std::int64_t numerator, std::int64_t denominator);
 
 // ratio x 100 rounded to the nearest whole number, halves to even, in plain decimal.
 std::string RoundedPercentText(float ratio);
+
+// The defender's score over the attacker's: resources destroyed per resource spent.
+float ResourceKillRate(const ResourceFigures& attacker, const ResourceFigures& defender);
+
+// The efficiency of the last calculation in `table`, as the main window shows it.
+std::string EfficiencyPercentText(const CombatState& c, const ShipTable& table);

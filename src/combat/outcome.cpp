@@ -3,34 +3,31 @@
 #include <string>
 
 #include "combat/wrap_math.h"
-#include "data/int_text.h"
-#include "data/program_state.h"
-#include "reports/reports.h"
 
 namespace {
 
-std::uint8_t VariantFor(CombatState& c, const std::string& attackerType,
-                        const std::string& defenderType) {
-    std::uint8_t variant = VariantKill;
+CombatVariantValue VariantFor(CombatState& c, const std::string& attackerType,
+                              const std::string& defenderType) {
+    CombatVariantValue variant = CombatVariantValue::Kill;
     if (attackerType == "EMP") {
-        variant = VariantEmp;
+        variant = CombatVariantValue::Emp;
     }
     if (attackerType == "Special") {
-        variant = VariantPods;
+        variant = CombatVariantValue::Pods;
     }
     if (attackerType == "Steal") {
-        variant = VariantCapture;
+        variant = CombatVariantValue::Capture;
     }
     if (c.TargetType == kNoTarget) {
-        variant = VariantNoTarget;
+        variant = CombatVariantValue::NoTarget;
     }
     if (defenderType == "PDS") {
         if (attackerType == "PDS") {
-            variant = VariantPdsVsPds;
+            variant = CombatVariantValue::PdsVsPds;
             c.TargetType = kNoTarget;
         }
         if (attackerType == "EMP" || attackerType == "Steal") {
-            variant = VariantNoTarget;
+            variant = CombatVariantValue::NoTarget;
             c.TargetType = kNoTarget;
         }
     }
@@ -69,47 +66,47 @@ std::int64_t PercentOf(std::int64_t amount, std::int32_t percent) {
 
 }  // namespace
 
-void ChooseCombatVariant(ProgramState& state) {
-    CombatState& c = state.Combat;
-    c.CombatVariant = VariantFor(c, ShipAt(state.ActiveStats, c.AttackerRow)[Col::ShipType],
-                                 ShipAt(state.ActiveStats, c.DefenderRow)[Col::ShipType]);
+void ChooseCombatVariant(CombatState& c, const ShipTable& table) {
+    c.CombatVariant = VariantFor(c, ShipAt(table, c.AttackerRow)[Col::ShipType],
+                                 ShipAt(table, c.DefenderRow)[Col::ShipType]);
 }
 
 void RunCombatFormulas(CombatState& c) {
     const std::int64_t shots = wrap::Mul<std::int64_t>(c.AttackerShips, c.AttackerGuns);
     const std::int32_t rate = FlooredHitRate(c);
     switch (c.CombatVariant) {
-        case VariantPods:
+        case CombatVariantValue::Pods:
             c.HitRate = 0;
             c.TotalShots = 0;
             c.SuccessfulHits = 0;
             c.ShipsResult = 0;
             c.OutcomeVerb = "cant target";
             break;
-        case VariantEmp:
+        case CombatVariantValue::Emp:
             c.HitRate = 100;
             c.TotalShots = shots;
             c.SuccessfulHits = PercentOf(shots, 100);
             c.ShipsResult = PercentOf(c.SuccessfulHits, wrap::Sub(100, c.DefenderEmpRes));
             c.OutcomeVerb = "will hold";
             break;
-        case VariantPdsVsPds:
+        case CombatVariantValue::PdsVsPds:
             c.HitRate = rate;
             c.TotalShots = shots;
             c.SuccessfulHits = PercentOf(shots, rate);
             c.ShipsResult = 0;
             c.OutcomeVerb = "cant target";
             break;
-        case VariantKill:
-        case VariantCapture:
+        case CombatVariantValue::Kill:
+        case CombatVariantValue::Capture:
             c.HitRate = rate;
             c.TotalShots = shots;
             c.SuccessfulHits = PercentOf(shots, rate);
             c.HitsNeeded = HitsNeededFor(c);
             c.ShipsResult = ShipsDestroyed(c);
-            c.OutcomeVerb = c.CombatVariant == VariantKill ? "will kill" : "will capture";
+            c.OutcomeVerb =
+                c.CombatVariant == CombatVariantValue::Kill ? "will kill" : "will capture";
             break;
-        default:
+        case CombatVariantValue::NoTarget:
             c.HitRate = 0;
             c.TotalShots = shots;
             c.SuccessfulHits = 0;
@@ -125,9 +122,7 @@ bool HasTarget(const CombatState& c) {
     return c.TargetType != kNoTarget;
 }
 
-void WriteResultTexts(ProgramState& state, const ShipRecord& a, const ShipRecord& d) {
-    CombatState& c = state.Combat;
-    ResultTexts& r = state.Results;
+void WriteResultTexts(CombatState& c, ResultTexts& r, const ShipRecord& a, const ShipRecord& d) {
     r.CombatText = " " + c.OutcomeVerb;
     r.DefShips = std::to_string(c.ShipsResult);
     c.TargetLabel = "NA";
@@ -141,9 +136,8 @@ void WriteResultTexts(ProgramState& state, const ShipRecord& a, const ShipRecord
     r.ClassText = a[Col::Cl] + " v " + d[Col::Cl] + ",";
 }
 
-std::string BuildResultLine(const ProgramState& state, const ShipRecord& a, const ShipRecord& d) {
-    const CombatState& c = state.Combat;
-    const ResultTexts& r = state.Results;
+std::string BuildResultLine(const CombatState& c, const ResultTexts& r, const ShipRecord& a,
+                            const ShipRecord& d) {
     std::string line = std::to_string(c.AttackerShips) + " " + a[Col::ShipName] + " " +
                        c.OutcomeVerb + " " + std::to_string(c.ShipsResult) + " " +
                        d[Col::ShipName] + ", " + r.ClassText + " " + r.InitText;
@@ -155,24 +149,19 @@ std::string BuildResultLine(const ProgramState& state, const ShipRecord& a, cons
 
 }  // namespace
 
-void CalculateCombat(ProgramState& state) {
-    CombatState& c = state.Combat;
-    if (c.RecalcGuard) {
-        return;
-    }
-    const ShipRecord& a = ShipAt(state.ActiveStats, c.AttackerRow);
-    const ShipRecord& d = ShipAt(state.ActiveStats, c.DefenderRow);
-    c.AttackerShips = ToInt64Or(state.Inputs.AttShipsText, 0);
-    ChooseCombatVariant(state);
+void ComputeOutcome(CombatState& c, ResultTexts& r, const ShipTable& table) {
+    const ShipRecord& a = ShipAt(table, c.AttackerRow);
+    const ShipRecord& d = ShipAt(table, c.DefenderRow);
+    ChooseCombatVariant(c, table);
     RunCombatFormulas(c);
-    WriteResultTexts(state, a, d);
-    c.ResultLine = BuildResultLine(state, a, d);
-    UpdateResourcesReport(state);
-    state.Results.Efficiency.clear();
+    WriteResultTexts(c, r, a, d);
+    c.ResultLine = BuildResultLine(c, r, a, d);
+}
+
+void AddEfficiency(CombatState& c, ResultTexts& r) {
+    r.Efficiency.clear();
     if (HasTarget(c)) {
-        state.Results.Efficiency = c.EfficiencyText + "%";
-        c.ResultLine += ", AttResEff = " + state.Results.Efficiency;
+        r.Efficiency = c.EfficiencyText + "%";
+        c.ResultLine += ", AttResEff = " + r.Efficiency;
     }
-    UiOf(state).ShowCurrentResult();
-    UpdateCalculationReport(state);
 }

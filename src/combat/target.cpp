@@ -3,10 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "combat/outcome.h"
 #include "data/int_text.h"
-#include "data/program_state.h"
-#include "reports/reports.h"
 
 namespace {
 
@@ -21,66 +18,43 @@ struct StatTaken {
     Col column;
 };
 
-// Which list, row and three combat stats one side of the pairing takes.
+// Which row and three combat stats one side of the pairing takes.
 struct Side {
-    int MainInputs::*listIndex;
     std::uint8_t CombatState::*row;
     std::array<StatTaken, 3> stats;
 };
 
-constexpr Side kAttacker = {&MainInputs::AttShipListIndex,
-                            &CombatState::AttackerRow,
+constexpr Side kAttacker = {&CombatState::AttackerRow,
                             {{{&CombatState::AttackerWeaponSpeed, Col::WPSP},
                               {&CombatState::AttackerGuns, Col::Guns},
                               {&CombatState::AttackerPower, Col::Power}}}};
 
-constexpr Side kDefender = {&MainInputs::DefShipListIndex,
-                            &CombatState::DefenderRow,
+constexpr Side kDefender = {&CombatState::DefenderRow,
                             {{{&CombatState::DefenderAgility, Col::Ag},
                               {&CombatState::DefenderArmour, Col::Armor},
                               {&CombatState::DefenderEmpRes, Col::EMPRes}}}};
 
-void TakeStats(ProgramState& state, const Side& side) {
-    CombatState& c = state.Combat;
-    c.*side.row = RowFromListIndex(state.Inputs.*side.listIndex);
-    const ShipRecord& ship = ShipAt(state.ActiveStats, c.*side.row);
+void TakeStats(CombatState& c, const ShipTable& table, int listIndex, const Side& side) {
+    c.*side.row = RowFromListIndex(listIndex);
+    const ShipRecord& ship = ShipAt(table, c.*side.row);
     for (const StatTaken& stat : side.stats) {
         c.*stat.field = ToInt32Or(ship[stat.column], 1);
     }
 }
 
-void ApplySelection(ProgramState& state, const Side& side) {
-    if (state.Combat.RecalcGuard) {
-        return;
-    }
-    TakeStats(state, side);
-    ResolveTarget(state);
-    UpdateBasicStatsReport(state);
-    UpdateTargetingReport(state);
-}
-
 }  // namespace
 
-void ApplyAttackerSelection(ProgramState& state) {
-    ApplySelection(state, kAttacker);
+void TakeAttackerStats(CombatState& c, const ShipTable& table, int listIndex) {
+    TakeStats(c, table, listIndex, kAttacker);
 }
 
-void ApplyDefenderSelection(ProgramState& state) {
-    ApplySelection(state, kDefender);
+void TakeDefenderStats(CombatState& c, const ShipTable& table, int listIndex) {
+    TakeStats(c, table, listIndex, kDefender);
 }
 
-void TakeAttackerStats(ProgramState& state) {
-    TakeStats(state, kAttacker);
-}
-
-void TakeDefenderStats(ProgramState& state) {
-    TakeStats(state, kDefender);
-}
-
-void ResolveTarget(ProgramState& state) {
-    CombatState& c = state.Combat;
-    const ShipRecord& a = ShipAt(state.ActiveStats, c.AttackerRow);
-    const std::string& defenderClass = ShipAt(state.ActiveStats, c.DefenderRow)[Col::Cl];
+void ResolveTarget(CombatState& c, const ShipTable& table) {
+    const ShipRecord& a = ShipAt(table, c.AttackerRow);
+    const std::string& defenderClass = ShipAt(table, c.DefenderRow)[Col::Cl];
     c.TargetType = kNoTarget;
     const Col slots[] = {Col::T1, Col::T2, Col::T3};
     for (std::uint8_t slot = 0; slot < 3; ++slot) {
@@ -90,11 +64,4 @@ void ResolveTarget(ProgramState& state) {
             return;
         }
     }
-}
-
-void RecalculateAll(ProgramState& state) {
-    state.ActiveStats = state.StoredStats;
-    ApplyAttackerSelection(state);
-    ApplyDefenderSelection(state);
-    CalculateCombat(state);
 }

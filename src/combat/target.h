@@ -1,19 +1,12 @@
 #pragma once
 
-struct ProgramState;
+#include "combat/combat_state.h"
+#include "data/ship_table.h"
 
-// Take the main window's list indexes (from state.Inputs) into the combat state, resolve
-// the target relation and rebuild the reports that depend on the pairing.
-void ApplyAttackerSelection(ProgramState& state);
-void ApplyDefenderSelection(ProgramState& state);
-
-// Only the row and the three combat stats of one side, without the target relation and
-// the reports: for callers that weigh many pairings.
-void TakeAttackerStats(ProgramState& state);
-void TakeDefenderStats(ProgramState& state);
+// The row of a main window list index and the three combat stats of that side, taken from
+// `table`; an index outside the table selects the first row.
+void TakeAttackerStats(CombatState& c, const ShipTable& table, int listIndex);
+void TakeDefenderStats(CombatState& c, const ShipTable& table, int listIndex);
 
 // The first of T1, T2, T3 that names the defender's class, or "All", decides.
-void ResolveTarget(ProgramState& state);
-
-// Brings stored (loaded, edited, restored) stats into the calculation and recomputes.
-void RecalculateAll(ProgramState& state);
+void ResolveTarget(CombatState& c, const ShipTable& table);

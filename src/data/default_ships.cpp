@@ -2,9 +2,6 @@
 
 #include <cstddef>
 
-#include "data/program_state.h"
-#include "data/stats_file.h"
-
 namespace {
 
 using Row = std::array<const char*, kColumnCount>;
@@ -81,19 +78,4 @@ ShipTable DefaultShipTable() {
         }
     }
     return table;
-}
-
-void BuildDefaultStats(ProgramState& state) {
-    state.Settings.SettingsLine = DefaultSettingsLine;
-    ParseSettingsLine(state.Settings);
-    state.Combat.BaseHitChance = kDefaultBaseHitChance;
-    state.StoredStats = DefaultShipTable();
-    if (state.StartupBuild) {
-        return;  // no window and no file view to show it in yet
-    }
-    StatsFileState& stats = state.Stats;
-    FillFileView(stats.FileMemo, kDefaultFileHeader, state.StoredStats);
-    stats.StatsFileFound = false;
-    stats.FileMemo.Replace(kSettingsLineNumber, state.Settings.SettingsLine);
-    UiOf(state).ShowStatsFile();
 }

@@ -2,8 +2,6 @@
 #include <cstdint>
 #include <string>
 
-#include "data/program_state.h"
-#include "reports/report_box.h"
 #include "reports/reports.h"
 
 namespace {
@@ -44,15 +42,15 @@ void WriteBasicStats(ReportWriter& writer, const char* sidePrefix, const ShipRec
     }
 }
 
-void PlaceBasicStats(ProgramState& state, Report box, const char* sidePrefix, std::uint8_t row) {
-    const ShipRecord& ship = ShipAt(state.ActiveStats, row);
-    RewriteBox(state, box,
+void PlaceBasicStats(ReportBoxes& boxes, Report box, const char* sidePrefix,
+                     const ShipRecord& ship) {
+    RewriteBox(boxes, box,
                [&](ReportWriter& writer) { WriteBasicStats(writer, sidePrefix, ship); });
 }
 
 }  // namespace
 
-void UpdateBasicStatsReport(ProgramState& state) {
-    PlaceBasicStats(state, Report::BasicStatsAtt, " Attacker - ", state.Combat.AttackerRow);
-    PlaceBasicStats(state, Report::BasicStatsDef, " Defender - ", state.Combat.DefenderRow);
+void BuildBasicStatsReport(ReportBoxes& boxes, const ShipTable& table, const CombatState& c) {
+    PlaceBasicStats(boxes, Report::BasicStatsAtt, " Attacker - ", ShipAt(table, c.AttackerRow));
+    PlaceBasicStats(boxes, Report::BasicStatsDef, " Defender - ", ShipAt(table, c.DefenderRow));
 }

@@ -2,8 +2,6 @@
 #include <string>
 #include <string_view>
 
-#include "data/program_state.h"
-#include "reports/report_box.h"
 #include "reports/reports.h"
 
 namespace {
@@ -102,22 +100,22 @@ void WriteDestroySteps(ReportWriter& w, const CombatState& c, const WalkthroughN
 
 void WriteBody(ReportWriter& w, const CombatState& c, const WalkthroughNames& n) {
     switch (c.CombatVariant) {
-        case VariantPods:
+        case CombatVariantValue::Pods:
             w.Add(" Pods cant attack other ships");
             break;
-        case VariantEmp:
+        case CombatVariantValue::Emp:
             WriteEmpSteps(w, c, n);
             break;
-        case VariantPdsVsPds:
+        case CombatVariantValue::PdsVsPds:
             w.Add(" PDS cant attack PDS");
             break;
-        case VariantKill:
+        case CombatVariantValue::Kill:
             WriteDestroySteps(w, c, n, kKillWording);
             break;
-        case VariantCapture:
+        case CombatVariantValue::Capture:
             WriteDestroySteps(w, c, n, kCaptureWording);
             break;
-        default:
+        case CombatVariantValue::NoTarget:
             w.Add(" Not a Target so no combat takes place.");
             break;
     }
@@ -125,13 +123,12 @@ void WriteBody(ReportWriter& w, const CombatState& c, const WalkthroughNames& n)
 
 }  // namespace
 
-void UpdateCalculationReport(ProgramState& state) {
-    const CombatState& c = state.Combat;
-    const ShipRecord& attacker = ShipAt(state.ActiveStats, c.AttackerRow);
-    const ShipRecord& defender = ShipAt(state.ActiveStats, c.DefenderRow);
+void BuildCalculationReport(ReportBoxes& boxes, const ShipTable& table, const CombatState& c) {
+    const ShipRecord& attacker = ShipAt(table, c.AttackerRow);
+    const ShipRecord& defender = ShipAt(table, c.DefenderRow);
     const WalkthroughNames names = {attacker[Col::ShipName], defender[Col::ShipName],
                                     attacker[Col::WPSP], defender[Col::Ag]};
-    RewriteBox(state, Report::Calculation, [&](ReportWriter& w) {
+    RewriteBox(boxes, Report::Calculation, [&](ReportWriter& w) {
         w.Add(" ", c.ResultLine);
         w.Add(" The calculation is carried out as follows");
         w.Line();

@@ -5,9 +5,7 @@
 #include "combat/efficiency.h"
 #include "combat/wrap_math.h"
 #include "data/int_text.h"
-#include "data/program_state.h"
 #include "reports/rate_text.h"
-#include "reports/report_box.h"
 #include "reports/reports.h"
 
 namespace {
@@ -168,24 +166,23 @@ void WriteDefenderText(ReportWriter& w, const ResourcesFacts& f) {
 
 }  // namespace
 
-void UpdateResourcesReport(ProgramState& state) {
-    CombatState& c = state.Combat;
-    const ShipRecord& attacker = ShipAt(state.ActiveStats, c.AttackerRow);
-    const ShipRecord& defender = ShipAt(state.ActiveStats, c.DefenderRow);
+void BuildResourcesReport(ReportBoxes& boxes, const ShipTable& table, const CombatState& c,
+                          char decimalSeparator) {
+    const ShipRecord& attacker = ShipAt(table, c.AttackerRow);
+    const ShipRecord& defender = ShipAt(table, c.DefenderRow);
     const ResourcesFacts facts = {c,
                                   attacker[Col::ShipName],
                                   defender[Col::ShipName],
                                   FleetResources(attacker, c.AttackerShips),
                                   FleetResources(defender, c.ShipsResult),
-                                  state.DecimalSeparator};
-    const float resourceKillRate = RatioOrZero(facts.defender.Score, facts.attacker.Score);
-    c.EfficiencyText = RoundedPercentText(resourceKillRate);
+                                  decimalSeparator};
+    const float resourceKillRate = ResourceKillRate(facts.attacker, facts.defender);
 
-    RewriteBox(state, Report::ResourcesAtt, [&](ReportWriter& w) {
+    RewriteBox(boxes, Report::ResourcesAtt, [&](ReportWriter& w) {
         WriteAttackerText(w, facts, resourceKillRate);
         if (c.OutcomeVerb == "will capture") {
             WriteCaptureSection(w, facts, LossesOfCapture(c.ShipsResult, attacker, defender));
         }
     });
-    RewriteBox(state, Report::ResourcesDef, [&](ReportWriter& w) { WriteDefenderText(w, facts); });
+    RewriteBox(boxes, Report::ResourcesDef, [&](ReportWriter& w) { WriteDefenderText(w, facts); });
 }

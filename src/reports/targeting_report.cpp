@@ -4,9 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "data/int_text.h"
-#include "data/program_state.h"
-#include "reports/report_box.h"
 #include "reports/reports.h"
 
 namespace {
@@ -94,17 +91,16 @@ void WriteTargeting(ReportWriter& writer, const TargetingSide& side, const ShipT
     }
 }
 
-void PlaceTargeting(ProgramState& state, Report box, const TargetingSide& side, std::uint8_t row) {
-    const ShipRecord& selected = ShipAt(state.ActiveStats, row);
-    RewriteBox(state, box, [&](ReportWriter& writer) {
-        WriteTargeting(writer, side, state.ActiveStats, selected);
-    });
+void PlaceTargeting(ReportBoxes& boxes, Report box, const TargetingSide& side,
+                    const ShipTable& table, std::uint8_t row) {
+    const ShipRecord& selected = ShipAt(table, row);
+    RewriteBox(boxes, box,
+               [&](ReportWriter& writer) { WriteTargeting(writer, side, table, selected); });
 }
 
 }  // namespace
 
-void UpdateTargetingReport(ProgramState& state) {
-    state.Combat.AttackerShips = ToInt64Or(state.Inputs.AttShipsText, 0);
-    PlaceTargeting(state, Report::TargetAtt, kAttackerSide, state.Combat.AttackerRow);
-    PlaceTargeting(state, Report::TargetDef, kDefenderSide, state.Combat.DefenderRow);
+void BuildTargetingReport(ReportBoxes& boxes, const ShipTable& table, const CombatState& c) {
+    PlaceTargeting(boxes, Report::TargetAtt, kAttackerSide, table, c.AttackerRow);
+    PlaceTargeting(boxes, Report::TargetDef, kDefenderSide, table, c.DefenderRow);
 }

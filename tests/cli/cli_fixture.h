@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "combat/outcome.h"
-#include "combat/target.h"
+#include "core/calculation.h"
+#include "core/program_state.h"
+#include "core/startup.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/file_view.h"
-#include "data/program_state.h"
 #include "data/stats_file.h"
 #include "data/temp_dir.h"
 
@@ -59,17 +60,12 @@ class CliTest : public ::testing::Test {
         std::filesystem::current_path(m_dir.Path());
         m_windows = std::make_unique<ProgramState>();
         ProgramState& state = *m_windows;
-        state.Combat.BaseHitChance = kDefaultBaseHitChance;
-        state.StartupBuild = true;
-        BuildDefaultStats(state);
-        state.StartupBuild = false;
-        state.ActiveStats = state.StoredStats;
-        state.Combat.RecalcGuard = true;
+        StartCore(state);
         LoadStatsFile(state);
         std::filesystem::current_path(previous);
 
         state.Inputs = {attacker, defender, countText};
-        state.Combat.RecalcGuard = false;
+        ReleaseStartupGuard(state);
         ApplyAttackerSelection(state);
         ApplyDefenderSelection(state);
         CalculateCombat(state);

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "combat/outcome.h"
-#include "combat/target.h"
+#include "core/calculation.h"
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
-#include "data/program_state.h"
 
 // A program state with the built-in table in both tables, attacker row 0 and defender
 // row 1, whose fields tests overwrite to set up a pairing.

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "combat/combat_fixture.h"
+#include "core/calculation.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ class OutcomeTest : public CombatTest {
 
 TEST_F(OutcomeTest, WorkedKillWithItsResultLine) {
     const CombatState& c = Fight("100");
-    EXPECT_EQ(c.CombatVariant, VariantKill);
+    EXPECT_EQ(c.CombatVariant, CombatVariantValue::Kill);
     EXPECT_EQ(c.HitRate, 35);
     EXPECT_EQ(c.TotalShots, 300);
     EXPECT_EQ(c.SuccessfulHits, 105);
@@ -101,7 +102,7 @@ TEST_F(OutcomeTest, EmpHoldsByResistance) {
     SetAttacker("EMP", "2", "0", "0");
     SetDefender("Normal", "20", "10", "65");
     const CombatState& c = Fight("100");
-    EXPECT_EQ(c.CombatVariant, VariantEmp);
+    EXPECT_EQ(c.CombatVariant, CombatVariantValue::Emp);
     EXPECT_EQ(c.HitRate, 100);
     EXPECT_EQ(c.TotalShots, 200);
     EXPECT_EQ(c.SuccessfulHits, 200);
@@ -114,7 +115,7 @@ TEST_F(OutcomeTest, EmpOrStealAgainstPdsCannotTarget) {
         SetAttacker(type, "2", "30", "4");
         SetDefender("PDS", "5", "10", "100");
         const CombatState& c = Fight("100");
-        EXPECT_EQ(c.CombatVariant, VariantNoTarget) << type;
+        EXPECT_EQ(c.CombatVariant, CombatVariantValue::NoTarget) << type;
         EXPECT_EQ(c.OutcomeVerb, "cant target");
         EXPECT_EQ(state.Results.DefShips, "0");
         EXPECT_EQ(c.TotalShots, 200);
@@ -126,7 +127,7 @@ TEST_F(OutcomeTest, PdsAgainstPdsComputesHitsButNoResult) {
     SetAttacker("PDS", "1", "30", "50");
     SetDefender("PDS", "5", "100", "100");
     const CombatState& c = Fight("100");
-    EXPECT_EQ(c.CombatVariant, VariantPdsVsPds);
+    EXPECT_EQ(c.CombatVariant, CombatVariantValue::PdsVsPds);
     EXPECT_EQ(c.HitRate, 50);
     EXPECT_EQ(c.SuccessfulHits, 50);
     EXPECT_EQ(c.ShipsResult, 0);
@@ -136,14 +137,14 @@ TEST_F(OutcomeTest, PdsAgainstPdsComputesHitsButNoResult) {
 
 TEST_F(OutcomeTest, PdsAgainstOtherTypesKills) {
     SetAttacker("PDS", "1", "30", "5");
-    EXPECT_EQ(Fight("100").CombatVariant, VariantKill);
+    EXPECT_EQ(Fight("100").CombatVariant, CombatVariantValue::Kill);
 }
 
 TEST_F(OutcomeTest, SpecialWithoutTargetFiresButHitsNothing) {
     SetAttacker("Special", "3", "0", "0");
     Attacker()[Col::T1] = "-";
     const CombatState& c = Fight("100");
-    EXPECT_EQ(c.CombatVariant, VariantNoTarget);
+    EXPECT_EQ(c.CombatVariant, CombatVariantValue::NoTarget);
     EXPECT_EQ(c.TotalShots, 300);
     EXPECT_EQ(c.SuccessfulHits, 0);
     ExpectNoTargetShown();
@@ -152,7 +153,7 @@ TEST_F(OutcomeTest, SpecialWithoutTargetFiresButHitsNothing) {
 TEST_F(OutcomeTest, SpecialWithTargetIsPodsAndShowsZeroEfficiency) {
     SetAttacker("Special", "3", "0", "0");
     const CombatState& c = Fight("100");
-    EXPECT_EQ(c.CombatVariant, VariantPods);
+    EXPECT_EQ(c.CombatVariant, CombatVariantValue::Pods);
     EXPECT_EQ(c.TotalShots, 0);
     EXPECT_EQ(c.OutcomeVerb, "cant target");
     EXPECT_EQ(state.Results.Efficiency, "0%");
@@ -162,7 +163,7 @@ TEST_F(OutcomeTest, SpecialWithTargetIsPodsAndShowsZeroEfficiency) {
 TEST_F(OutcomeTest, StealCaptures) {
     SetAttacker("Steal", "3", "30", "4");
     const CombatState& c = Fight("100");
-    EXPECT_EQ(c.CombatVariant, VariantCapture);
+    EXPECT_EQ(c.CombatVariant, CombatVariantValue::Capture);
     EXPECT_EQ(c.ShipsResult, 35);
     EXPECT_EQ(state.Results.CombatText, " will capture");
 }
@@ -170,7 +171,7 @@ TEST_F(OutcomeTest, StealCaptures) {
 TEST_F(OutcomeTest, UnknownTypesFightAsNormal) {
     for (const char* type : {"Cloaked", "emp", "Whatever", ""}) {
         SetAttacker(type, "3", "30", "4");
-        EXPECT_EQ(Fight("100").CombatVariant, VariantKill) << type;
+        EXPECT_EQ(Fight("100").CombatVariant, CombatVariantValue::Kill) << type;
         EXPECT_EQ(state.Combat.ShipsResult, 35);
     }
 }

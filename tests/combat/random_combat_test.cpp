@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "combat/outcome.h"
 #include "combat/random_table.h"
-#include "combat/target.h"
+#include "core/calculation.h"
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/int_text.h"
-#include "data/program_state.h"
 
 TEST(RandomCombat, AnyTableCountAndPairingGivesConsistentResults) {
     RandomText random(20261207);
@@ -25,7 +25,7 @@ TEST(RandomCombat, AnyTableCountAndPairingGivesConsistentResults) {
         const CombatState& c = state.Combat;
         ASSERT_LT(c.AttackerRow, kShipCount);
         ASSERT_LT(c.DefenderRow, kShipCount);
-        ASSERT_LE(c.CombatVariant, VariantNoTarget);
+        ASSERT_LE(c.CombatVariant, CombatVariantValue::NoTarget);
         ASSERT_LE(c.TargetType, kNoTarget);
         EXPECT_GE(c.HitRate, 0);
         EXPECT_EQ(c.AttackerShips, ToInt64Or(state.Inputs.AttShipsText, 0));
@@ -36,8 +36,9 @@ TEST(RandomCombat, AnyTableCountAndPairingGivesConsistentResults) {
         EXPECT_EQ(state.Results.TargetDisplay.empty(), !hasTarget);
         EXPECT_EQ(state.Results.Efficiency.empty(), !hasTarget);
         EXPECT_EQ(c.ResultLine.find(", AttResEff = ") != std::string::npos, hasTarget);
-        if (c.CombatVariant == VariantNoTarget || c.CombatVariant == VariantPods ||
-            c.CombatVariant == VariantPdsVsPds) {
+        if (c.CombatVariant == CombatVariantValue::NoTarget ||
+            c.CombatVariant == CombatVariantValue::Pods ||
+            c.CombatVariant == CombatVariantValue::PdsVsPds) {
             EXPECT_EQ(c.ShipsResult, 0);
             EXPECT_EQ(c.OutcomeVerb, "cant target");
         }

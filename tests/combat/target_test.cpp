@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "combat/combat_fixture.h"
+#include "combat/recalc_guard.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ TEST_F(TargetTest, GuardKeepsEverythingAsItWas) {
     Fight("10");
     const CombatState before = state.Combat;
     const std::string resultLine = state.Combat.ResultLine;
-    state.Combat.RecalcGuard = true;
+    const RecalcGuardScope guard(state.Combat);
     state.Inputs.AttShipListIndex = 7;
     state.Inputs.DefShipListIndex = 9;
     state.Inputs.AttShipsText = "500";

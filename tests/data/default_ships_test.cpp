@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/int_text.h"
-#include "data/program_state.h"
 
 namespace {
 

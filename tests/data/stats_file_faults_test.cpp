@@ -6,10 +6,11 @@
 #include <filesystem>
 #include <string>
 
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/file_io.h"
 #include "data/file_view.h"
-#include "data/program_state.h"
 #include "data/stats_file.h"
 #include "data/temp_dir.h"
 #include "data/unprivileged.h"

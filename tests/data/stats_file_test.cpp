@@ -6,10 +6,12 @@
 #include <optional>
 #include <vector>
 
+#include "core/program_state.h"
+#include "core/startup.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/file_io.h"
 #include "data/file_view.h"
-#include "data/program_state.h"
 #include "data/temp_dir.h"
 
 namespace {
@@ -41,9 +43,7 @@ class StatsFileTest : public ::testing::Test {
     StatsFileTest() : m_previous(std::filesystem::current_path()) {
         std::filesystem::current_path(dir.Path());
         state.Ui = &ui;
-        state.StartupBuild = true;
-        BuildDefaultStats(state);
-        state.StartupBuild = false;
+        StartCore(state);
     }
     ~StatsFileTest() override { std::filesystem::current_path(m_previous); }
 

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/calculation.h"
 #include "reports/report_fixture.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "combat/combat_fixture.h"
+#include "core/report_updates.h"
 #include "reports/report_texts.h"
-#include "reports/reports.h"
 
 // Records what the windows are told, with the length of the box's text at that moment, so
 // tests see both the order and that each text was in place before the notice.

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 #include "ui/common/framed_placement.h"
 #include "ui/common/window_links.h"
 #include "ui/details/details_section.h"

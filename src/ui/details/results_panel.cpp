@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/fonts.h"
 #include "ui/common/qt_text.h"

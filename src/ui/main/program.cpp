@@ -4,8 +4,8 @@
 #include <QLocale>
 #include <QTimer>
 
-#include "data/default_ships.h"
-#include "data/stats_file.h"
+#include "core/startup.h"
+#include "core/stats_storage.h"
 #include "ui/common/app_title.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
@@ -24,15 +24,6 @@ char LocaleDecimalSeparator() {
 
 }  // namespace
 
-void StartCombatCore(ProgramState& state) {
-    state.Combat.BaseHitChance = kDefaultBaseHitChance;
-    state.StartupBuild = true;
-    BuildDefaultStats(state);
-    state.StartupBuild = false;
-    state.ActiveStats = state.StoredStats;
-    state.Combat.RecalcGuard = true;
-}
-
 // Only Abort ends the program; Escape or closing the box goes on with the defaults.
 bool StartupMessages::ConfirmOkAbort(const std::string& message) {
     return AskProceedUnlessAborted(nullptr, ToQString(message));
@@ -40,7 +31,7 @@ bool StartupMessages::ConfirmOkAbort(const std::string& message) {
 
 // File I/O and questions come first, so windows are only built from the loaded state.
 Program::Program() {
-    StartCombatCore(m_state);
+    StartCore(m_state);
     m_state.DecimalSeparator = LocaleDecimalSeparator();
     QApplication::setApplicationDisplayName(QString::fromLatin1(kAppTitle));
     // Menus slide open from left to right and top to bottom.

@@ -3,14 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 
 class TDetailsForm;
 class TForm1;
-
-// The combat core on the built-in table, its guard set so that nothing calculates until
-// the main window is shown.
-void StartCombatCore(ProgramState& state);
 
 // Start-up's side of the core before any window exists: the questions about a missing or
 // damaged ShipStats.txt, centred on the screen.

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 #include "ui/common/colors.h"
 #include "ui/common/qt_text.h"
 #include "ui/main/button_label.h"

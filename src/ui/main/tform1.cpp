@@ -8,9 +8,10 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "combat/outcome.h"
-#include "combat/target.h"
+#include "combat/recalc_guard.h"
 #include "combat/wrap_math.h"
+#include "core/calculation.h"
+#include "core/startup.h"
 #include "data/int_text.h"
 #include "ui/common/app_title.h"
 #include "ui/common/colors.h"
@@ -362,7 +363,7 @@ void TForm1::FormShow() {
     m_defSide->SelectRow(settings.DefaultDefender);
     m_attSide->ShowName();
     m_defSide->ShowName();
-    m_state.Combat.RecalcGuard = false;
+    ReleaseStartupGuard(m_state);
     RunCore({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
 }
 
@@ -435,14 +436,15 @@ void TForm1::ClipBtnClick() {
 // The guard keeps the two list handlers from calculating on a half-swapped pairing, so
 // exactly one calculation runs, at the end.
 void TForm1::PopupSwitchClick() {
-    m_state.Combat.RecalcGuard = true;
-    const int attackerRow = m_attSide->SelectedRow();
-    const int defenderRow = m_defSide->SelectedRow();
-    m_attSide->SelectRow(defenderRow);
-    m_attSide->ListChange();
-    m_defSide->SelectRow(attackerRow);
-    m_defSide->ListChange();
-    m_state.Combat.RecalcGuard = false;
+    {
+        const RecalcGuardScope guard(m_state.Combat);
+        const int attackerRow = m_attSide->SelectedRow();
+        const int defenderRow = m_defSide->SelectedRow();
+        m_attSide->SelectRow(defenderRow);
+        m_attSide->ListChange();
+        m_defSide->SelectRow(attackerRow);
+        m_defSide->ListChange();
+    }
     RunCore({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
 }
 

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 #include "ui/common/window_links.h"
 #include "ui/main/button_label.h"
 #include "ui/main/popup_main.h"

@@ -8,11 +8,12 @@
 #include <memory>
 #include <string>
 
-#include "combat/outcome.h"
-#include "combat/target.h"
+#include "core/calculation.h"
+#include "core/program_state.h"
+#include "core/startup.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/file_view.h"
-#include "data/program_state.h"
 #include "data/stats_file.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/details_form.h"
@@ -36,7 +37,7 @@ class DetailsProgram {
         if (file == StatsFile::Present) {
             WriteDefaultStatsFile(m_dir.File(QStringLiteral("ShipStats.txt")));
         }
-        StartCombatCore(m_state);
+        StartCore(m_state);
         m_state.Ui = &m_startupMessages;
         LoadStatsFile(m_state);
         m_window = std::make_unique<TDetailsForm>(m_state, m_mainWindow);
@@ -57,7 +58,7 @@ class DetailsProgram {
     // What the main window does on a selection or a count change: the inputs in, then
     // the core.
     void Calculate(int attacker, int defender, const std::string& count) {
-        m_state.Combat.RecalcGuard = false;
+        ReleaseStartupGuard(m_state);
         m_state.Inputs.AttShipListIndex = attacker;
         m_state.Inputs.DefShipListIndex = defender;
         m_state.Inputs.AttShipsText = count;

@@ -498,4 +498,5 @@ class DetailsWindowTest : public QObject {
 };
 
 QTEST_MAIN(DetailsWindowTest)
+#include "core/calculation.h"
 #include "details_window_test.moc"

@@ -10,11 +10,11 @@
 #include <functional>
 #include <string>
 
-#include "combat/outcome.h"
-#include "combat/target.h"
+#include "core/calculation.h"
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/file_view.h"
-#include "data/program_state.h"
 #include "data/stats_file.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/details_form.h"

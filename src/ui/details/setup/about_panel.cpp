@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
 #include "ui/common/fonts.h"

@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
+#include "core/stats_storage.h"
 #include "data/stats_file.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/fonts.h"

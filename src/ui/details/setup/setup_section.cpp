@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QStackedLayout>
 
-#include "data/program_state.h"
+#include "core/program_state.h"
 #include "ui/common/message_box.h"
 #include "ui/details/setup/about_panel.h"
 #include "ui/details/setup/settings_panel.h"

@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "core/program_state.h"
+#include "core/startup.h"
+#include "core/stats_storage.h"
 #include "data/default_ships.h"
-#include "data/program_state.h"
 #include "data/stats_file.h"
 #include "ui/common/window_links.h"
 #include "ui/details/setup/setup_section.h"
@@ -107,9 +109,8 @@ class SetupFixture {
 
     explicit SetupFixture(StatsFile file = StatsFile::Present,
                           std::string_view settingsLine = DefaultSettingsLine) {
-        m_state.StartupBuild = true;
-        BuildDefaultStats(m_state);
-        m_state.StartupBuild = false;
+        StartCore(m_state);
+        ReleaseStartupGuard(m_state);
         if (file == StatsFile::Present) {
             WriteStatsFile(StatsPath(), DefaultShipTable(), settingsLine);
         }

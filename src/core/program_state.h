@@ -60,8 +60,6 @@ struct ProgramState {
     StatsFileState Stats;
     // The locale's decimal separator, for the rates of the resources report.
     char DecimalSeparator = '.';
-    // Set only while start-up builds the defaults, before any window exists.
-    bool StartupBuild = false;
     // The user chose Abort in a start-up file message: end once start-up is done.
     bool QuitRequested = false;
     Frontend* Ui = nullptr;

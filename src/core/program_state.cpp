@@ -1,4 +1,4 @@
-#include "data/program_state.h"
+#include "core/program_state.h"
 
 Frontend& UiOf(ProgramState& state) {
     static Frontend silent;

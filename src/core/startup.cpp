@@ -1,0 +1,15 @@
+#include "core/startup.h"
+
+#include "core/stats_storage.h"
+#include "data/default_ships.h"
+
+void StartCore(ProgramState& state) {
+    state.Combat.BaseHitChance = kDefaultBaseHitChance;
+    InstallDefaultStats(state);
+    state.ActiveStats = state.StoredStats;
+    state.Combat.RecalcGuard = true;
+}
+
+void ReleaseStartupGuard(ProgramState& state) {
+    state.Combat.RecalcGuard = false;
+}

@@ -1,0 +1,129 @@
+#include "core/stats_storage.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "data/default_ships.h"
+#include "data/file_view.h"
+#include "data/stats_file.h"
+
+namespace {
+
+std::string InCurrentDirectory(std::string_view name) {
+    std::error_code ec;
+    std::string directory = std::filesystem::current_path(ec).string();
+    return directory + static_cast<char>(std::filesystem::path::preferred_separator) +
+           std::string(name);
+}
+
+// The OK/Abort start-up question; Abort ends the program once start-up is over.
+void WarnAndUseDefaults(ProgramState& state, std::string_view problem) {
+    const std::string message = "Warning... " + state.Stats.StatsFilePath + std::string(problem) +
+                                " Proceed with default values ???";
+    if (!UiOf(state).ConfirmOkAbort(message)) {
+        state.QuitRequested = true;
+    }
+    BuildDefaultStats(state);
+}
+
+SaveResult WriteViewTo(ProgramState& state, const std::string& path) {
+    state.Stats.FileMemo.Replace(kSettingsLineNumber, state.Settings.SettingsLine);
+    std::string error = state.Stats.FileMemo.WriteTo(path);
+    if (!error.empty()) {
+        return {SaveOutcome::Failed, std::move(error)};
+    }
+    UiOf(state).ShowStatsFile();
+    return {SaveOutcome::Saved, {}};
+}
+
+// Where the save dialog opens: the file chosen in the last confirmed dialog, or before
+// any, the dialog's bare proposed name in the stats file's folder.
+std::string SaveDialogStart(const StatsFileState& stats) {
+    return std::filesystem::path(stats.StatsFilePath).replace_filename(stats.SaveFileName).string();
+}
+
+// The save dialog; a confirmed name is remembered for the settings save and the next dialog.
+std::optional<std::string> AskForSaveFile(ProgramState& state) {
+    std::optional<std::string> chosen = UiOf(state).ChooseSaveFile(SaveDialogStart(state.Stats));
+    if (chosen) {
+        state.Stats.SaveFileName = *chosen;
+    }
+    return chosen;
+}
+
+}  // namespace
+
+void InstallDefaultStats(ProgramState& state) {
+    state.Settings.SettingsLine = DefaultSettingsLine;
+    ParseSettingsLine(state.Settings);
+    state.Combat.BaseHitChance = kDefaultBaseHitChance;
+    state.StoredStats = DefaultShipTable();
+}
+
+void BuildDefaultStats(ProgramState& state) {
+    InstallDefaultStats(state);
+    StatsFileState& stats = state.Stats;
+    FillFileView(stats.FileMemo, kDefaultFileHeader, state.StoredStats);
+    stats.StatsFileFound = false;
+    stats.FileMemo.Replace(kSettingsLineNumber, state.Settings.SettingsLine);
+    UiOf(state).ShowStatsFile();
+}
+
+void LoadStatsFile(ProgramState& state) {
+    StatsFileState& stats = state.Stats;
+    stats.StatsFilePath = InCurrentDirectory("ShipStats.txt");
+    stats.ReadMePath = InCurrentDirectory("ReadMe1st.txt");
+    stats.StatsFileFound = true;
+    switch (stats.FileMemo.Load(stats.StatsFilePath)) {
+        case FileView::LoadResult::CannotOpen:
+            WarnAndUseDefaults(state, " file not found.");
+            return;
+        case FileView::LoadResult::Unreadable:
+            WarnAndUseDefaults(state, " file possibly corrupted.");
+            return;
+        case FileView::LoadResult::Loaded:
+            break;
+    }
+    state.Settings.SettingsLine = stats.FileMemo.Line(kSettingsLineNumber);
+    ParseSettingsLine(state.Settings);
+    ReadFieldsFromView(stats.FileMemo, state.StoredStats);
+    if (stats.FileMemo.Count() != kStatsFileLines) {
+        WarnAndUseDefaults(state, " file possibly corrupted.");
+        return;
+    }
+    UiOf(state).ShowStatsFile();
+}
+
+SaveResult SaveModifiedStatsFile(ProgramState& state, const ShipTable& grid) {
+    const std::optional<std::string> path = AskForSaveFile(state);
+    if (!path) {
+        return {};
+    }
+    const std::string now = UiOf(state).CurrentDateTimeText();
+    state.StoredStats = grid;
+    FillFileView(state.Stats.FileMemo, std::string(kModifiedFileHeader) + now, state.StoredStats);
+    return WriteViewTo(state, *path);
+}
+
+SaveResult SaveDefaultStatsFile(ProgramState& state) {
+    const std::optional<std::string> path = AskForSaveFile(state);
+    if (!path) {
+        return {};
+    }
+    BuildDefaultStats(state);
+    state.Stats.StatsFileFound = true;
+    UiOf(state).ShowStatsFile();
+    return WriteViewTo(state, *path);
+}
+
+SaveResult SaveSettingsLine(ProgramState& state, const std::string& line) {
+    state.Settings.SettingsLine = line;
+    state.Stats.FileMemo.Replace(kSettingsLineNumber, line);
+    std::string error = state.Stats.FileMemo.WriteTo(state.Stats.SaveFileName);
+    if (!error.empty()) {
+        return {SaveOutcome::Failed, std::move(error)};
+    }
+    state.Settings.SavedSettingsLine = line;
+    return {SaveOutcome::Saved, {}};
+}
