@@ -12,10 +12,10 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/app_title.h"
 #include "ui/common/colors.h"
+#include "ui/common/details_palette.h"
 #include "ui/common/fonts.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
-#include "ui/details/details_palette.h"
 #include "ui/details/report_boxes.h"
 #include "ui/details/report_panels.h"
 #include "ui/details/results_panel.h"
@@ -85,7 +85,7 @@ TDetailsForm::~TDetailsForm() {
 void TDetailsForm::CreatePanels(MainWindowLink& mainWindow) {
     m_toolBar = new SectionTabBar(m_state.Settings.Display, this);
     m_toolBar->setFixedHeight(SectionTabBar::kHeight);
-    connect(m_toolBar, &SectionTabBar::SectionSelected, this, &TDetailsForm::ShowSection);
+    connect(m_toolBar, &SectionTabBar::sectionSelected, this, &TDetailsForm::ShowSection);
 
     m_calculationPanel = new CalculationPanel(this);
     m_targetPanel = NewSplitPanel(QStringLiteral("TargetPanel"), Report::TargetAtt,

@@ -12,9 +12,9 @@
 
 #include "core/program_state.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/details_palette.h"
 #include "ui/common/fonts.h"
 #include "ui/common/qt_text.h"
-#include "ui/details/details_palette.h"
 #include "ui/details/results_log_delegate.h"
 
 namespace {

@@ -8,8 +8,8 @@
 
 #include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
+#include "ui/common/details_palette.h"
 #include "ui/common/fonts.h"
-#include "ui/details/details_palette.h"
 
 namespace {
 
@@ -58,18 +58,17 @@ class SectionTabAccessible : public DrawnControlAccessible {
     }
 };
 
+}  // namespace
+
 QAccessibleInterface* SectionTabAccessibleFactory(const QString&, QObject* object) {
     auto* label = qobject_cast<QLabel*>(object);
     const bool isTab = label != nullptr && qobject_cast<SectionTabBar*>(label->parent()) != nullptr;
     return isTab ? new SectionTabAccessible(label) : nullptr;
 }
 
-}  // namespace
-
 SectionTabBar::SectionTabBar(const DisplaySettings& settings, QWidget* parent)
     : QWidget(parent), m_settings(settings) {
     setObjectName(QStringLiteral("ToolBar1"));
-    QAccessible::installFactory(SectionTabAccessibleFactory);
     setFont(ArialFont(17, true));
     CreateLabels();
 }
@@ -146,7 +145,7 @@ void SectionTabBar::paintEvent(QPaintEvent*) {
 void SectionTabBar::Select(DetailsSection section) {
     m_selected = section;
     ColorLabelsBySelection();
-    emit SectionSelected(section);
+    emit sectionSelected(section);
 }
 
 void SectionTabBar::LabelEntered(DetailsSection section) {

@@ -1,5 +1,7 @@
 #pragma once
 
+class QAccessibleInterface;
+
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -31,7 +33,7 @@ class SectionTabBar : public QWidget {
     void ColorLabelsBySelection();
 
   signals:
-    void SectionSelected(DetailsSection section);
+    void sectionSelected(DetailsSection section);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,3 +51,7 @@ class SectionTabBar : public QWidget {
     std::array<QLabel*, kSectionCount> m_labels{};
     DetailsSection m_selected = DetailsSection::Calculation;
 };
+
+// The tabs of the Details window, shown to assistive tools as pressable tabs; installed once at
+// start-up.
+QAccessibleInterface* SectionTabAccessibleFactory(const QString& key, QObject* object);

@@ -32,15 +32,14 @@ class GlyphLabelAccessible : public DrawnControlAccessible {
     const GlyphLabel* Label() const { return static_cast<const GlyphLabel*>(widget()); }
 };
 
+}  // namespace
+
 QAccessibleInterface* GlyphLabelAccessibleFactory(const QString&, QObject* object) {
     auto* label = qobject_cast<GlyphLabel*>(object);
     return label != nullptr ? new GlyphLabelAccessible(label) : nullptr;
 }
 
-}  // namespace
-
 GlyphLabel::GlyphLabel(QWidget* parent) : QLabel(parent) {
-    QAccessible::installFactory(GlyphLabelAccessibleFactory);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setMargin(0);
     setIndent(0);

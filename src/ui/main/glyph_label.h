@@ -34,3 +34,7 @@ class GlyphLabel : public QLabel {
     int m_glyphSize = 0;
     QAccessible::Role m_accessibleRole = QAccessible::StaticText;
 };
+
+// A label the program draws, shown to assistive tools as the text it shows; installed once at
+// start-up.
+QAccessibleInterface* GlyphLabelAccessibleFactory(const QString& key, QObject* object);

@@ -10,6 +10,7 @@
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/details_form.h"
+#include "ui/main/accessible_factories.h"
 #include "ui/main/tform1.h"
 
 namespace {
@@ -33,6 +34,7 @@ bool StartupMessages::ConfirmOkAbort(const std::string& message) {
 Program::Program() {
     StartCore(m_state);
     m_state.DecimalSeparator = LocaleDecimalSeparator();
+    InstallAccessibleFactories();
     QApplication::setApplicationDisplayName(QString::fromLatin1(kAppTitle));
     // Menus slide open from left to right and top to bottom.
     QApplication::setEffectEnabled(Qt::UI_General);

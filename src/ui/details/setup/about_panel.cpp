@@ -10,11 +10,11 @@
 #include "core/program_state.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
+#include "ui/common/control_placement.h"
 #include "ui/common/fonts.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
-#include "ui/details/setup/control_placement.h"
-#include "ui/details/setup/setup_look.h"
+#include "ui/common/setup_look.h"
 #include "version.h"
 
 namespace {
@@ -100,7 +100,7 @@ AboutPanel::AboutPanel(const ProgramState& state, QWidget* parent)
     m_closeButton->setObjectName(QStringLiteral("CloseAboutBtn"));
     m_closeButton->setFont(ArialFont(13));
     SetTextColor(*m_closeButton, Qt::black);
-    connect(m_closeButton, &QPushButton::clicked, this, &AboutPanel::Closed);
+    connect(m_closeButton, &QPushButton::clicked, this, &AboutPanel::closed);
     DescribeControls(*this, kAccessibleTexts);
 }
 

@@ -19,7 +19,7 @@ class AboutPanel : public QFrame {
 
   signals:
     // The OK button.
-    void Closed();
+    void closed();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -7,10 +7,10 @@
 #include <QScrollBar>
 
 #include "ui/common/accessibility.h"
+#include "ui/common/control_placement.h"
 #include "ui/common/fonts.h"
+#include "ui/common/setup_look.h"
 #include "ui/details/setup/color_grid.h"
-#include "ui/details/setup/control_placement.h"
-#include "ui/details/setup/setup_look.h"
 
 namespace {
 
@@ -131,7 +131,7 @@ ColorEditor::ColorEditor(DisplaySettings& display, QWidget* parent)
 
 void ColorEditor::CreateColorControls() {
     m_grid = new ColorGrid(this);
-    connect(m_grid, &ColorGrid::Picked, this, &ColorEditor::ColorGrid1Change);
+    connect(m_grid, &ColorGrid::picked, this, &ColorEditor::ColorGrid1Change);
     QFont boxFont = SansSerifFont(11);
     boxFont.setBold(true);
     for (std::size_t i = 0; i < kComponents.size(); ++i) {
@@ -211,7 +211,7 @@ void ColorEditor::PositionBars(ColorValue color) {
 }
 
 void ColorEditor::RedScrollChange() {
-    emit Changed();
+    emit changed();
     ShowComponents();
     if (m_positioningBars || !m_role) {
         return;
@@ -219,7 +219,7 @@ void ColorEditor::RedScrollChange() {
     const ColorValue color = BarColor();
     ColorOf(m_display, *m_role) = color;
     ShowSampleColors();
-    emit ColorApplied(*m_role);
+    emit colorApplied(*m_role);
 }
 
 void ColorEditor::ColorGrid1Change() {

@@ -30,9 +30,9 @@ class ColorEditor : public QGroupBox {
 
   signals:
     // A bar moved.
-    void Changed();
+    void changed();
     // The role's colour in the settings was just replaced.
-    void ColorApplied(ColorRole role);
+    void colorApplied(ColorRole role);
 
   private:
     enum Component { Red, Green, Blue, ComponentCount };

@@ -74,17 +74,16 @@ class ColorGridAccessible : public DrawnControlAccessible {
     }
 };
 
+}  // namespace
+
 QAccessibleInterface* ColorGridAccessibleFactory(const QString&, QObject* object) {
     auto* grid = qobject_cast<ColorGrid*>(object);
     return grid != nullptr ? new ColorGridAccessible(grid) : nullptr;
 }
 
-}  // namespace
-
 ColorGrid::ColorGrid(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ColorGrid1"));
     setFocusPolicy(Qt::StrongFocus);
-    QAccessible::installFactory(ColorGridAccessibleFactory);
 }
 
 ColorValue ColorGrid::CellColor(int cell) {
@@ -151,7 +150,7 @@ void ColorGrid::keyPressEvent(QKeyEvent* event) {
 void ColorGrid::Pick(int cell) {
     m_picked = cell;
     update();
-    QAccessibleValueChangeEvent picked(this, PickedColorName());
-    QAccessible::updateAccessibility(&picked);
-    emit Picked();
+    QAccessibleValueChangeEvent valueChange(this, PickedColorName());
+    QAccessible::updateAccessibility(&valueChange);
+    emit picked();
 }

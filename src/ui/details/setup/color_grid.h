@@ -1,5 +1,7 @@
 #pragma once
 
+class QAccessibleInterface;
+
 #include <QWidget>
 
 #include "data/display_settings.h"
@@ -23,7 +25,7 @@ class ColorGrid : public QWidget {
   signals:
     // Every left click on a cell, also on the one already picked, and every move of the
     // pick by the keyboard.
-    void Picked();
+    void picked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,3 +38,6 @@ class ColorGrid : public QWidget {
 
     int m_picked = 0;
 };
+
+// The colour picker, shown to assistive tools with its picked colour; installed once at start-up.
+QAccessibleInterface* ColorGridAccessibleFactory(const QString& key, QObject* object);

@@ -11,13 +11,13 @@
 #include "core/stats_storage.h"
 #include "data/stats_file.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/control_placement.h"
 #include "ui/common/fonts.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/setup_look.h"
 #include "ui/common/window_links.h"
 #include "ui/details/setup/color_editor.h"
-#include "ui/details/setup/control_placement.h"
-#include "ui/details/setup/setup_look.h"
 
 namespace {
 
@@ -158,8 +158,8 @@ void SettingsPanel::ConnectUserChanges() {
             MarkChanged();
         });
     }
-    connect(m_colorEditor, &ColorEditor::Changed, this, &SettingsPanel::MarkChanged);
-    connect(m_colorEditor, &ColorEditor::ColorApplied, this, &SettingsPanel::PreviewColor);
+    connect(m_colorEditor, &ColorEditor::changed, this, &SettingsPanel::MarkChanged);
+    connect(m_colorEditor, &ColorEditor::colorApplied, this, &SettingsPanel::PreviewColor);
 }
 
 void SettingsPanel::FillDefaultLists() {
@@ -217,7 +217,7 @@ void SettingsPanel::PreviewColor(ColorRole role) {
         return;
     }
     m_detailsWindow.PreviewColor(role);
-    emit DetailsColorsChanged();
+    emit detailsColorsChanged();
 }
 
 void SettingsPanel::ReturnToLine(std::string line) {
@@ -225,7 +225,7 @@ void SettingsPanel::ReturnToLine(std::string line) {
     ParseSettingsLine(m_state.Settings);
     m_mainWindow.ShowAndActivate();
     m_detailsWindow.ReapplyColors();
-    emit DetailsColorsChanged();
+    emit detailsColorsChanged();
 }
 
 SettingsPanelValues SettingsPanel::PanelValues() const {
@@ -235,7 +235,7 @@ SettingsPanelValues SettingsPanel::PanelValues() const {
 }
 
 void SettingsPanel::CloseSettingsBtnClick() {
-    emit Closed();
+    emit closed();
     m_colorEditor->Reset();
     SetChangeButtonsEnabled(false);
     ReturnToLine(m_state.Settings.SavedSettingsLine);

@@ -34,9 +34,9 @@ class SettingsPanel : public QFrame {
 
   signals:
     // "Close Settings": the Setup section shows its stats editor again.
-    void Closed();
+    void closed();
     // The grid of the stats editor follows DetailsBackground and DetailsText.
-    void DetailsColorsChanged();
+    void detailsColorsChanged();
 
   private:
     void CreateControls();

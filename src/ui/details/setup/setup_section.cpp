@@ -7,9 +7,9 @@
 
 #include "core/program_state.h"
 #include "ui/common/message_box.h"
+#include "ui/common/setup_look.h"
 #include "ui/details/setup/about_panel.h"
 #include "ui/details/setup/settings_panel.h"
-#include "ui/details/setup/setup_look.h"
 #include "ui/details/setup/stats_editor_panel.h"
 
 namespace {
@@ -34,13 +34,13 @@ SetupSection::SetupSection(ProgramState& state, MainWindowLink& mainWindow,
     m_panels->addWidget(m_aboutPanel);
     m_panels->setCurrentWidget(m_statsEditor);
 
-    connect(m_statsEditor, &StatsEditorPanel::SettingsRequested, this,
+    connect(m_statsEditor, &StatsEditorPanel::settingsRequested, this,
             &SetupSection::SettingsBtnClick);
-    connect(m_statsEditor, &StatsEditorPanel::AboutRequested, this, &SetupSection::AboutBtnClick);
-    connect(m_settingsPanel, &SettingsPanel::Closed, this, &SetupSection::ShowStatsEditor);
-    connect(m_settingsPanel, &SettingsPanel::DetailsColorsChanged, m_statsEditor,
+    connect(m_statsEditor, &StatsEditorPanel::aboutRequested, this, &SetupSection::AboutBtnClick);
+    connect(m_settingsPanel, &SettingsPanel::closed, this, &SetupSection::ShowStatsEditor);
+    connect(m_settingsPanel, &SettingsPanel::detailsColorsChanged, m_statsEditor,
             &StatsEditorPanel::ApplyGridColors);
-    connect(m_aboutPanel, &AboutPanel::Closed, this, &SetupSection::ShowStatsEditor);
+    connect(m_aboutPanel, &AboutPanel::closed, this, &SetupSection::ShowStatsEditor);
 }
 
 void SetupSection::ShowStatsFile() {

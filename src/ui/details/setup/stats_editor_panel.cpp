@@ -10,12 +10,12 @@
 #include "data/stats_file.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
+#include "ui/common/control_placement.h"
 #include "ui/common/fonts.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/setup_look.h"
 #include "ui/common/window_links.h"
-#include "ui/details/setup/control_placement.h"
-#include "ui/details/setup/setup_look.h"
 #include "ui/details/setup/stats_grid.h"
 
 namespace {
@@ -106,8 +106,8 @@ void StatsEditorPanel::CreateButtons() {
     connect(m_buttons[Save], &QPushButton::clicked, this, &StatsEditorPanel::UpdateAndSaveBtnClick);
     connect(m_buttons[Cancel], &QPushButton::clicked, this, &StatsEditorPanel::CancelEditBtnClick);
     connect(m_buttons[Restore], &QPushButton::clicked, this, &StatsEditorPanel::RestoreBtnClick);
-    connect(m_buttons[Settings], &QPushButton::clicked, this, &StatsEditorPanel::SettingsRequested);
-    connect(m_buttons[About], &QPushButton::clicked, this, &StatsEditorPanel::AboutRequested);
+    connect(m_buttons[Settings], &QPushButton::clicked, this, &StatsEditorPanel::settingsRequested);
+    connect(m_buttons[About], &QPushButton::clicked, this, &StatsEditorPanel::aboutRequested);
 }
 
 void StatsEditorPanel::ShowStatsFile() {

@@ -26,8 +26,8 @@ class StatsEditorPanel : public QWidget {
     void ApplyGridColors();
 
   signals:
-    void SettingsRequested();
-    void AboutRequested();
+    void settingsRequested();
+    void aboutRequested();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,4 +1,4 @@
-#include "ui/details/setup/setup_look.h"
+#include "ui/common/setup_look.h"
 
 #include <QApplication>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "ui/details/setup/control_placement.h"
+#include "ui/common/control_placement.h"
 
 #include <QWidget>
 
