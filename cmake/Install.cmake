@@ -1,6 +1,6 @@
-# What `cmake --install` lays out: the program and its launcher with their manual pages, the
-# desktop entry, icon and AppStream metadata, the licence and changelog, and the two files
-# every player starts with (see packaging/skirmod-launcher.in).
+# What `cmake --install` lays out: the program, its launcher and skirmod-calc with their
+# manual pages, the desktop entry, icon and AppStream metadata, the licence and changelog, and
+# the two files every player starts with (see packaging/skirmod-launcher.in).
 include(GNUInstallDirs)
 
 set(SKIRMOD_APP_ID org.skirmod.Skirmod)
@@ -29,7 +29,7 @@ configure_file(${SKIRMOD_PACKAGING_DIR}/skirmod-launcher.in
 
 # Qt comes from the system, so the installed program needs no library search path of its own.
 set_target_properties(skirmod PROPERTIES INSTALL_RPATH "")
-install(TARGETS skirmod RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS skirmod skirmod-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(PROGRAMS ${SKIRMOD_PACKAGING_BINARY_DIR}/skirmod-launcher
         DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${SKIRMOD_PACKAGING_DIR}/${SKIRMOD_APP_ID}.desktop
@@ -55,9 +55,11 @@ function(skirmod_add_gzipped_text template gzipped_name)
 endfunction()
 skirmod_add_gzipped_text(skirmod.1.in skirmod.1.gz)
 skirmod_add_gzipped_text(skirmod-launcher.1.in skirmod-launcher.1.gz)
+skirmod_add_gzipped_text(skirmod-calc.1.in skirmod-calc.1.gz)
 skirmod_add_gzipped_text(changelog.in changelog.gz)
 install(FILES ${SKIRMOD_PACKAGING_BINARY_DIR}/skirmod.1.gz
               ${SKIRMOD_PACKAGING_BINARY_DIR}/skirmod-launcher.1.gz
+              ${SKIRMOD_PACKAGING_BINARY_DIR}/skirmod-calc.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${SKIRMOD_PACKAGING_DIR}/copyright ${SKIRMOD_PACKAGING_BINARY_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/skirmod)

@@ -138,11 +138,13 @@ pass "apt-get installed $package $(dpkg-query -W -f='${Version}' "$package")"
 expected_files=(
     /usr/bin/skirmod
     /usr/bin/skirmod-launcher
+    /usr/bin/skirmod-calc
     /usr/share/applications/org.skirmod.Skirmod.desktop
     /usr/share/icons/hicolor/scalable/apps/org.skirmod.Skirmod.svg
     /usr/share/metainfo/org.skirmod.Skirmod.metainfo.xml
     /usr/share/man/man1/skirmod.1.gz
     /usr/share/man/man1/skirmod-launcher.1.gz
+    /usr/share/man/man1/skirmod-calc.1.gz
     /usr/share/doc/skirmod/copyright
     /usr/share/doc/skirmod/changelog.gz
     /usr/share/skirmod/ReadMe1st.txt
@@ -159,8 +161,9 @@ for path in "${expected_files[@]}"; do
     [ -f "$path" ] || fail "$path is missing"
 done
 pass "all of them are on disk"
-{ [ -x /usr/bin/skirmod ] && [ -x /usr/bin/skirmod-launcher ]; } || fail "a program is not executable"
-pass "the program and the launcher are executable"
+{ [ -x /usr/bin/skirmod ] && [ -x /usr/bin/skirmod-launcher ] && [ -x /usr/bin/skirmod-calc ]; } ||
+    fail "a program is not executable"
+pass "the program, the launcher and skirmod-calc are executable"
 desktop-file-validate /usr/share/applications/org.skirmod.Skirmod.desktop ||
     fail "the desktop entry does not validate"
 pass "desktop-file-validate accepts the desktop entry"
@@ -168,11 +171,15 @@ quietly appstreamcli validate --no-net /usr/share/metainfo/org.skirmod.Skirmod.m
 pass "appstreamcli validate accepts the AppStream metadata"
 version=$(dpkg-query -W -f='${Version}' "$package")
 [ "$(skirmod --version)" = "skirmod $version" ] || fail "skirmod --version does not print $version"
-pass "skirmod --version prints \"skirmod $version\" without a window"
-for page in skirmod skirmod-launcher; do
+[ "$(skirmod-calc --version)" = "skirmod-calc $version" ] ||
+    fail "skirmod-calc --version does not print $version"
+[ "$(cd / && skirmod-calc --stats /usr/share/skirmod/ShipStats.txt result Sparrow Sparrow 10 | wc -l)" = 1 ] ||
+    fail "skirmod-calc does not answer on the sample table"
+pass "skirmod and skirmod-calc print \"$version\" without a window; skirmod-calc answers"
+for page in skirmod skirmod-launcher skirmod-calc; do
     man -w "$page" >/dev/null 2>&1 || fail "man finds no page for $page"
 done
-pass "man finds the pages of both commands"
+pass "man finds the pages of the three commands"
 [ "$(wc -l </usr/share/skirmod/ShipStats.txt)" -eq 3079 ] ||
     fail "the sample ShipStats.txt does not have 3079 lines"
 pass "the sample ShipStats.txt has 3079 lines"
