@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/enum_table.h"
+
 // 0x00BBGGRR for an ordinary colour; 0x80000000 + index names a system colour;
 // 0x1FFFFFFF is "no colour" and 0x20000000 the control's default colour.
 using ColorValue = std::uint32_t;
@@ -64,15 +66,7 @@ inline constexpr ColorField kColorFields[] = {
     {ColorRole::DetailsHighlight, &DisplaySettings::DetailsHighlight},
 };
 
-constexpr bool ColorFieldsFollowTheRoles() {
-    for (std::size_t i = 0; i < std::size(kColorFields); ++i) {
-        if (static_cast<std::size_t>(kColorFields[i].role) != i) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(ColorFieldsFollowTheRoles(), "ColorOf indexes kColorFields by role");
+static_assert(IndexedByEnum(kColorFields, &ColorField::role), "ColorOf indexes it by role");
 
 ColorValue& ColorOf(DisplaySettings& settings, ColorRole role);
 ColorValue ColorOf(const DisplaySettings& settings, ColorRole role);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "data/enum_table.h"
+
 using ReportLines = std::vector<std::string>;
 
 // The Details window's text boxes that the reports fill.
@@ -47,15 +49,7 @@ inline constexpr ReportBox kReportBoxes[] = {
     {Report::BasicStatsDef, &ReportTexts::BasicStatsDef},
 };
 
-constexpr bool ReportBoxesFollowTheReports() {
-    for (std::size_t i = 0; i < std::size(kReportBoxes); ++i) {
-        if (static_cast<std::size_t>(kReportBoxes[i].report) != i) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(ReportBoxesFollowTheReports(), "ReportTexts indexes kReportBoxes by report");
+static_assert(IndexedByEnum(kReportBoxes, &ReportBox::report), "ReportTexts indexes it by report");
 
 // Rebuilds a box's lines in place. The strings the box held last time keep their
 // buffers, so reports rebuilt on every keystroke hardly allocate.

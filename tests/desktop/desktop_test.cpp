@@ -124,6 +124,30 @@ void ClickArrowAndExpectListOverCalculator(TForm1& window, const char* arrow,
     ExpectListOverCalculator(window, listName);
 }
 
+enum class Restore { Calculator, DetailsWindow };
+
+// The minimise label sends both windows to the task bar; restoring one from its own entry
+// brings the other back too.
+void MinimiseBothThenRestore(Restore which) {
+    StartedProgram program;
+    QVERIFY(program.Started());
+    QVERIFY(OpenDetailsWindow(program));
+    const WId calculator = program.Window().winId();
+    const WId details = program.Get().DetailsWindow().winId();
+
+    QVERIFY(ClickOn(*program.Controls().Label("MinBtn")));
+    QTRY_VERIFY(IsIconic(calculator));
+    QTRY_VERIFY(IsIconic(details));
+
+    const WId restored = which == Restore::DetailsWindow ? details : calculator;
+    const WId other = which == Restore::DetailsWindow ? calculator : details;
+    QVERIFY(ActivateWindow(restored));
+    QTRY_VERIFY(!IsIconic(restored));
+    QTRY_VERIFY2_WITH_TIMEOUT(!IsIconic(other), "the other window stays minimised",
+                              kRestoreTimeoutMs);
+    QTRY_VERIFY(IsViewable(other));
+}
+
 }  // namespace
 
 void DesktopTest::dropped_lists_open_over_the_calculator() {
@@ -253,41 +277,11 @@ void DesktopTest::calculator_stays_above_another_application() {
 }
 
 void DesktopTest::minimise_takes_both_windows_and_the_details_entry_restores_both() {
-    StartedProgram program;
-    QVERIFY(program.Started());
-    QVERIFY(OpenDetailsWindow(program));
-    const WId calculator = program.Window().winId();
-    const WId details = program.Get().DetailsWindow().winId();
-
-    QVERIFY(ClickOn(*program.Controls().Label("MinBtn")));
-    QTRY_VERIFY(IsIconic(calculator));
-    QTRY_VERIFY(IsIconic(details));
-
-    QVERIFY(ActivateWindow(details));
-    QTRY_VERIFY(!IsIconic(details));
-    QTRY_VERIFY2_WITH_TIMEOUT(!IsIconic(calculator),
-                              "the calculator stays minimised when the Details window is restored",
-                              kRestoreTimeoutMs);
-    QTRY_VERIFY(IsViewable(calculator));
+    MinimiseBothThenRestore(Restore::DetailsWindow);
 }
 
 void DesktopTest::restoring_the_calculator_brings_the_details_window_back() {
-    StartedProgram program;
-    QVERIFY(program.Started());
-    QVERIFY(OpenDetailsWindow(program));
-    const WId calculator = program.Window().winId();
-    const WId details = program.Get().DetailsWindow().winId();
-
-    QVERIFY(ClickOn(*program.Controls().Label("MinBtn")));
-    QTRY_VERIFY(IsIconic(calculator));
-    QTRY_VERIFY(IsIconic(details));
-
-    QVERIFY(ActivateWindow(calculator));
-    QTRY_VERIFY(!IsIconic(calculator));
-    QTRY_VERIFY2_WITH_TIMEOUT(!IsIconic(details),
-                              "the Details window stays minimised when the calculator is restored",
-                              kRestoreTimeoutMs);
-    QTRY_VERIFY(IsViewable(details));
+    MinimiseBothThenRestore(Restore::Calculator);
 }
 
 void DesktopTest::details_window_is_534_by_505_outside_and_centred() {
