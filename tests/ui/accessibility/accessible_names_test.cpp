@@ -95,7 +95,7 @@ void AccessibleNamesTest::every_control_of_the_main_window_is_named_and_describe
     QVERIFY(program.Started());
 
     QList<QWidget*> controls;
-    CollectVisibleControls(&program.Window(), controls);
+    CollectVisibleControls(&program.MainWindow(), controls);
     const QStringList found = NamesOf(controls);
     for (const char* name :
          {"DetailsBtn", "MoveBtn", "MinBtn", "CloseBtn", "AttShips", "SpinUpBtn", "SpinDownBtn",
@@ -170,7 +170,7 @@ void AccessibleNamesTest::every_label_button_is_named_and_described() {
     StartedProgram program;
     QVERIFY(program.Started());
 
-    const QList<ButtonLabel*> labels = program.Window().findChildren<ButtonLabel*>();
+    const QList<ButtonLabel*> labels = program.MainWindow().findChildren<ButtonLabel*>();
     QCOMPARE(labels.size(), 12);
     QStringList unnamed;
     for (ButtonLabel* label : labels) {
