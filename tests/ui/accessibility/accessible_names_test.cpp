@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "program_windows.h"
 #include "ui/details/details_form.h"
@@ -308,7 +309,8 @@ void AccessibleNamesTest::pressing_spin_up_through_assistive_tools_adds_exactly_
     QWidget* spinUp = program.Controls().Label("SpinUpBtn");
 
     AccessibleOf(spinUp)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTest::qWait(300);
+    // With the repeat timer stopped, nothing more can be added after the one step.
+    QVERIFY(!program.MainWindow().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 
     QCOMPARE(program.Controls().AttShips()->text(), QStringLiteral("42"));
     QVERIFY(ShowsResult(program.Controls(), ExpectedFor(0, 0, "42").texts));
