@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "core/calculation.h"
@@ -9,6 +10,7 @@
 #include "core/stats_storage.h"
 #include "data/default_ships.h"
 #include "data/int_text.h"
+#include "data/number_text.h"
 #include "fuzz_check.h"
 
 namespace {
@@ -72,8 +74,8 @@ void CheckReports(const ProgramState& state) {
     Require(LinesStartingWith(r.TargetAtt, "     ") >= kShipCount, "every row on the left");
     Require(LinesStartingWith(r.TargetDef, "     ") >= kShipCount, "every row on the right");
     Require(r.ResourcesDef.size() >= 21 && r.ResourcesAtt.size() >= 21, "resources length");
-    Require(ParseInt64(c.EfficiencyText).has_value() || c.EfficiencyText.size() > 18,
-            "efficiency is a whole number");
+    Require(WholeNumberText(std::strtod(c.EfficiencyText.c_str(), nullptr)) == c.EfficiencyText,
+            "efficiency is a whole number in plain decimal");
     Require((c.TargetType == kNoTarget) == state.Results.TargetDisplay.empty(),
             "target shown exactly when there is one");
 }

@@ -171,14 +171,18 @@ OtherApplication::~OtherApplication() {
     m_process.waitForFinished();
 }
 
+// A search can fail while other windows come and go, so it is repeated until the window shows.
 WId OtherApplication::Window() {
-    if (m_window == 0) {
-        const std::optional<QString> found =
-            RunTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"),
-                                                QStringLiteral("--classname"), kOtherClass});
-        if (found && !found->trimmed().isEmpty()) {
-            m_window = found->split(QLatin1Char('\n')).constFirst().toULongLong();
-        }
-    }
-    return m_window;
+    const bool shown = QTest::qWaitFor(
+        [this] {
+            const std::optional<QString> ids =
+                RunTool(QStringLiteral("xdotool"),
+                        {QStringLiteral("search"), QStringLiteral("--classname"), kOtherClass});
+            if (ids && !ids->trimmed().isEmpty()) {
+                m_window = ids->split(QLatin1Char('\n')).constFirst().toULongLong();
+            }
+            return m_window != 0;
+        },
+        kToolTimeoutMs);
+    return shown ? m_window : 0;
 }

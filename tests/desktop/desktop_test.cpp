@@ -132,7 +132,7 @@ void MinimiseBothThenRestore(Restore which) {
     StartedProgram program;
     QVERIFY(program.Started());
     QVERIFY(OpenDetailsWindow(program));
-    const WId calculator = program.Window().winId();
+    const WId calculator = program.MainWindow().winId();
     const WId details = program.Get().DetailsWindow().winId();
 
     QVERIFY(ClickOn(*program.Controls().Label("MinBtn")));
@@ -195,7 +195,7 @@ void DesktopTest::closing_the_start_up_message_by_the_manager_goes_on_with_the_d
 void DesktopTest::switching_applications_keeps_the_hints_switched_on() {
     StartedProgram program(kHintsOffLine);
     QVERIFY(program.Started());
-    QVERIFY(WaitUntilManaged(program.Window().winId()));
+    QVERIFY(WaitUntilManaged(program.MainWindow().winId()));
     QLineEdit* count = program.Controls().AttShips();
     QVERIFY(count->toolTip().isEmpty());
     program.ChooseFromPopupMain(QStringLiteral("Turn Hints On"));
@@ -204,9 +204,9 @@ void DesktopTest::switching_applications_keeps_the_hints_switched_on() {
     OtherApplication other;
     QVERIFY(other.Window() != 0);
     QVERIFY(ActivateWindow(other.Window()));
-    QTRY_VERIFY(!program.Window().isActiveWindow());
-    QVERIFY(ActivateWindow(program.Window().winId()));
-    QTRY_VERIFY(program.Window().isActiveWindow());
+    QTRY_VERIFY(!program.MainWindow().isActiveWindow());
+    QVERIFY(ActivateWindow(program.MainWindow().winId()));
+    QTRY_VERIFY(program.MainWindow().isActiveWindow());
 
     QMenu* menu = program.OpenPopupMain();
     QVERIFY(menu != nullptr);
@@ -246,7 +246,7 @@ void DesktopTest::restore_warning_and_save_dialog_stack_above_the_calculator() {
     QTRY_VERIFY(restore->isVisible());
 
     QList<qsizetype> heights;
-    const WId calculator = program.Window().winId();
+    const WId calculator = program.MainWindow().winId();
     program.Watchdog().Expect(NoteStackingThenType(calculator, QStringLiteral("Return"), &heights));
     program.Watchdog().Expect(NoteStackingThenType(calculator, QStringLiteral("Escape"), &heights));
     QVERIFY(ClickOn(*restore));
@@ -264,7 +264,7 @@ void DesktopTest::restore_warning_and_save_dialog_stack_above_the_calculator() {
 void DesktopTest::calculator_stays_above_another_application() {
     StartedProgram program;
     QVERIFY(program.Started());
-    const WId calculator = program.Window().winId();
+    const WId calculator = program.MainWindow().winId();
     QVERIFY(WaitUntilManaged(calculator));
     OtherApplication other;
     QVERIFY(other.Window() != 0);

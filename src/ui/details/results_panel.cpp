@@ -8,7 +8,9 @@
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
+#include <functional>
 
 #include "core/program_state.h"
 #include "ui/common/accessibility.h"
@@ -155,82 +157,79 @@ void ResultsPanel::ApplyColors(const QColor& background, const QColor& text) {
 }
 
 void ResultsPanel::ResultsAddBtnClick() {
-    m_resultsMemo->addItem(NewEntry(ResultLineText()));
-    SelectEntry(m_resultsMemo->count() - 1);
+    ApplyToLog([this] { m_log.Add(ResultLineText()); });
 }
 
 void ResultsPanel::ResultsDeleteBtnClick() {
-    const int index = SelectedIndex();
-    if (index < 0) {
-        return;
-    }
-    delete m_resultsMemo->takeItem(index);
-    const int count = m_resultsMemo->count();
-    SelectEntry(index >= count ? count - 1 : -1);
+    ApplyToLog([this] { m_log.Delete(); });
 }
 
 void ResultsPanel::ResultsClearBtnClick() {
-    m_resultsMemo->clear();
+    ApplyToLog([this] { m_log.Clear(); });
 }
 
 void ResultsPanel::ResultsInsertBtnClick() {
-    InsertEntry(ResultLineText());
+    ApplyToLog([this] { m_log.Insert(ResultLineText()); });
 }
 
 void ResultsPanel::ResultsInsertSpaceBtnClick() {
-    InsertEntry(QString());
+    ApplyToLog([this] { m_log.Insert(QString()); });
 }
 
 void ResultsPanel::ResultsCopyBtnClick() {
-    QString text;
-    for (int row = 0; row < m_resultsMemo->count(); ++row) {
-        text += m_resultsMemo->item(row)->text() + QStringLiteral("\r\n");
-    }
-    QGuiApplication::clipboard()->setText(text);
+    QGuiApplication::clipboard()->setText(m_log.CopiedText());
 }
 
 void ResultsPanel::ResultsMoveUpBtnClick() {
-    const int index = SelectedIndex();
-    if (index >= 1) {
-        MoveEntry(index, index - 1);
-    }
+    ApplyToLog([this] { m_log.MoveUp(); });
 }
 
 void ResultsPanel::ResultsMoveDownBtnClick() {
-    const int index = SelectedIndex();
-    if (index >= 0 && index <= m_resultsMemo->count() - 2) {
-        MoveEntry(index, index + 1);
-    }
+    ApplyToLog([this] { m_log.MoveDown(); });
+}
+
+// The log takes the user's selection, applies the command, and the list shows the result.
+void ResultsPanel::ApplyToLog(const std::function<void()>& command) {
+    m_log.Select(SelectedIndex());
+    command();
+    ShowLog();
 }
 
 int ResultsPanel::SelectedIndex() const {
     const QList<QListWidgetItem*> selected = m_resultsMemo->selectedItems();
-    return selected.isEmpty() ? -1 : m_resultsMemo->row(selected.first());
+    return selected.isEmpty() ? ResultsLog::kNone : m_resultsMemo->row(selected.first());
+}
+
+// Only the rows between the unchanged head and tail are replaced, so a command touches as
+// few rows as it changes.
+void ResultsPanel::ShowLog() {
+    const QStringList& entries = m_log.Entries();
+    const int shown = m_resultsMemo->count();
+    const int wanted = static_cast<int>(entries.size());
+    int head = 0;
+    while (head < std::min(shown, wanted) && m_resultsMemo->item(head)->text() == entries[head]) {
+        ++head;
+    }
+    int tail = 0;
+    while (tail < std::min(shown, wanted) - head &&
+           m_resultsMemo->item(shown - 1 - tail)->text() == entries[wanted - 1 - tail]) {
+        ++tail;
+    }
+    for (int row = shown - tail - 1; row >= head; --row) {
+        delete m_resultsMemo->takeItem(row);
+    }
+    for (int row = head; row < wanted - tail; ++row) {
+        m_resultsMemo->insertItem(row, NewEntry(entries[row]));
+    }
+    SelectEntry(m_log.Selected());
 }
 
 void ResultsPanel::SelectEntry(int index) {
-    if (index < 0) {
+    if (index == ResultsLog::kNone) {
         m_resultsMemo->clearSelection();
         return;
     }
     m_resultsMemo->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
-}
-
-void ResultsPanel::InsertEntry(const QString& text) {
-    const int index = SelectedIndex();
-    if (index < 0) {
-        m_resultsMemo->addItem(NewEntry(text));
-        SelectEntry(-1);
-        return;
-    }
-    m_resultsMemo->insertItem(index, NewEntry(text));
-    SelectEntry(index);
-}
-
-void ResultsPanel::MoveEntry(int from, int to) {
-    QListWidgetItem* entry = m_resultsMemo->takeItem(from);
-    m_resultsMemo->insertItem(to, entry);
-    SelectEntry(to);
 }
 
 QString ResultsPanel::ResultLineText() const {

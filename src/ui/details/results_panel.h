@@ -3,13 +3,17 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <functional>
+
+#include "ui/details/results_log.h"
 
 struct ProgramState;
 class QListWidget;
 class QPlainTextEdit;
 
 // `ResultsPanel`: the current result line and the results log, which the user fills from
-// the current result line, arranges and copies to the clipboard. The log lives only in
+// the current result line, arranges and copies to the clipboard. The panel shows a
+// ResultsLog, which holds the log's rules. The log lives only in
 // memory and outlasts hiding the window.
 class ResultsPanel : public QWidget {
     Q_OBJECT
@@ -36,17 +40,15 @@ class ResultsPanel : public QWidget {
     void ResultsMoveUpBtnClick();
     void ResultsMoveDownBtnClick();
 
-    // The selected entry, or -1.
+    void ApplyToLog(const std::function<void()>& command);
+    // The entry the user selected in the list, or ResultsLog::kNone.
     int SelectedIndex() const;
-    // -1 selects nothing.
+    void ShowLog();
     void SelectEntry(int index);
-    // In front of the selected entry, which it replaces as the selection; at the end with
-    // nothing selected, which leaves nothing selected.
-    void InsertEntry(const QString& text);
-    void MoveEntry(int from, int to);
     QString ResultLineText() const;
 
     const ProgramState& m_state;
     QPlainTextEdit* m_currentResultMemo = nullptr;
     QListWidget* m_resultsMemo = nullptr;
+    ResultsLog m_log;
 };

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "program_windows.h"
 #include "ui/details/details_form.h"
@@ -95,7 +96,7 @@ void AccessibleNamesTest::every_control_of_the_main_window_is_named_and_describe
     QVERIFY(program.Started());
 
     QList<QWidget*> controls;
-    CollectVisibleControls(&program.Window(), controls);
+    CollectVisibleControls(&program.MainWindow(), controls);
     const QStringList found = NamesOf(controls);
     for (const char* name :
          {"DetailsBtn", "MoveBtn", "MinBtn", "CloseBtn", "AttShips", "SpinUpBtn", "SpinDownBtn",
@@ -170,7 +171,7 @@ void AccessibleNamesTest::every_label_button_is_named_and_described() {
     StartedProgram program;
     QVERIFY(program.Started());
 
-    const QList<ButtonLabel*> labels = program.Window().findChildren<ButtonLabel*>();
+    const QList<ButtonLabel*> labels = program.MainWindow().findChildren<ButtonLabel*>();
     QCOMPARE(labels.size(), 12);
     QStringList unnamed;
     for (ButtonLabel* label : labels) {
@@ -308,7 +309,8 @@ void AccessibleNamesTest::pressing_spin_up_through_assistive_tools_adds_exactly_
     QWidget* spinUp = program.Controls().Label("SpinUpBtn");
 
     AccessibleOf(spinUp)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTest::qWait(300);
+    // With the repeat timer stopped, nothing more can be added after the one step.
+    QVERIFY(!program.MainWindow().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 
     QCOMPARE(program.Controls().AttShips()->text(), QStringLiteral("42"));
     QVERIFY(ShowsResult(program.Controls(), ExpectedFor(0, 0, "42").texts));

@@ -212,8 +212,8 @@ void KeyboardUseTest::restore_warning_takes_enter_as_ok_and_escape_as_abort() {
     QFETCH(int, key);
     QFETCH(bool, asksForFile);
     ScratchCurrentDir dir;
-    QVERIFY(
-        WriteStatsFile("1,0,250,3,7,clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,"));
+    QVERIFY(WriteStatsFileHere(
+        "1,0,250,3,7,clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,"));
     const QByteArray before = FileBytes(dir.File("ShipStats.txt"));
     ModalWatchdog watchdog;
     Program program;

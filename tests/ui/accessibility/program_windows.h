@@ -34,14 +34,7 @@ class ProgramWindows {
 
     // A control of either window by its name; the test fails when there is none.
     QWidget* Find(const char* name) {
-        const QString wanted = QLatin1String(name);
-        for (QWidget* window : {&Main(), &Details()}) {
-            if (auto* control = window->findChild<QWidget*>(wanted)) {
-                return control;
-            }
-        }
-        qFatal("no control %s", name);
-        return nullptr;
+        return RequireControl({&Main(), &Details()}, QLatin1String(name));
     }
 
     template <typename Control>

@@ -12,9 +12,9 @@
 namespace {
 
 // The Results section of a shown Details window, driven as the user does it.
-class ResultsLog {
+class ResultsSection {
   public:
-    ResultsLog() {
+    ResultsSection() {
         QVERIFY(m_program.ShowAndWait());
         QTest::mouseClick(m_program.Find(QStringLiteral("ResultsBtn")), Qt::LeftButton);
         m_list = m_program.Find<QListWidget>(QStringLiteral("ResultsMemo"));
@@ -107,7 +107,7 @@ class ResultsLogTest : public QObject {
         QFETCH(QString, caption);
         QFETCH(int, left);
         QFETCH(int, width);
-        ResultsLog log;
+        ResultsSection log;
         const auto* widget = log.Program().Find<QToolButton>(button);
         QVERIFY(widget != nullptr);
         QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("Panel1"));
@@ -119,7 +119,7 @@ class ResultsLogTest : public QObject {
     }
 
     void panel_stacks_current_result_strip_and_log() {
-        ResultsLog log;
+        ResultsSection log;
         const QWidget* current = log.Program().Find(QStringLiteral("CurrentResultMemo"));
         const QWidget* strip = log.Program().Find(QStringLiteral("Panel1"));
         const int width = log.Program().Find(QStringLiteral("ResultsPanel"))->width();
@@ -136,7 +136,7 @@ class ResultsLogTest : public QObject {
     }
 
     void add_appends_the_result_line_and_selects_it() {
-        ResultsLog log;
+        ResultsSection log;
         log.Program().Calculate(0, 1, "100");
         const QString line = ToQString(log.Program().State().Combat.ResultLine);
         log.Press("ResultsAddBtn");
@@ -169,7 +169,7 @@ class ResultsLogTest : public QObject {
         QFETCH(int, selected);
         QFETCH(QStringList, after);
         QFETCH(int, selectedAfter);
-        ResultsLog log;
+        ResultsSection log;
         log.Fill(entries);
         log.Select(selected);
         QCOMPARE(log.Selected(), selected);
@@ -181,7 +181,7 @@ class ResultsLogTest : public QObject {
     }
 
     void clear_empties_the_log() {
-        ResultsLog log;
+        ResultsSection log;
         log.Fill(kThree);
         log.Press("ResultsClearBtn");
         QVERIFY(log.Entries().isEmpty());
@@ -210,7 +210,7 @@ class ResultsLogTest : public QObject {
         QFETCH(int, selected);
         QFETCH(QStringList, after);
         QFETCH(int, selectedAfter);
-        ResultsLog log;
+        ResultsSection log;
         log.Fill(kThree);
         log.Select(selected);
         log.Program().State().Combat.ResultLine = "new";
@@ -222,7 +222,7 @@ class ResultsLogTest : public QObject {
     }
 
     void insert_on_an_empty_log_appends_unselected() {
-        ResultsLog log;
+        ResultsSection log;
         log.Program().State().Combat.ResultLine = "only";
         log.Press("ResultsInsertBtn");
         QCOMPARE(log.Entries(), QStringList{QStringLiteral("only")});
@@ -257,7 +257,7 @@ class ResultsLogTest : public QObject {
         QFETCH(int, selected);
         QFETCH(QStringList, after);
         QFETCH(int, selectedAfter);
-        ResultsLog log;
+        ResultsSection log;
         log.Fill(entries);
         log.Select(selected);
 
@@ -281,7 +281,7 @@ class ResultsLogTest : public QObject {
         QFETCH(QStringList, entries);
         QFETCH(int, selected);
         QFETCH(QString, clipboard);
-        ResultsLog log;
+        ResultsSection log;
         log.Fill(entries);
         log.Select(selected);
         QGuiApplication::clipboard()->setText(QStringLiteral("old contents"));
@@ -294,7 +294,7 @@ class ResultsLogTest : public QObject {
     }
 
     void rows_are_25_pixels_and_long_entries_do_not_scroll() {
-        ResultsLog log;
+        ResultsSection log;
         log.Fill({QStringLiteral("short"), QString(), QString(300, QLatin1Char('W'))});
         for (int row = 0; row < 3; ++row) {
             const QRect rect = log.List()->visualItemRect(log.List()->item(row));
@@ -306,7 +306,7 @@ class ResultsLogTest : public QObject {
     }
 
     void selected_row_is_drawn_in_the_selection_colours() {
-        ResultsLog log;
+        ResultsSection log;
         log.Fill({QStringLiteral("a"), QStringLiteral("b")});
         log.Select(1);
         const QImage image = log.List()->viewport()->grab().toImage();
@@ -321,7 +321,7 @@ class ResultsLogTest : public QObject {
     }
 
     void row_text_starts_two_pixels_in_and_is_cut_at_the_edge() {
-        ResultsLog log;
+        ResultsSection log;
         log.Fill({QString(300, QLatin1Char('W'))});
         const QImage image = log.List()->viewport()->grab().toImage();
         const QColor fill = log.List()->palette().color(QPalette::Active, QPalette::Highlight);
@@ -347,7 +347,7 @@ class ResultsLogTest : public QObject {
     }
 
     void row_with_the_keyboard_focus_gets_a_dotted_frame() {
-        ResultsLog log;
+        ResultsSection log;
         log.Fill({QStringLiteral("a"), QStringLiteral("b")});
         QVERIFY(QTest::qWaitForWindowActive(&log.Program().Window()));
         log.Select(0);
@@ -363,7 +363,7 @@ class ResultsLogTest : public QObject {
     }
 
     void log_survives_switching_sections_and_hiding() {
-        ResultsLog log;
+        ResultsSection log;
         log.Fill(kThree);
         log.Select(1);
         QTest::mouseClick(log.Program().Find(QStringLiteral("CalculationBtn")), Qt::RightButton);

@@ -102,7 +102,7 @@ void MainWindowControlsTest::spin_click_changes_the_count_by_exactly_one() {
 
     QCOMPARE(program.Controls().AttShips()->text(), expected);
     QVERIFY(ShowsResult(program.Controls(), ExpectedFor(0, 0, expected.toStdString()).texts));
-    QVERIFY(!program.Window().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+    QVERIFY(!program.MainWindow().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
 
 void MainWindowControlsTest::holding_a_spin_button_steps_ever_faster_data() {
@@ -135,13 +135,13 @@ void MainWindowControlsTest::holding_a_spin_button_steps_ever_faster() {
     QVERIFY(program.Started());
     program.SetCount(count);
     QLabel* spinButton = program.Controls().Label(qPrintable(button));
-    const auto* timer1 = program.Window().findChild<QTimer*>(QStringLiteral("Timer1"));
+    const auto* timer1 = program.MainWindow().findChild<QTimer*>(QStringLiteral("Timer1"));
 
     QTest::mousePress(spinButton, Qt::LeftButton);
     QVERIFY(timer1->isActive());
     QCOMPARE(timer1->interval(), 50);
     for (int tick = 0; tick < ticks; ++tick) {
-        program.Window().Timer1Timer();
+        program.MainWindow().Timer1Timer();
     }
     QTest::mouseRelease(spinButton, Qt::LeftButton, {}, QPoint(-20, 40));
 
@@ -158,12 +158,12 @@ void MainWindowControlsTest::a_new_press_starts_a_new_run() {
 
     QTest::mousePress(spinUp, Qt::LeftButton);
     for (int tick = 0; tick < 40; ++tick) {
-        program.Window().Timer1Timer();
+        program.MainWindow().Timer1Timer();
     }
     QTest::mouseRelease(spinUp, Qt::LeftButton);
     QTest::mousePress(spinDown, Qt::LeftButton);
     for (int tick = 0; tick < 4; ++tick) {
-        program.Window().Timer1Timer();
+        program.MainWindow().Timer1Timer();
     }
     QTest::mouseRelease(spinDown, Qt::LeftButton);
 
@@ -173,12 +173,12 @@ void MainWindowControlsTest::a_new_press_starts_a_new_run() {
 void MainWindowControlsTest::right_press_on_a_spin_button_opens_the_menu_and_stops_spinning() {
     StartedProgram program;
     QVERIFY(program.Started());
-    const auto* timer1 = program.Window().findChild<QTimer*>(QStringLiteral("Timer1"));
+    const auto* timer1 = program.MainWindow().findChild<QTimer*>(QStringLiteral("Timer1"));
     const QPoint spinUp = program.Controls().Label("SpinUpBtn")->geometry().center();
 
-    QTest::mousePress(program.Window().windowHandle(), Qt::RightButton, {}, spinUp);
+    QTest::mousePress(program.MainWindow().windowHandle(), Qt::RightButton, {}, spinUp);
 
-    auto* menu = program.Window().findChild<QMenu*>(QStringLiteral("PopupMain"));
+    auto* menu = program.MainWindow().findChild<QMenu*>(QStringLiteral("PopupMain"));
     QTRY_VERIFY(menu->isVisible());
     QCOMPARE(program.Controls().AttShips()->text(), QStringLiteral("1"));
     QVERIFY(!timer1->isActive());
@@ -375,7 +375,7 @@ void MainWindowControlsTest::colour_preview_follows_the_highlight_rules() {
     QVERIFY(program.Started());
     const MainWindowControls& controls = program.Controls();
     DisplaySettings& colors = program.Get().State().Settings.Display;
-    TForm1& window = program.Window();
+    TForm1& window = program.MainWindow();
     QTest::mouseClick(controls.Label("AttShip"), Qt::LeftButton);
     QTRY_VERIFY(controls.List("AttShipList")->hasFocus());
 
@@ -406,17 +406,17 @@ void MainWindowControlsTest::move_label_drags_the_window() {
     StartedProgram program;
     QVERIFY(program.Started());
     QLabel* moveBtn = program.Controls().Label("MoveBtn");
-    const QPoint start = program.Window().pos();
+    const QPoint start = program.MainWindow().pos();
 
     QTest::mousePress(moveBtn, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseMove(moveBtn, QPoint(15, 25));
-    QTRY_COMPARE(program.Window().pos(), start + QPoint(10, 20));
+    QTRY_COMPARE(program.MainWindow().pos(), start + QPoint(10, 20));
     QTest::mouseMove(moveBtn, QPoint(2, 8));
-    QTRY_COMPARE(program.Window().pos(), start + QPoint(7, 23));
+    QTRY_COMPARE(program.MainWindow().pos(), start + QPoint(7, 23));
     QTest::mouseRelease(moveBtn, Qt::LeftButton, {}, QPoint(2, 8));
 
     QTest::mouseMove(moveBtn, QPoint(30, 10));
-    QCOMPARE(program.Window().pos(), start + QPoint(7, 23));
+    QCOMPARE(program.MainWindow().pos(), start + QPoint(7, 23));
 }
 
 void MainWindowControlsTest::minimise_label_takes_the_details_window_along_data() {
@@ -436,10 +436,10 @@ void MainWindowControlsTest::minimise_label_takes_the_details_window_along() {
 
     QTest::mouseClick(program.Controls().Label("MinBtn"), Qt::LeftButton);
 
-    QTRY_VERIFY(program.Window().isMinimized());
+    QTRY_VERIFY(program.MainWindow().isMinimized());
     QTRY_VERIFY(details.isMinimized());
-    QWidget& restored = restoreDetails ? details : program.Window();
-    QWidget& other = restoreDetails ? program.Window() : details;
+    QWidget& restored = restoreDetails ? details : program.MainWindow();
+    QWidget& other = restoreDetails ? program.MainWindow() : details;
     restored.showNormal();
     QTRY_VERIFY(!other.isMinimized());
 }
@@ -474,9 +474,9 @@ void MainWindowControlsTest::show_and_activate_brings_the_window_back() {
     QVERIFY(QTest::qWaitForWindowActive(&details));
     program.Get().State().Settings.Display.MainText = 0x0000FF00;
 
-    program.Window().ShowAndActivate();
+    program.MainWindow().ShowAndActivate();
 
-    QVERIFY(QTest::qWaitForWindowActive(&program.Window()));
+    QVERIFY(QTest::qWaitForWindowActive(&program.MainWindow()));
     QCOMPARE(program.Controls().TextColor("DetailsBtn"), kLime);
 }
 

@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QTest>
 
+#include "core/calculation.h"
 #include "main_window_fixture.h"
 
 // Start-up, the window's look, its ship lists and the count box.
@@ -143,7 +144,7 @@ void MainWindowStartupTest::abort_at_start_up_ends_the_program_once_it_runs() {
 // The calculator shows first; the Details window is built after its first paint.
 void MainWindowStartupTest::details_window_is_built_after_the_first_paint() {
     ScratchCurrentDir dir;
-    QVERIFY(WriteStatsFile(kDefaultLine));
+    QVERIFY(WriteStatsFileHere(kDefaultLine));
     Program program;
     QCOMPARE(DetailsWindowsBuilt(), 0);
 
@@ -190,7 +191,7 @@ void MainWindowStartupTest::is_a_frameless_window_on_top_centred_on_the_screen()
     StartedProgram program;
     QVERIFY(program.Started());
 
-    const TForm1& window = program.Window();
+    const TForm1& window = program.MainWindow();
     QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(window.size(), QSize(132, 126));
@@ -240,7 +241,7 @@ void MainWindowStartupTest::controls_sit_at_their_places() {
     StartedProgram program;
     QVERIFY(program.Started());
 
-    const auto* control = program.Window().findChild<QWidget*>(name);
+    const auto* control = program.MainWindow().findChild<QWidget*>(name);
     QVERIFY(control != nullptr);
     QCOMPARE(control->geometry(), place);
     QCOMPARE(control->isVisible(), visible);
@@ -265,7 +266,7 @@ void MainWindowStartupTest::names_cover_their_lists() {
     StartedProgram program;
     QVERIFY(program.Started());
 
-    const QWidget* top = program.Window().childAt(point);
+    const QWidget* top = program.MainWindow().childAt(point);
     QVERIFY(top != nullptr);
     QCOMPARE(top->objectName(), topControl);
 }
@@ -289,7 +290,7 @@ void MainWindowStartupTest::colours_of_the_settings_line_are_applied_on_activati
     QVERIFY(program.Started());
     const MainWindowControls& controls = program.Controls();
 
-    const QImage look = program.Window().grab().toImage();
+    const QImage look = program.MainWindow().grab().toImage();
     QCOMPARE(look.pixelColor(1, 100), QColor(0, 0, 128));
     QCOMPARE(look.pixelColor(0, 60), QColor(255, 0, 0));
     QCOMPARE(look.pixelColor(60, 21), QColor(255, 0, 0));
@@ -439,7 +440,7 @@ void MainWindowStartupTest::list_arrow_opens_the_list_across_the_window() {
     QTest::mouseClick(controls.Label("AttListBtn"), Qt::LeftButton);
 
     QTRY_VERIFY(list->view()->isVisible());
-    QCOMPARE(program.Window().focusWidget(), list);
+    QCOMPARE(program.MainWindow().focusWidget(), list);
     QCOMPARE(controls.TextColor("AttShip"), kAqua);
     QCOMPARE(list->geometry(), QRect(1, 38, 130, 22));
     QVERIFY(overlay->isVisible());

@@ -244,7 +244,7 @@ void RandomUser::ClickSaveEdits() {
 // OK leads on to the save dialog; Abort and closing the box do nothing.
 void RandomUser::ClickRestore() {
     if (Find("RestoreBtn")->isEnabled()) {
-        ModalWatchdog& dialogs = m_program.Dialogs();
+        ModalWatchdog& dialogs = m_program.Watchdog();
         switch (Uniform(0, 2)) {
             case 0:
                 dialogs.ExpectMessage(QMessageBox::Ok);
@@ -267,7 +267,7 @@ void RandomUser::ClickRestore() {
 // A file of the scratch folder, confirming the overwrite question when it exists; or
 // the dialog is cancelled.
 void RandomUser::ExpectSaveDialog() {
-    ModalWatchdog& dialogs = m_program.Dialogs();
+    ModalWatchdog& dialogs = m_program.Watchdog();
     if (Chance(25)) {
         dialogs.Expect(CancelDialog());
         Note(QStringLiteral("save dialog cancelled"));

@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "combat/wrap_math.h"
 #include "heap_use.h"
 #include "program_invariants.h"
-#include "spin_steps.h"
 #include "stress_program.h"
+#include "ui/main/spin_repeat.h"
 
 // The spin-up button held down for ten minutes, with the Details window open beside the
 // main window: the count follows the step table all the way, and the heap does not grow.
@@ -43,12 +44,12 @@ class HeldSpinUp {
         if (!m_program.Started()) {
             return false;
         }
-        QTest::mouseClick(m_program.Main().Label("DetailsBtn"), Qt::LeftButton);
+        QTest::mouseClick(m_program.Controls().Label("DetailsBtn"), Qt::LeftButton);
         m_program.MainWindow().activateWindow();
         if (!QTest::qWaitForWindowActive(&m_program.MainWindow())) {
             return false;
         }
-        QTest::mousePress(m_program.Main().Label("SpinUpBtn"), Qt::LeftButton);
+        QTest::mousePress(m_program.Controls().Label("SpinUpBtn"), Qt::LeftButton);
         return m_program.DetailsWindow().isVisible() && Timer1()->isActive();
     }
 
@@ -59,14 +60,14 @@ class HeldSpinUp {
         QCoreApplication::sendPostedEvents();
     }
 
-    void Release() { QTest::mouseRelease(m_program.Main().Label("SpinUpBtn"), Qt::LeftButton); }
+    void Release() { QTest::mouseRelease(m_program.Controls().Label("SpinUpBtn"), Qt::LeftButton); }
 
-    QString Count() const { return m_program.Main().AttShips()->text(); }
+    QString Count() const { return m_program.Controls().AttShips()->text(); }
     QTimer* Timer1() { return m_program.MainWindow().findChild<QTimer*>(QStringLiteral("Timer1")); }
-    StressProgram& Program() { return m_program; }
+    ProgramFixture& Program() { return m_program; }
 
   private:
-    StressProgram m_program;
+    ProgramFixture m_program;
 };
 
 }  // namespace
@@ -75,13 +76,18 @@ void LongHoldTest::ten_minute_hold_follows_the_step_table() {
     HeldSpinUp hold;
     QVERIFY(hold.Started());
     ProgramInvariants invariants(hold.Program());
-    const ResultsLogModel emptyLog;
+    const ResultsLog emptyLog;
+    SpinRepeat steps;
+    steps.Press(true);
     std::int64_t expected = 1;
     QCOMPARE(hold.Count(), QStringLiteral("1"));
 
     for (int tick = 1; tick <= kTenMinutesOfTicks; ++tick) {
         hold.Tick();
-        expected = WrappedAdd(expected, SpinStepAtTick(tick));
+        const std::int32_t step = steps.Tick();
+        if (step != SpinRepeat::kPause) {
+            expected = wrap::Add<std::int64_t>(expected, step);
+        }
         if (hold.Count() != QString::number(expected)) {
             QFAIL(qPrintable(QStringLiteral("tick %1: the count is %2, %3 expected")
                                  .arg(tick)

@@ -1,3 +1,4 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -8,9 +9,9 @@
 #include <algorithm>
 #include <array>
 
+#include "combat/wrap_math.h"
 #include "data/int_text.h"
 #include "random_user.h"
-#include "spin_steps.h"
 #include "ui/common/qt_text.h"
 
 // The user's actions on the main window.
@@ -65,8 +66,9 @@ void RandomUser::ClickSpinDown() {
 // A press and a release within one tick: the count moves by exactly one.
 void RandomUser::ClickSpin(const char* name, int sign) {
     ActivateMainWindow();
-    QLabel* button = m_program.Main().Label(name);
-    const std::int64_t expected = WrappedAdd(CountIn(*m_program.Main().AttShips()), sign);
+    QLabel* button = m_program.Controls().Label(name);
+    const std::int64_t expected =
+        wrap::Add<std::int64_t>(CountIn(*m_program.Controls().AttShips()), sign);
     QTest::mouseClick(button, Qt::LeftButton, {}, RandomPointIn(button));
     ExpectCount(expected);
     Expect(!Timer1(m_program.MainWindow())->isActive(),
@@ -84,11 +86,11 @@ void RandomUser::PressSpinDown() {
 // Mostly short holds; now and then one long enough to reach the steps of 10000.
 void RandomUser::PressSpin(const char* name, int sign) {
     ActivateMainWindow();
-    m_heldSpin = m_program.Main().Label(name);
-    m_heldSign = sign;
+    m_heldSpin = m_program.Controls().Label(name);
     m_heldTicks = 0;
+    m_heldRepeat.Press(sign > 0);
     m_ticksLeft = Chance(10) ? Uniform(100, 200) : Uniform(0, 30);
-    m_heldCount = WrappedAdd(CountIn(*m_program.Main().AttShips()), sign);
+    m_heldCount = wrap::Add<std::int64_t>(CountIn(*m_program.Controls().AttShips()), sign);
     QTest::mousePress(m_heldSpin, Qt::LeftButton, {}, RandomPointIn(m_heldSpin));
     Note(QStringLiteral("held for %1 ticks").arg(m_ticksLeft));
     ExpectCount(m_heldCount);
@@ -102,7 +104,10 @@ void RandomUser::TickTimer() {
     for (int i = std::min(Uniform(1, 10), m_ticksLeft); i > 0; --i) {
         --m_ticksLeft;
         ++m_heldTicks;
-        m_heldCount = WrappedAdd(m_heldCount, SpinStepAtTick(m_heldTicks) * m_heldSign);
+        const std::int32_t step = m_heldRepeat.Tick();
+        if (step != SpinRepeat::kPause) {
+            m_heldCount = wrap::Add<std::int64_t>(m_heldCount, step);
+        }
         m_program.MainWindow().Timer1Timer();
         ExpectCount(m_heldCount);
     }
@@ -119,14 +124,14 @@ void RandomUser::ReleaseSpin() {
 }
 
 void RandomUser::ExpectCount(std::int64_t expected) {
-    const QString shown = m_program.Main().AttShips()->text();
+    const QString shown = m_program.Controls().AttShips()->text();
     Expect(shown == QString::number(expected),
            QStringLiteral("the count box shows %1, %2 expected").arg(Quoted(shown)).arg(expected));
 }
 
 void RandomUser::TypeIntoCountBox() {
     ActivateMainWindow();
-    QLineEdit* box = m_program.Main().AttShips();
+    QLineEdit* box = m_program.Controls().AttShips();
     QTest::mouseClick(box, Qt::LeftButton, {}, RandomPointIn(box));
     if (Chance(60)) {
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
@@ -143,17 +148,17 @@ void RandomUser::TypeIntoCountBox() {
 void RandomUser::PickShipByKeyboard() {
     ActivateMainWindow();
     const ShipSideNames& side = PickFrom(kSides);
-    QLabel* name = m_program.Main().Label(side.name);
+    QLabel* name = m_program.Controls().Label(side.name);
     QTest::mouseClick(name, Qt::LeftButton, {}, RandomPointIn(name));
     Note(QLatin1String(side.list));
-    KeyThroughList(m_program.Main().List(side.list));
+    KeyThroughList(m_program.Controls().List(side.list));
 }
 
 void RandomUser::PickShipFromOpenList() {
     ActivateMainWindow();
     const ShipSideNames& side = PickFrom(kSides);
-    QLabel* arrow = m_program.Main().Label(side.arrow);
-    QAbstractItemView* view = m_program.Main().List(side.list)->view();
+    QLabel* arrow = m_program.Controls().Label(side.arrow);
+    QAbstractItemView* view = m_program.Controls().List(side.list)->view();
     QTest::mouseClick(arrow, Qt::LeftButton, {}, RandomPointIn(arrow));
     if (!QTest::qWaitFor([view] { return view->isVisible(); })) {
         Expect(false, QStringLiteral("%1 did not open").arg(QLatin1String(side.list)));
@@ -178,7 +183,7 @@ void RandomUser::PickShipFromOpenList() {
 void RandomUser::PickShipThroughListSignal() {
     ActivateMainWindow();
     const ShipSideNames& side = PickFrom(kSides);
-    QComboBox* list = m_program.Main().List(side.list);
+    QComboBox* list = m_program.Controls().List(side.list);
     const int row = Uniform(0, kShipCount - 1);
     list->setCurrentIndex(row);
     emit list->activated(row);
@@ -206,8 +211,8 @@ void RandomUser::ChooseFromPopupMenu() {
     }
     QAction* item = menu->actions().at(choice);
     const QString caption = item->text();
-    const int attacker = m_program.Main().List("AttShipList")->currentIndex();
-    const int defender = m_program.Main().List("DefShipList")->currentIndex();
+    const int attacker = m_program.Controls().List("AttShipList")->currentIndex();
+    const int defender = m_program.Controls().List("DefShipList")->currentIndex();
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     Note(Quoted(caption));
     Expect(QTest::qWaitFor([menu] { return !menu->isVisible(); }),
@@ -219,8 +224,8 @@ void RandomUser::ChooseFromPopupMenu() {
                    QStringLiteral("Copy Result did not copy the result line"));
             break;
         case 1:
-            Expect(m_program.Main().List("AttShipList")->currentIndex() == defender &&
-                       m_program.Main().List("DefShipList")->currentIndex() == attacker,
+            Expect(m_program.Controls().List("AttShipList")->currentIndex() == defender &&
+                       m_program.Controls().List("DefShipList")->currentIndex() == attacker,
                    QStringLiteral("Switch Att/Def did not exchange the ships"));
             break;
         default:
@@ -232,7 +237,7 @@ void RandomUser::ChooseFromPopupMenu() {
 void RandomUser::HoverMainWindowLabel() {
     ActivateMainWindow();
     const char* name = PickFrom(kHoverLabels);
-    QLabel* label = m_program.Main().Label(name);
+    QLabel* label = m_program.Controls().Label(name);
     MovePointerOnto(label);
     MovePointerOff(label);
     Note(QLatin1String(name));
@@ -243,7 +248,7 @@ void RandomUser::HoverMainWindowLabel() {
 
 void RandomUser::DragWindowByMoveLabel() {
     ActivateMainWindow();
-    QLabel* label = m_program.Main().Label("MoveBtn");
+    QLabel* label = m_program.Controls().Label("MoveBtn");
     const QPoint grab = RandomPointIn(label);
     const QPoint drop = grab + QPoint(Uniform(-10, 10), Uniform(-10, 10));
     QTest::mousePress(label, Qt::LeftButton, {}, grab);
@@ -257,7 +262,7 @@ void RandomUser::MinimiseAndRestore() {
     TForm1& window = m_program.MainWindow();
     TDetailsForm& details = m_program.DetailsWindow();
     const bool detailsShown = details.isVisible();
-    QTest::mouseClick(m_program.Main().Label("MinBtn"), Qt::LeftButton);
+    QTest::mouseClick(m_program.Controls().Label("MinBtn"), Qt::LeftButton);
     Expect(QTest::qWaitFor([&window] { return window.isMinimized(); }),
            QStringLiteral("the main window was not minimised"));
     window.showNormal();
@@ -278,7 +283,7 @@ void RandomUser::TabThroughMainWindow() {
 
 void RandomUser::ClickDetailsLabel() {
     ActivateMainWindow();
-    QTest::mouseClick(m_program.Main().Label("DetailsBtn"), Qt::LeftButton);
+    QTest::mouseClick(m_program.Controls().Label("DetailsBtn"), Qt::LeftButton);
     Expect(QTest::qWaitForWindowActive(&m_program.DetailsWindow()),
            QStringLiteral("the Details window did not become active"));
 }

@@ -17,25 +17,17 @@
 
 namespace {
 
-// Both ship tables are arrays of this type, so their row count cannot change at run time.
-static_assert(std::tuple_size_v<ShipTable> == 54);
-
 constexpr std::array<const char*, 4> kShipLists = {"AttShipList", "DefShipList",
                                                    "DefaultAttackerList", "DefaultDefenderList"};
 
 // What the core computes for the pairing and count the main window shows, on the table
 // the calculation works with, in a state no window has touched.
-ProgramState FreshCalculation(const ProgramState& state, const MainWindowControls& main) {
-    ProgramState fresh;
-    fresh.ActiveStats = state.ActiveStats;
-    fresh.Combat.BaseHitChance = state.Combat.BaseHitChance;
-    fresh.DecimalSeparator = state.DecimalSeparator;
-    fresh.Inputs = {main.List("AttShipList")->currentIndex(),
-                    main.List("DefShipList")->currentIndex(), ToBytes(main.AttShips()->text())};
-    ApplyAttackerSelection(fresh);
-    ApplyDefenderSelection(fresh);
-    CalculateCombat(fresh);
-    return fresh;
+ProgramState FreshCalculationOf(const ProgramState& state, const MainWindowControls& main) {
+    return FreshCalculation(
+        state.ActiveStats,
+        {main.List("AttShipList")->currentIndex(), main.List("DefShipList")->currentIndex(),
+         ToBytes(main.AttShips()->text())},
+        state.Combat.BaseHitChance, state.DecimalSeparator);
 }
 
 // A text box's content with nothing converted on the way out (no-break spaces stay).
@@ -65,13 +57,13 @@ bool ParsesWithoutFallback(const std::string& line) {
 
 }  // namespace
 
-ProgramInvariants::ProgramInvariants(StressProgram& program) : m_program(program) {
+ProgramInvariants::ProgramInvariants(ProgramFixture& program) : m_program(program) {
     for (const ShipRecord& ship : DefaultShipTable()) {
         m_builtInNames << ToQString(ship[Col::ShipName]);
     }
 }
 
-QString ProgramInvariants::Violation(const ResultsLogModel& log) {
+QString ProgramInvariants::Violation(const ResultsLog& log) {
     for (QString violation : {DialogViolation(), ShownResultViolation(), ListViolation(),
                               SettingsViolation(), FileViolation(), LogViolation(log)}) {
         if (!violation.isEmpty()) {
@@ -82,7 +74,7 @@ QString ProgramInvariants::Violation(const ResultsLogModel& log) {
 }
 
 QString ProgramInvariants::DialogViolation() {
-    const ModalWatchdog& dialogs = m_program.Dialogs();
+    const ModalWatchdog& dialogs = m_program.Watchdog();
     if (!dialogs.Unexpected().isEmpty()) {
         return QStringLiteral("unexpected dialog: ") + Quoted(dialogs.Unexpected().join(" | "));
     }
@@ -102,8 +94,8 @@ QString ProgramInvariants::ShownResultViolation() {
     if (state.Combat.RecalcGuard) {
         return QStringLiteral("RecalcGuard is still set after the action");
     }
-    const MainWindowControls& main = m_program.Main();
-    ProgramState fresh = FreshCalculation(state, main);
+    const MainWindowControls& main = m_program.Controls();
+    ProgramState fresh = FreshCalculationOf(state, main);
     const std::pair<const char*, const std::string*> captions[] = {
         {"CombatText", &fresh.Results.CombatText},       {"DefShips", &fresh.Results.DefShips},
         {"TargetDisplay", &fresh.Results.TargetDisplay}, {"InitText", &fresh.Results.InitText},
@@ -150,7 +142,7 @@ QString ProgramInvariants::ReportViolation(ProgramState& fresh) {
 QString ProgramInvariants::ListViolation() {
     for (const char* name : kShipLists) {
         const auto* list = m_program.Find<QComboBox>(QLatin1String(name));
-        if (list->count() != static_cast<int>(kShipCount)) {
+        if (list->count() != static_cast<int>(m_program.State().ActiveStats.size())) {
             return QStringLiteral("%1 holds %2 ships").arg(QLatin1String(name)).arg(list->count());
         }
         for (int row = 0; row < list->count(); ++row) {
@@ -163,11 +155,11 @@ QString ProgramInvariants::ListViolation() {
         }
     }
     const auto* grid = m_program.Find<QTableWidget>(QStringLiteral("StatsGrid"));
-    if (grid->rowCount() != static_cast<int>(kShipCount)) {
+    if (grid->rowCount() != static_cast<int>(m_program.State().StoredStats.size())) {
         return QStringLiteral("StatsGrid holds %1 ships").arg(grid->rowCount());
     }
     const ProgramState& state = m_program.State();
-    const MainWindowControls& main = m_program.Main();
+    const MainWindowControls& main = m_program.Controls();
     const std::pair<const char*, const char*> names[] = {{"AttShip", "AttShipList"},
                                                          {"DefShip", "DefShipList"}};
     for (const auto& [caption, list] : names) {
@@ -244,7 +236,7 @@ QString ProgramInvariants::StatsFileViolation(const QString& path, const QByteAr
     return {};
 }
 
-QString ProgramInvariants::LogViolation(const ResultsLogModel& log) {
+QString ProgramInvariants::LogViolation(const ResultsLog& log) {
     const auto* shown = m_program.Find<QListWidget>(QStringLiteral("ResultsMemo"));
     QStringList entries;
     for (int row = 0; row < shown->count(); ++row) {

@@ -5,16 +5,16 @@
 #include <QString>
 #include <QStringList>
 
-#include "results_log_model.h"
 #include "stress_program.h"
+#include "ui/details/results_log.h"
 
 // What must hold between any two user actions once the program has started. Violation()
 // names the first thing that is wrong, or returns an empty text.
 class ProgramInvariants {
   public:
-    explicit ProgramInvariants(StressProgram& program);
+    explicit ProgramInvariants(ProgramFixture& program);
 
-    QString Violation(const ResultsLogModel& log);
+    QString Violation(const ResultsLog& log);
 
   private:
     QString DialogViolation();
@@ -24,9 +24,9 @@ class ProgramInvariants {
     QString SettingsViolation();
     QString FileViolation();
     QString StatsFileViolation(const QString& path, const QByteArray& bytes);
-    QString LogViolation(const ResultsLogModel& log);
+    QString LogViolation(const ResultsLog& log);
 
-    StressProgram& m_program;
+    ProgramFixture& m_program;
     // The names the four ship lists were filled with, once, at start-up.
     QStringList m_builtInNames;
     // Files of the scratch folder already found sound, by path, so unchanged files are

@@ -60,7 +60,7 @@ void RandomActionsTest::random_user_keeps_every_invariant() {
     const std::uint32_t seed = SeedFromEnvironment();
     const int steps = StepsFromEnvironment();
     qInfo("seed %u, %d steps", seed, steps);
-    StressProgram program;
+    ProgramFixture program;
     QVERIFY(program.Started());
     ProgramInvariants invariants(program);
     RandomUser user(program, seed);

@@ -22,7 +22,7 @@ constexpr std::array<NamedKey, 4> kListKeys = {{
 
 }  // namespace
 
-RandomUser::RandomUser(StressProgram& program, std::uint32_t seed)
+RandomUser::RandomUser(ProgramFixture& program, std::uint32_t seed)
     : m_program(program), m_random(seed) {}
 
 const std::vector<RandomUser::Action>& RandomUser::Actions() {

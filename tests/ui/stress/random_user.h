@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "results_log_model.h"
 #include "stress_program.h"
+#include "ui/details/results_log.h"
+#include "ui/main/spin_repeat.h"
 
 class QLabel;
 
@@ -29,14 +30,14 @@ struct NamedKey {
 // replayed. The results log the user builds is followed in a model.
 class RandomUser {
   public:
-    RandomUser(StressProgram& program, std::uint32_t seed);
+    RandomUser(ProgramFixture& program, std::uint32_t seed);
 
     // Does one action; returns what was done, with its details.
     QString Act();
     // What the last action found wrong on its own (a dialog it answered, the clipboard), or
     // an empty text.
     const QString& Problem() const { return m_problem; }
-    const ResultsLogModel& Log() const { return m_log; }
+    const ResultsLog& Log() const { return m_log; }
     // How often each action ran, by name.
     const std::map<std::string, int>& Counts() const { return m_counts; }
     static std::vector<std::string> ActionNames();
@@ -153,15 +154,16 @@ class RandomUser {
         return control;
     }
 
-    StressProgram& m_program;
+    ProgramFixture& m_program;
     std::mt19937 m_random;
-    ResultsLogModel m_log;
+    ResultsLog m_log;
     std::map<std::string, int> m_counts;
     QString m_details;
     QString m_problem;
     QLabel* m_heldSpin = nullptr;
-    int m_heldSign = 0;
     int m_heldTicks = 0;
+    // The steps the held button must give, worked out by a repeat of its own.
+    SpinRepeat m_heldRepeat;
     int m_ticksLeft = 0;
     // What the count box must show while the spin button is held.
     std::int64_t m_heldCount = 0;

@@ -11,14 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "core/program_state.h"
-#include "core/startup.h"
 #include "core/stats_storage.h"
-#include "data/default_ships.h"
-#include "data/stats_file.h"
+#include "program_fixture.h"
 #include "ui/common/window_links.h"
 #include "ui/details/setup/setup_section.h"
-#include "ui_test_support.h"
 
 // Records what the settings panel asks of the main window, with the colour the settings
 // held for the role at that moment.
@@ -82,15 +78,6 @@ class SectionFrontend : public Frontend {
     SetupSection* m_section = nullptr;
 };
 
-// A stats file as the program writes it, with `table` and `settingsLine`.
-inline void WriteStatsFile(const QString& path, const ShipTable& table,
-                           std::string_view settingsLine) {
-    FileView view;
-    FillFileView(view, "Test stats", table);
-    view.Replace(kSettingsLineNumber, settingsLine);
-    QVERIFY(view.WriteTo(path.toStdString()).empty());
-}
-
 inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -112,7 +99,8 @@ class SetupFixture {
         StartCore(m_state);
         ReleaseStartupGuard(m_state);
         if (file == StatsFile::Present) {
-            WriteStatsFile(StatsPath(), DefaultShipTable(), settingsLine);
+            QVERIFY(WriteStatsFile(StatsPath(), DefaultShipTable(), settingsLine, "Test stats")
+                        .empty());
         }
         m_section = new SetupSection(m_state, m_main, m_details, &m_window);
         auto* layout = new QHBoxLayout(&m_window);
@@ -143,7 +131,7 @@ class SetupFixture {
 
     template <class Control>
     Control* Find(const char* name) {
-        return m_window.findChild<Control*>(QString::fromLatin1(name));
+        return FindControl<Control>({&m_window}, QString::fromLatin1(name));
     }
 
     void Click(const char* buttonName) {

@@ -469,8 +469,9 @@ void StatsEditorTest::restore_ok_writes_defaults_and_hides_window() {
     ShipTable edited = DefaultShipTable();
     edited[1][Col::Armor] = "999";
     SetupFixture fixture;
-    WriteStatsFile(fixture.StatsPath(), edited,
-                   "1,1,5,1,1,clRed,clRed,clRed,clRed,clRed,clRed,clRed,");
+    QVERIFY(WriteStatsFile(fixture.StatsPath(), edited,
+                           "1,1,5,1,1,clRed,clRed,clRed,clRed,clRed,clRed,clRed,", "Test stats")
+                .empty());
     LoadStatsFile(fixture.State());
     QCOMPARE(fixture.State().StoredStats[1][Col::Armor], std::string("999"));
 
