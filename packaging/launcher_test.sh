@@ -25,17 +25,7 @@ cat >"$prefix/$bin_subdir/skirmod" <<'STANDIN'
 STANDIN
 chmod +x "$prefix/$bin_subdir/skirmod"
 
-failures=0
-check() {
-    description=$1
-    shift
-    if "$@"; then
-        echo "ok   $description"
-    else
-        echo "FAIL $description"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/../scripts/check_steps.sh"
 
 # Runs the launcher with HOME=$1 and XDG_DATA_HOME=$2 (unset when empty); the rest are its
 # arguments.
@@ -120,4 +110,4 @@ rm -f "$started"
 check "without HOME the launcher fails" fails_without_home
 check "without HOME the program is not started" [ ! -e "$started" ]
 
-[ "$failures" -eq 0 ]
+all_checks_passed

@@ -8,17 +8,7 @@ version=$2
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-failures=0
-check() {
-    description=$1
-    shift
-    if "$@"; then
-        echo "ok   $description"
-    else
-        echo "FAIL $description"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/../../../scripts/check_steps.sh"
 
 # Runs the program with no window system at all; $1 names the result files.
 run_headless() {
@@ -61,4 +51,4 @@ env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>"$
     status=$?
 check "a chosen xcb without an X server ends with 1" [ "$status" -eq 1 ]
 
-[ "$failures" -eq 0 ]
+all_checks_passed
