@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs with apt-get the Debian packages that a list names, plus any named after it:
 #   install-deps.sh run [package...]    what building and running the program need (./run.sh)
-#   install-deps.sh test [package...]   that and everything the tests, benchmarks, fuzzers
-#                                       and the real-desktop checks need (./test.sh)
+#   install-deps.sh test [package...]   that and everything the tests, benchmarks, fuzzers,
+#                                       the real-desktop checks and the Windows tiers need
+#                                       (./test.sh)
+#   install-deps.sh windows [package...] what cross-building for Windows needs
+#                                       (scripts/build-windows.sh)
 # Without a list name it installs the test list. The package index is refreshed only when
 # something is missing.
 set -euo pipefail
@@ -13,8 +16,15 @@ run_packages=(
     nlohmann-json3-dev libcli11-dev
     fonts-liberation
 )
+# Qt for Windows is built with the Linux Qt's host tools; GoogleTest comes as source.
+windows_packages=(
+    cmake ninja-build qt6-base-dev dpkg-dev
+    g++-mingw-w64-x86-64-posix googletest
+    wine wine64 zip unzip
+)
 test_packages=(
     "${run_packages[@]}"
+    "${windows_packages[@]}"
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth openbox xdotool x11-utils
@@ -22,13 +32,15 @@ test_packages=(
 
 list=test
 case ${1:-} in
-    run | test)
+    run | test | windows)
         list=$1
         shift
         ;;
 esac
 if [ "$list" = run ]; then
     packages=("${run_packages[@]}" "$@")
+elif [ "$list" = windows ]; then
+    packages=("${windows_packages[@]}" "$@")
 else
     packages=("${test_packages[@]}" "$@")
 fi

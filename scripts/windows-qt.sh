@@ -1,0 +1,32 @@
+# Sourced by the Windows build and test scripts: which Qt for Windows the program builds
+# against, with what options, and where the built Qt is cached. The cache folder's name
+# carries a hash of the options, so changing any of them builds a new Qt beside the old.
+qt_version=6.4.2
+qt_configure_options=(
+    -DCMAKE_BUILD_TYPE=Release
+    -DBUILD_SHARED_LIBS=ON
+    -DQT_BUILD_EXAMPLES=OFF
+    -DQT_BUILD_TESTS=OFF
+    -DFEATURE_pkg_config=OFF
+    -DFEATURE_sql=OFF
+    -DFEATURE_network=OFF
+    -DFEATURE_dbus=OFF
+    -DFEATURE_opengl=OFF
+    -DINPUT_opengl=no
+    -DFEATURE_concurrent=OFF
+    -DFEATURE_xml=OFF
+    -DFEATURE_printsupport=OFF
+    -DFEATURE_vulkan=OFF
+    -DFEATURE_jpeg=OFF
+    -DFEATURE_gif=OFF
+    -DFEATURE_direct2d=OFF
+    -DFEATURE_tabletevent=OFF
+    -DFEATURE_system_zlib=OFF
+    -DFEATURE_system_pcre2=OFF
+    -DFEATURE_system_harfbuzz=OFF
+    -DFEATURE_system_freetype=OFF
+    -DFEATURE_system_libpng=OFF
+)
+qt_options_hash=$(printf '%s\n' "$qt_version" "${qt_configure_options[@]}" | sha256sum | cut -c1-12)
+skirmod_cache=${SKIRMOD_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/skirmod}
+qt_windows_prefix=$skirmod_cache/qt-$qt_version-mingw64-$qt_options_hash
