@@ -4,21 +4,7 @@
 include(GNUInstallDirs)
 
 set(SKIRMOD_APP_ID org.skirmod.Skirmod)
-set(SKIRMOD_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
-set(SKIRMOD_PACKAGING_BINARY_DIR ${PROJECT_BINARY_DIR}/packaging)
-
-# The sample ShipStats.txt is written by the program's own Restore code, so it can never
-# drift from the built-in table.
-add_executable(skirmod_make_sample_stats ${SKIRMOD_PACKAGING_DIR}/make_sample_stats.cpp)
-target_link_libraries(skirmod_make_sample_stats PRIVATE skirmod_core)
-set(SKIRMOD_SAMPLE_STATS ${SKIRMOD_PACKAGING_BINARY_DIR}/ShipStats.txt)
-add_custom_command(
-    OUTPUT ${SKIRMOD_SAMPLE_STATS}
-    COMMAND skirmod_make_sample_stats ${SKIRMOD_SAMPLE_STATS}
-    DEPENDS skirmod_make_sample_stats
-    COMMENT "Writing the sample ShipStats.txt"
-    VERBATIM)
-add_custom_target(skirmod_sample_stats ALL DEPENDS ${SKIRMOD_SAMPLE_STATS})
+include(${CMAKE_CURRENT_LIST_DIR}/SampleStats.cmake)
 
 # The launcher finds the samples relative to its own folder, so an installed tree still
 # works after `cmake --install --prefix` elsewhere or a move as a whole.

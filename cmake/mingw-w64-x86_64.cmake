@@ -7,7 +7,8 @@ set(CMAKE_C_COMPILER ${mingw_prefix}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${mingw_prefix}-g++-posix)
 set(CMAKE_RC_COMPILER ${mingw_prefix}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${mingw_prefix})
+# Libraries for Windows given by CMAKE_PREFIX_PATH (Qt) are roots of their own.
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw_prefix} ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

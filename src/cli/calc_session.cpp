@@ -5,6 +5,7 @@
 
 #include "core/calculation.h"
 #include "core/startup.h"
+#include "data/path_text.h"
 #include "data/stats_file.h"
 
 CalcSession::CalcSession(char decimalSeparator) {
@@ -37,7 +38,7 @@ TableLoad CalcSession::LoadTable(const std::string& path) {
 
 TableLoad CalcSession::LoadDefaultTable(const std::string& path) {
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
+    if (!std::filesystem::exists(FsPath(path), ec)) {
         return {TableStatus::BuiltIn, "no " + path + " here: using the built-in ship table"};
     }
     return LoadTable(path);

@@ -6,13 +6,14 @@
 
 #include "data/default_ships.h"
 #include "data/file_view.h"
+#include "data/path_text.h"
 #include "data/stats_file.h"
 
 namespace {
 
 std::string InCurrentDirectory(std::string_view name) {
     std::error_code ec;
-    std::string directory = std::filesystem::current_path(ec).string();
+    std::string directory = PathText(std::filesystem::current_path(ec));
     return directory + static_cast<char>(std::filesystem::path::preferred_separator) +
            std::string(name);
 }
@@ -40,7 +41,7 @@ SaveResult WriteViewTo(ProgramState& state, const std::string& path) {
 // Where the save dialog opens: the file chosen in the last confirmed dialog, or before
 // any, the dialog's bare proposed name in the stats file's folder.
 std::string SaveDialogStart(const StatsFileState& stats) {
-    return std::filesystem::path(stats.StatsFilePath).replace_filename(stats.SaveFileName).string();
+    return PathText(FsPath(stats.StatsFilePath).replace_filename(FsPath(stats.SaveFileName)));
 }
 
 // The save dialog; a confirmed name is remembered for the settings save and the next dialog.

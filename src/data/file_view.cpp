@@ -7,6 +7,16 @@
 #include <memory>
 #include <system_error>
 
+#include "data/path_text.h"
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 struct FileCloser {
@@ -19,12 +29,12 @@ std::string ErrnoText(int error) {
 }
 
 // Reads the whole file, or says why not: open failures apart from all other failures.
-FileView::LoadResult ReadWholeFile(const std::string& path, std::string& bytes) {
+FileView::LoadResult ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         return FileView::LoadResult::CannotOpen;
     }
-    FilePtr file(std::fopen(path.c_str(), "rb"));
+    FilePtr file(OpenFile(path, "rb"));
     if (!file) {
         return FileView::LoadResult::CannotOpen;
     }
@@ -80,25 +90,71 @@ std::error_code KeepPermissions(const std::filesystem::path& replaced,
     return ec;
 }
 
-// Writes `text` to `temporary` in full, or says why not.
-std::string WriteTemporary(const std::string& temporary, const std::string& text) {
-    FilePtr out(std::fopen(temporary.c_str(), "wb"));
+#ifdef _WIN32
+
+std::string WindowsErrorText(DWORD error) {
+    return std::system_category().message(static_cast<int>(error));
+}
+
+// Waits until the file's data has reached the disk, not only the system's cache.
+std::string SyncToDisk(std::FILE* file) {
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+    return FlushFileBuffers(handle) ? std::string() : WindowsErrorText(GetLastError());
+}
+
+// Write-through: the rename itself has reached the disk when this returns.
+std::string ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? std::string()
+               : WindowsErrorText(GetLastError());
+}
+
+#else
+
+std::string SyncToDisk(std::FILE* file) {
+    return fsync(fileno(file)) == 0 ? std::string() : ErrnoText(errno);
+}
+
+// A rename lives in the folder: it is durable only once the folder is synced too.
+std::string ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (std::rename(from.c_str(), to.c_str()) != 0) {
+        return ErrnoText(errno);
+    }
+    const std::filesystem::path folder = to.has_parent_path() ? to.parent_path() : ".";
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return ErrnoText(errno);
+    }
+    const int synced = fsync(fd);
+    const int error = errno;
+    close(fd);
+    return synced == 0 ? std::string() : ErrnoText(error);
+}
+
+#endif
+
+// Writes `text` to `temporary` in full and onto the disk, or says why not; a failure
+// leaves no temporary file behind.
+std::string WriteTemporary(const std::filesystem::path& temporary, const std::string& text) {
+    FilePtr out(OpenFile(temporary, "wb"));
     if (!out) {
         return ErrnoText(errno);
     }
-    bool written = std::fwrite(text.data(), 1, text.size(), out.get()) == text.size();
-    int error = written ? 0 : errno;
-    // Closing flushes: a full disk shows up here.
-    if (std::fclose(out.release()) != 0 && written) {
-        written = false;
-        error = errno;
+    std::string failure;
+    if (std::fwrite(text.data(), 1, text.size(), out.get()) != text.size() ||
+        std::fflush(out.get()) != 0) {
+        failure = ErrnoText(errno);
+    } else {
+        failure = SyncToDisk(out.get());
     }
-    if (!written) {
+    if (std::fclose(out.release()) != 0 && failure.empty()) {
+        failure = ErrnoText(errno);
+    }
+    if (!failure.empty()) {
         std::error_code ec;
         std::filesystem::remove(temporary, ec);
-        return ErrnoText(error);
     }
-    return {};
+    return failure;
 }
 
 }  // namespace
@@ -106,7 +162,7 @@ std::string WriteTemporary(const std::string& temporary, const std::string& text
 FileView::LoadResult FileView::Load(const std::string& path) {
     Clear();
     std::string bytes;
-    const LoadResult result = ReadWholeFile(path, bytes);
+    const LoadResult result = ReadWholeFile(FsPath(path), bytes);
     if (result == LoadResult::Loaded) {
         SetText(bytes);
     }
@@ -167,7 +223,7 @@ std::string FileView::Text() const {
 }
 
 std::string FileView::WriteTo(const std::string& path) const {
-    const std::filesystem::path target = FinalTarget(path);
+    const std::filesystem::path target = FinalTarget(FsPath(path));
     if (target.empty()) {
         return CannotCreate(
             path, std::make_error_code(std::errc::too_many_symbolic_link_levels).message());
@@ -176,24 +232,22 @@ std::string FileView::WriteTo(const std::string& path) const {
     // rename below would otherwise replace a file the user protected.
     std::error_code ec;
     if (std::filesystem::exists(target, ec)) {
-        FilePtr probe(std::fopen(target.string().c_str(), "r+b"));
+        FilePtr probe(OpenFile(target, "r+b"));
         if (!probe) {
             return CannotCreate(path, errno);
         }
     }
-    const std::string temporary = target.string() + ".saving";
-    const std::string failure = WriteTemporary(temporary, Text());
+    std::filesystem::path temporary = target;
+    temporary += ".saving";
+    std::string failure = WriteTemporary(temporary, Text());
     if (!failure.empty()) {
         return CannotCreate(path, failure);
     }
     ec = KeepPermissions(target, temporary);
-    if (!ec) {
-        std::filesystem::rename(temporary, target, ec);
-    }
-    if (ec) {
-        const std::string reason = ec.message();
+    failure = ec ? ec.message() : ReplaceFile(temporary, target);
+    if (!failure.empty()) {
         std::filesystem::remove(temporary, ec);
-        return CannotCreate(path, reason);
+        return CannotCreate(path, failure);
     }
     return {};
 }

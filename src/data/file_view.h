@@ -29,10 +29,11 @@ class FileView {
     std::size_t Count() const { return m_lines.size(); }
 
     std::string Text() const;
-    // Replaces the file's content in one step: a temporary file beside it, then a rename,
-    // so a failure never leaves a half-written file. A symbolic link is followed to the
-    // file it names, which keeps its permission bits. Returns the platform's reason on
-    // failure, empty on success.
+    // Replaces the file's content in one step: a temporary file beside it, synced to the
+    // disk, then a rename, itself made durable; so a failure never leaves a half-written
+    // file, and success means the text survives a power cut. A symbolic link is followed
+    // to the file it names, which keeps its permission bits. Returns the platform's reason
+    // on failure, empty on success.
     std::string WriteTo(const std::string& path) const;
 
   private:

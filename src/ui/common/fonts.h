@@ -20,3 +20,9 @@ inline QFont ArialFont(int pixelSize, bool bold = false) {
     font.setBold(bold);
     return font;
 }
+
+// Where a family the windows name is not installed (Arial under Wine, say), the stand-in
+// the build bundles takes its place: Liberation Sans, Arial's metric twin, which the Linux
+// build draws with too, so every text keeps its size and place. Call once the application
+// exists.
+void InstallStandInFonts();

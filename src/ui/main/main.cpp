@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/common/fonts.h"
 #include "ui/main/command_line.h"
 #include "ui/main/platform_choice.h"
 #include "ui/main/program.h"
@@ -42,7 +43,12 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
     }
 
+    // Fusion draws every control in the palette the settings give it; the native Windows
+    // style draws edit boxes in the system's own colours instead. Named before the
+    // application starts, so no other style is loaded first.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
+    InstallStandInFonts();
     // Lets desktops match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.skirmod.Skirmod"));
     // Every window without an icon of its own, both of ours included, takes this one.

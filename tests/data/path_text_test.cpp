@@ -1,0 +1,75 @@
+#include "data/path_text.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/program_state.h"
+#include "core/stats_storage.h"
+#include "data/file_view.h"
+#include "data/temp_dir.h"
+
+namespace {
+
+class CountingUi : public Frontend {
+  public:
+    int questions = 0;
+    bool ConfirmOkAbort(const std::string&) override {
+        ++questions;
+        return true;
+    }
+};
+
+// Restores the current folder when the test leaves.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const std::filesystem::path& folder)
+        : m_previous(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~CurrentFolder() { std::filesystem::current_path(m_previous); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+  private:
+    std::filesystem::path m_previous;
+};
+
+// Folder names outside ASCII; on Windows no ANSI code page holds both.
+class ForeignFolderTest : public ::testing::TestWithParam<const char8_t*> {
+  protected:
+    // The folder as the system names it, built without the code under test.
+    std::filesystem::path Folder() const { return dir.Path() / std::filesystem::path(GetParam()); }
+    std::string FolderText() const {
+        const std::u8string name = GetParam();
+        return PathText(dir.Path()) + static_cast<char>(std::filesystem::path::preferred_separator) +
+               std::string(name.begin(), name.end());
+    }
+
+    TempDir dir;
+};
+
+}  // namespace
+
+TEST_P(ForeignFolderTest, StatsFileIsWrittenFoundAndReadThere) {
+    std::filesystem::create_directory(Folder());
+    ProgramState written;
+    BuildDefaultStats(written);
+    const std::string file = FolderText() + static_cast<char>(std::filesystem::path::preferred_separator) +
+                             "ShipStats.txt";
+    ASSERT_EQ(written.Stats.FileMemo.WriteTo(file), "");
+    EXPECT_TRUE(std::filesystem::is_regular_file(Folder() / "ShipStats.txt"));
+
+    CurrentFolder inside(Folder());
+    CountingUi ui;
+    ProgramState loaded;
+    loaded.Ui = &ui;
+    LoadStatsFile(loaded);
+    EXPECT_EQ(ui.questions, 0);
+    EXPECT_EQ(loaded.Stats.StatsFilePath, file);
+    EXPECT_EQ(loaded.Stats.FileMemo.Text(), written.Stats.FileMemo.Text());
+}
+
+INSTANTIATE_TEST_SUITE_P(NonAscii, ForeignFolderTest,
+                         ::testing::Values(u8"J\u00f6rg", u8"\u0418\u0433\u0440\u043e\u043a"));
