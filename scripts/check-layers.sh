@@ -7,20 +7,17 @@ set -euo pipefail
 src=${1:-"$(dirname "${BASH_SOURCE[0]}")/../src"}
 declare -A rank=([data]=0 [combat]=1 [reports]=2 [core]=3 [cli]=4 [ui]=4)
 
-# The layer of a path below src/, or of an include path: its first folder.
-layer_of() {
-    local path=${1#"$src"/}
-    echo "${path%%/*}"
-}
-
 includes=$(grep -rnoE --include='*.h' --include='*.cpp' \
     '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"/]+/[^"]*"' "$src" || true)
 checked=0
 faults=0
 while IFS=: read -r file line text; do
     [ -n "$file" ] || continue
-    own=$(layer_of "$file")
-    used=$(layer_of "$(sed -E 's/^[^"]*"//; s/"$//' <<<"$text")")
+    # A layer is the first folder below src/, of the including file and of the include.
+    own=${file#"$src"/}
+    own=${own%%/*}
+    used=${text#*\"}
+    used=${used%%/*}
     checked=$((checked + 1))
     if [[ -z ${rank[$own]+set} ]]; then
         echo "$file:$line: $text: src/$own has no place in the layer order"
