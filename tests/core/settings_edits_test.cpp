@@ -61,13 +61,3 @@ TEST(SettingsEdits, SetColorChangesOnlyTheRolesFieldAndNotTheLine) {
         EXPECT_EQ(state.Settings.SettingsLine, kFileLine);
     }
 }
-
-TEST(SettingsEdits, ReturningToTheSavedLineDropsUnsavedColours) {
-    ProgramState state = WithPanelOpen();
-    ApplySettingsLine(state, state.Settings.SavedSettingsLine);
-    const DisplaySettings saved = state.Settings.Display;
-    SetColor(state, ColorRole::MainText, 0x00010203);
-    SetColor(state, ColorRole::DetailsText, 0x00040506);
-    ApplySettingsLine(state, state.Settings.SavedSettingsLine);
-    EXPECT_EQ(state.Settings.Display, saved);
-}
