@@ -10,9 +10,7 @@
 
 CalcSession::CalcSession(char decimalSeparator) {
     m_state.DecimalSeparator = decimalSeparator;
-    // No window to build: the calculation may run at once.
     StartCore(m_state);
-    ReleaseStartupGuard(m_state);
 }
 
 TableLoad CalcSession::LoadTable(const std::string& path) {

@@ -7,6 +7,10 @@ void StartCore(ProgramState& state) {
     state.Combat.BaseHitChance = kDefaultBaseHitChance;
     InstallDefaultStats(state);
     state.ActiveStats = state.StoredStats;
+}
+
+void StartCoreForWindows(ProgramState& state) {
+    StartCore(state);
     state.Combat.RecalcGuard = true;
 }
 

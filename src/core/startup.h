@@ -2,12 +2,14 @@
 
 #include "core/program_state.h"
 
-// The core's start-up, before any window exists: base hit chance 25, the built-in table
-// and the default settings in StoredStats, copied into ActiveStats. RecalcGuard is set so
-// that nothing calculates while the windows are built and their lists filled; it stays
-// set until ReleaseStartupGuard.
+// The core's start-up: base hit chance 25, the built-in table and the default settings in
+// StoredStats, copied into ActiveStats. Without windows to build, it may calculate at once.
 void StartCore(ProgramState& state);
 
-// Ends start-up's hold on calculation: the main window's show, which then calculates for
-// the first time (a frontend without windows calls it right after start-up).
+// StartCore before the windows exist: RecalcGuard is set so that nothing calculates while
+// they are built and their lists filled; it stays set until ReleaseStartupGuard.
+void StartCoreForWindows(ProgramState& state);
+
+// Ends start-up's hold on calculation: the main window's first show, which then calculates
+// for the first time.
 void ReleaseStartupGuard(ProgramState& state);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <system_error>
 
+#include "core/settings_edits.h"
 #include "data/default_ships.h"
 #include "data/file_view.h"
 #include "data/path_text.h"
@@ -56,8 +57,7 @@ std::optional<std::string> AskForSaveFile(ProgramState& state) {
 }  // namespace
 
 void InstallDefaultStats(ProgramState& state) {
-    state.Settings.SettingsLine = DefaultSettingsLine;
-    ParseSettingsLine(state.Settings);
+    ApplySettingsLine(state, std::string(DefaultSettingsLine));
     state.Combat.BaseHitChance = kDefaultBaseHitChance;
     state.StoredStats = DefaultShipTable();
 }
@@ -86,8 +86,7 @@ void LoadStatsFile(ProgramState& state) {
         case FileView::LoadResult::Loaded:
             break;
     }
-    state.Settings.SettingsLine = stats.FileMemo.Line(kSettingsLineNumber);
-    ParseSettingsLine(state.Settings);
+    ApplySettingsLine(state, stats.FileMemo.Line(kSettingsLineNumber));
     ReadFieldsFromView(stats.FileMemo, state.StoredStats);
     if (stats.FileMemo.Count() != kStatsFileLines) {
         WarnAndUseDefaults(state, " file possibly corrupted.");

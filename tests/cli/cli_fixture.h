@@ -60,7 +60,7 @@ class CliTest : public ::testing::Test {
         std::filesystem::current_path(m_dir.Path());
         m_windows = std::make_unique<ProgramState>();
         ProgramState& state = *m_windows;
-        StartCore(state);
+        StartCoreForWindows(state);
         LoadStatsFile(state);
         std::filesystem::current_path(previous);
 

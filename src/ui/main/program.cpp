@@ -32,7 +32,7 @@ bool StartupMessages::ConfirmOkAbort(const std::string& message) {
 
 // File I/O and questions come first, so windows are only built from the loaded state.
 Program::Program() {
-    StartCore(m_state);
+    StartCoreForWindows(m_state);
     m_state.DecimalSeparator = LocaleDecimalSeparator();
     InstallAccessibleFactories();
     QApplication::setApplicationDisplayName(QString::fromLatin1(kAppTitle));

@@ -6,6 +6,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
+#include "core/settings_edits.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/control_placement.h"
 #include "ui/common/fonts.h"
@@ -112,8 +113,7 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const char* text) {
 
 }  // namespace
 
-ColorEditor::ColorEditor(DisplaySettings& display, QWidget* parent)
-    : QGroupBox(parent), m_display(display) {
+ColorEditor::ColorEditor(ProgramState& state, QWidget* parent) : QGroupBox(parent), m_state(state) {
     setObjectName(QStringLiteral("GroupBox1"));
     // In the keyboard's order: a colour is chosen before the grid and bars can be used.
     CreateRoleControls();
@@ -170,7 +170,7 @@ void ColorEditor::CreateRoleControls() {
 
 void ColorEditor::ShowSampleColors() {
     for (std::size_t i = 0; i < kRoles.size(); ++i) {
-        SetFillColor(*m_samples[i], ToQColor(ColorOf(m_display, kRoles[i].role)));
+        SetFillColor(*m_samples[i], ToQColor(ColorOf(Display(), kRoles[i].role)));
     }
 }
 
@@ -199,7 +199,7 @@ void ColorEditor::ChooseRole(ColorRole role) {
     SetEditingEnabled(true);
     {
         const QScopedValueRollback positioning(m_positioningBars, true);
-        PositionBars(ColorOf(m_display, role));
+        PositionBars(ColorOf(Display(), role));
     }
     ShowComponents();
 }
@@ -216,8 +216,7 @@ void ColorEditor::RedScrollChange() {
     if (m_positioningBars || !m_role) {
         return;
     }
-    const ColorValue color = BarColor();
-    ColorOf(m_display, *m_role) = color;
+    SetColor(m_state, *m_role, BarColor());
     ShowSampleColors();
     emit colorApplied(*m_role);
 }
@@ -240,4 +239,8 @@ ColorValue ColorEditor::BarColor() const {
         color |= component << kComponents[i].shift;
     }
     return color;
+}
+
+const DisplaySettings& ColorEditor::Display() const {
+    return m_state.Settings.Display;
 }

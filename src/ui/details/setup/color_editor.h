@@ -12,6 +12,7 @@ class QButtonGroup;
 class QLabel;
 class QRadioButton;
 class QScrollBar;
+struct ProgramState;
 
 // The colour editor of the settings panel: a radio button chooses which of the seven
 // colours is edited, three bars set its red, green and blue, and the colour grid moves the
@@ -21,7 +22,7 @@ class ColorEditor : public QGroupBox {
     Q_OBJECT
 
   public:
-    explicit ColorEditor(DisplaySettings& display, QWidget* parent = nullptr);
+    explicit ColorEditor(ProgramState& state, QWidget* parent = nullptr);
 
     // Fills the seven sample boxes from the settings.
     void ShowSampleColors();
@@ -48,7 +49,9 @@ class ColorEditor : public QGroupBox {
     ColorValue BarColor() const;
     void SetEditingEnabled(bool enabled);
 
-    DisplaySettings& m_display;
+    const DisplaySettings& Display() const;
+
+    ProgramState& m_state;
     std::optional<ColorRole> m_role;
     bool m_positioningBars = false;
     ColorGrid* m_grid = nullptr;

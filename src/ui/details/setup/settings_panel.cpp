@@ -8,8 +8,8 @@
 #include <QRegularExpressionValidator>
 
 #include "core/program_state.h"
+#include "core/settings_edits.h"
 #include "core/stats_storage.h"
-#include "data/stats_file.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/control_placement.h"
 #include "ui/common/fonts.h"
@@ -100,7 +100,7 @@ SettingsPanel::SettingsPanel(ProgramState& state, MainWindowLink& mainWindow,
     CreateControls();
     CreateButtons();
     // Created last, so the keyboard reaches the colours after the buttons.
-    m_colorEditor = new ColorEditor(m_state.Settings.Display, this);
+    m_colorEditor = new ColorEditor(m_state, this);
     PlaceControls(*this, kPlaces);
     DescribeControls(*this, kAccessibleTexts);
     ConnectUserChanges();
@@ -175,9 +175,7 @@ void SettingsPanel::ShowSampleColors() {
 }
 
 void SettingsPanel::Open() {
-    SettingsState& settings = m_state.Settings;
-    settings.SettingsLine = m_state.Stats.FileMemo.Line(kSettingsLineNumber);
-    settings.SavedSettingsLine = settings.SettingsLine;
+    OpenSettings(m_state);
     LoadControls();
     SetChangeButtonsEnabled(false);
 }
@@ -221,8 +219,7 @@ void SettingsPanel::PreviewColor(ColorRole role) {
 }
 
 void SettingsPanel::ReturnToLine(std::string line) {
-    m_state.Settings.SettingsLine = std::move(line);
-    ParseSettingsLine(m_state.Settings);
+    ApplySettingsLine(m_state, std::move(line));
     m_mainWindow.ShowAndActivate();
     m_detailsWindow.ReapplyColors();
     emit detailsColorsChanged();

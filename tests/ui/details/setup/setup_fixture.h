@@ -97,7 +97,6 @@ class SetupFixture {
     explicit SetupFixture(StatsFile file = StatsFile::Present,
                           std::string_view settingsLine = DefaultSettingsLine) {
         StartCore(m_state);
-        ReleaseStartupGuard(m_state);
         if (file == StatsFile::Present) {
             QVERIFY(WriteStatsFile(StatsPath(), DefaultShipTable(), settingsLine, "Test stats")
                         .empty());
