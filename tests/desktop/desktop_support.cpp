@@ -141,7 +141,9 @@ bool ClickOn(const QWidget& control) {
 }
 
 bool PressKeys(const QString& keys) {
-    return RunTool(QStringLiteral("xdotool"), {QStringLiteral("key"), keys}).has_value();
+    return RunTool(QStringLiteral("xdotool"),
+                   QStringList{QStringLiteral("key")} + keys.split(QLatin1Char(' ')))
+        .has_value();
 }
 
 ModalWatchdog::Answer AnswerWithKeys(const QString& keys, QStringList* texts) {

@@ -38,7 +38,8 @@ bool ActivateWindow(WId window);
 // A click of the real pointer at the middle of `control`, placed by where the X server has
 // its window.
 bool ClickOn(const QWidget& control);
-// Key strokes in xdotool's notation ("Escape", "alt+F4") to the focused window.
+// Key strokes in xdotool's notation ("Escape", "alt+F4"), one after another when separated by
+// blanks, to the focused window.
 bool PressKeys(const QString& keys);
 
 // Activates the dialog as a user clicking into it would, then types `keys` into it and waits

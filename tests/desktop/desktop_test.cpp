@@ -28,6 +28,8 @@ class DesktopTest : public QObject {
     void minimise_takes_both_windows_and_the_details_entry_restores_both();
     void restoring_the_calculator_brings_the_details_window_back();
     void details_window_is_534_by_505_outside_and_centred();
+    void alt_d_brings_the_details_window_in_front_of_another_application();
+    void move_window_key_moves_the_calculator_with_the_arrows();
 };
 
 namespace {
@@ -301,6 +303,51 @@ void DesktopTest::details_window_is_534_by_505_outside_and_centred() {
     QVERIFY2(sized, "the Details window's outer size is not 534 x 505");
     QVERIFY2(IsNear(outer->center(), ScreenCentre()),
              "the Details window is not centred on the screen");
+}
+
+// Typed on the calculator, once to open the Details window and once more after another
+// application came over it.
+void DesktopTest::alt_d_brings_the_details_window_in_front_of_another_application() {
+    StartedProgram program;
+    QVERIFY(program.Started());
+    const WId calculator = program.MainWindow().winId();
+    QVERIFY(WaitUntilManaged(calculator));
+    TDetailsForm& detailsWindow = program.Get().DetailsWindow();
+    const QString count = program.Controls().AttShips()->text();
+
+    QVERIFY(PressKeys(QStringLiteral("alt+d")));
+    QTRY_VERIFY(detailsWindow.isVisible());
+    const WId details = detailsWindow.winId();
+    QVERIFY(WaitUntilManaged(details));
+    QTRY_VERIFY(detailsWindow.isActiveWindow());
+    OtherApplication other;
+    QVERIFY(other.Window() != 0);
+    QVERIFY(ActivateWindow(other.Window()));
+    QTRY_VERIFY(StackIndex(other.Window()) > StackIndex(details));
+
+    QVERIFY(ActivateWindow(calculator));
+    QVERIFY(PressKeys(QStringLiteral("alt+d")));
+    QTRY_VERIFY2(StackIndex(details) > StackIndex(other.Window()),
+                 "the other application still covers the Details window");
+    QTRY_VERIFY(detailsWindow.isActiveWindow());
+    QCOMPARE(program.Controls().AttShips()->text(), count);
+}
+
+// The manager's place of the window, not Qt's; afterwards keys reach the count box again.
+void DesktopTest::move_window_key_moves_the_calculator_with_the_arrows() {
+    StartedProgram program;
+    QVERIFY(program.Started());
+    const WId calculator = program.MainWindow().winId();
+    QVERIFY(WaitUntilManaged(calculator));
+    const std::optional<QRect> before = ClientRect(calculator);
+    QVERIFY(before.has_value());
+    const QString count = program.Controls().AttShips()->text();
+
+    QVERIFY(PressKeys(QStringLiteral("alt+m Right Right Down ctrl+Left Return")));
+    QTRY_VERIFY2(ClientRect(calculator) == before->translated(19, 10),
+                 "the calculator is not where the arrows moved it");
+    QVERIFY(PressKeys(QStringLiteral("End 5")));
+    QTRY_COMPARE(program.Controls().AttShips()->text(), count + "5");
 }
 
 QTEST_MAIN(DesktopTest)

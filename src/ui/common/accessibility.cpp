@@ -1,8 +1,12 @@
 #include "ui/common/accessibility.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 namespace {
@@ -12,6 +16,77 @@ void SendMouseButton(QWidget* control, QEvent::Type type, Qt::MouseButtons held)
     QMouseEvent event(type, centre, control->mapToGlobal(centre), Qt::LeftButton, held,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(control, &event);
+}
+
+// Qt's own combo box reads the chosen entry as its name on Linux, where two lists that
+// hold the same entry (the attacker's and the defender's) would sound the same.
+class ComboBoxAccessible : public QAccessibleWidget {
+  public:
+    explicit ComboBoxAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? List()->currentText() : QAccessibleWidget::text(kind);
+    }
+
+    int childCount() const override { return QAccessibleWidget::childCount() + 1; }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index == QAccessibleWidget::childCount()) {
+            return QAccessible::queryAccessibleInterface(List()->view());
+        }
+        return QAccessibleWidget::child(index);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child != nullptr && child->object() == List()->view()) {
+            return QAccessibleWidget::childCount();
+        }
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = List()->isEditable();
+        state.expandable = true;
+        state.expanded = List()->view()->isVisible();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == showMenuAction()) {
+            List()->showPopup();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+  private:
+    QComboBox* List() const { return static_cast<QComboBox*>(widget()); }
+};
+
+}  // namespace
+
+QAccessibleInterface* ComboBoxAccessibleFactory(const QString&, QObject* object) {
+    auto* list = qobject_cast<QComboBox*>(object);
+    return list != nullptr ? new ComboBoxAccessible(list) : nullptr;
+}
+
+namespace {
+
+// A list's edit field and drop-down list are reached as parts of it, under its name.
+void NameComboBoxParts(QWidget& control) {
+    auto* list = qobject_cast<QComboBox*>(&control);
+    if (list == nullptr) {
+        return;
+    }
+    if (list->lineEdit() != nullptr) {
+        list->lineEdit()->setAccessibleName(list->accessibleName());
+    }
+    list->view()->setAccessibleName(list->accessibleName());
 }
 
 }  // namespace
@@ -25,9 +100,16 @@ void DescribeControls(QWidget& root, std::span<const AccessibleText> table) {
         }
         if (entry.name != nullptr) {
             control->setAccessibleName(QString::fromLatin1(entry.name));
+            NameComboBoxParts(*control);
         }
         control->setAccessibleDescription(QString::fromLatin1(entry.description));
     }
+}
+
+void MakeReadingBox(QPlainTextEdit& box) {
+    box.setReadOnly(true);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.setTabChangesFocus(true);
 }
 
 DrawnControlAccessible::DrawnControlAccessible(QWidget* control, QAccessible::Role role)

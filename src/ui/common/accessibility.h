@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <span>
 
+class QPlainTextEdit;
 class QWidget;
 
 // What a screen reader says for one control, found by its object name: a short name
@@ -15,8 +16,14 @@ struct AccessibleText {
     const char* description;
 };
 
-// Names and describes every control of the table, found among the descendants of `root`.
+// Names and describes every control of the table, found among the descendants of `root`; a
+// list's edit field and drop-down list take its name.
 void DescribeControls(QWidget& root, std::span<const AccessibleText> table);
+
+// A multi-line box that shows the program's text rather than the user's: its text can be
+// selected and copied with the mouse and the keyboard but not changed, and Tab and Shift+Tab
+// move the focus on instead of typing a tab.
+void MakeReadingBox(QPlainTextEdit& box);
 
 // A control the program draws itself, shown to assistive tools in the role it plays. A
 // nameless label is named by its caption, and buttons and tabs can be pressed through
@@ -32,3 +39,7 @@ class DrawnControlAccessible : public QAccessibleWidget {
   private:
     bool IsPressable() const;
 };
+
+// Every drop-down list, shown to assistive tools by the name the program gives it and with
+// the chosen entry as its value; installed once at start-up.
+QAccessibleInterface* ComboBoxAccessibleFactory(const QString& key, QObject* object);

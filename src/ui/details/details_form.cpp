@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -56,6 +57,7 @@ TDetailsForm::TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWid
         *this, [this] { return screen()->availableGeometry(); }, kOuterSize);
 
     CreatePanels(mainWindow);
+    CreateSectionKeys();
     DescribeControls(*this, kReportBoxTexts);
     ShowSection(DetailsSection::Calculation);
     ApplySettingsColors();
@@ -111,6 +113,20 @@ void TDetailsForm::CreatePanels(MainWindowLink& mainWindow) {
     }
     for (const AccessibleText& box : kReportBoxTexts) {
         m_boxes.push_back(findChild<QPlainTextEdit*>(QLatin1String(box.control)));
+    }
+}
+
+// The platform's keys for the next and the previous page of a tabbed window.
+void TDetailsForm::CreateSectionKeys() {
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& [key, step] : keys) {
+        connect(new QShortcut(key, this), &QShortcut::activated, m_toolBar,
+                [this, step = step] { m_toolBar->SelectNeighbour(step); });
     }
 }
 

@@ -52,6 +52,7 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
 
   private:
     void CreatePanels(MainWindowLink& mainWindow);
+    void CreateSectionKeys();
     SplitReportPanel* NewSplitPanel(const QString& name, Report attacker, Report defender,
                                     ReportScrollBar scrollBar);
     QPlainTextEdit* BoxOf(Report report) const;

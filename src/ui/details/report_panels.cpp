@@ -4,14 +4,15 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "ui/common/accessibility.h"
 #include "ui/common/qt_text.h"
 
 namespace {
 
-// Editable, but whatever the user types there is replaced at the next rebuild.
 QPlainTextEdit* NewReportMemo(const QString& name, ReportScrollBar scrollBar, QWidget* parent) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(name);
+    MakeReadingBox(*memo);
     memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo->setVerticalScrollBarPolicy(
         scrollBar == ReportScrollBar::Vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);

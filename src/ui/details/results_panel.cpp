@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -35,6 +36,9 @@ struct ButtonSpec {
     void (ResultsPanel::*click)();
     // For screen readers, which name the button by its caption.
     const char* description;
+    // The button's own key anywhere in the panel, and the log's key for it (none: 0).
+    QKeyCombination key;
+    QKeyCombination logKey;
 };
 
 constexpr AccessibleText kAccessibleTexts[] = {
@@ -72,6 +76,7 @@ ResultsPanel::ResultsPanel(const ProgramState& state, QWidget* parent)
 
     m_currentResultMemo = new QPlainTextEdit(this);
     m_currentResultMemo->setObjectName(QStringLiteral("CurrentResultMemo"));
+    MakeReadingBox(*m_currentResultMemo);
     m_currentResultMemo->setFont(ArialFont(kFontPixels));
     m_currentResultMemo->setFixedHeight(kCurrentResultHeight);
     m_currentResultMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -80,31 +85,47 @@ ResultsPanel::ResultsPanel(const ProgramState& state, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // The log first: the strip's buttons give it their keys.
+    QListWidget* log = CreateResultsLog();
     layout->addWidget(m_currentResultMemo);
     layout->addWidget(CreateButtonStrip());
-    layout->addWidget(CreateResultsLog(), 1);
+    layout->addWidget(log, 1);
     DescribeControls(*this, kAccessibleTexts);
 }
 
 QWidget* ResultsPanel::CreateButtonStrip() {
     static constexpr std::array<ButtonSpec, 8> kButtons = {{
-        {"ResultsAddBtn", "Add", 3, 37, &ResultsPanel::ResultsAddBtnClick,
-         "Adds the current result line at the end of the log"},
+        {"ResultsAddBtn",
+         "Add",
+         3,
+         37,
+         &ResultsPanel::ResultsAddBtnClick,
+         "Adds the current result line at the end of the log",
+         Qt::ALT | Qt::Key_A,
+         {}},
         {"ResultsDeleteBtn", "Delete", 44, 57, &ResultsPanel::ResultsDeleteBtnClick,
-         "Deletes the selected entry"},
-        {"ResultsClearBtn", "Clear", 105, 46, &ResultsPanel::ResultsClearBtnClick,
-         "Deletes every entry"},
+         "Deletes the selected entry", Qt::ALT | Qt::Key_D, Qt::Key_Delete},
+        {"ResultsClearBtn",
+         "Clear",
+         105,
+         46,
+         &ResultsPanel::ResultsClearBtnClick,
+         "Deletes every entry",
+         Qt::ALT | Qt::Key_L,
+         {}},
         {"ResultsInsertBtn", "Insert", 155, 51, &ResultsPanel::ResultsInsertBtnClick,
-         "Inserts the current result line in front of the selected entry"},
+         "Inserts the current result line in front of the selected entry", Qt::ALT | Qt::Key_I,
+         Qt::Key_Insert},
         {"ResultsInsertSpaceBtn", "Insert Space", 210, 94,
          &ResultsPanel::ResultsInsertSpaceBtnClick,
-         "Inserts an empty line in front of the selected entry"},
+         "Inserts an empty line in front of the selected entry", Qt::ALT | Qt::Key_S,
+         Qt::SHIFT | Qt::Key_Insert},
         {"ResultsCopyBtn", "Copy", 308, 45, &ResultsPanel::ResultsCopyBtnClick,
-         "Copies the whole log to the clipboard"},
+         "Copies the whole log to the clipboard", Qt::ALT | Qt::Key_C, Qt::CTRL | Qt::Key_C},
         {"ResultsMoveDownBtn", "Move Down", 357, 89, &ResultsPanel::ResultsMoveDownBtnClick,
-         "Moves the selected entry down one place"},
+         "Moves the selected entry down one place", Qt::ALT | Qt::Key_W, Qt::CTRL | Qt::Key_Down},
         {"ResultsMoveUpBtn", "Move Up", 450, 70, &ResultsPanel::ResultsMoveUpBtnClick,
-         "Moves the selected entry up one place"},
+         "Moves the selected entry up one place", Qt::ALT | Qt::Key_U, Qt::CTRL | Qt::Key_Up},
     }};
 
     auto* strip = new QWidget(this);
@@ -130,9 +151,20 @@ QWidget* ResultsPanel::CreateButtonStrip() {
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setAccessibleDescription(QString::fromLatin1(entry.description));
+        button->setShortcut(QKeySequence(entry.key));
         connect(button, &QToolButton::clicked, this, entry.click);
+        if (entry.logKey != QKeyCombination()) {
+            AddLogKey(entry.logKey, button);
+        }
     }
     return strip;
+}
+
+// Keys of the focused log, which work the button as a click does.
+void ResultsPanel::AddLogKey(QKeyCombination key, QToolButton* button) {
+    auto* shortcut =
+        new QShortcut(QKeySequence(key), m_resultsMemo, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
 }
 
 QListWidget* ResultsPanel::CreateResultsLog() {

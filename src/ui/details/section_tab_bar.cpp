@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "ui/common/colors.h"
 #include "ui/common/details_palette.h"
 #include "ui/common/fonts.h"
+#include "ui/common/frame_line.h"
 
 namespace {
 
@@ -61,6 +63,9 @@ class SectionTabAccessible : public DrawnControlAccessible {
 }  // namespace
 
 QAccessibleInterface* SectionTabAccessibleFactory(const QString&, QObject* object) {
+    if (auto* bar = qobject_cast<SectionTabBar*>(object)) {
+        return new QAccessibleWidget(bar, QAccessible::PageTabList);
+    }
     auto* label = qobject_cast<QLabel*>(object);
     const bool isTab = label != nullptr && qobject_cast<SectionTabBar*>(label->parent()) != nullptr;
     return isTab ? new SectionTabAccessible(label) : nullptr;
@@ -70,6 +75,10 @@ SectionTabBar::SectionTabBar(const DisplaySettings& settings, QWidget* parent)
     : QWidget(parent), m_settings(settings) {
     setObjectName(QStringLiteral("ToolBar1"));
     setFont(ArialFont(17, true));
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QStringLiteral("Sections"));
+    setAccessibleDescription(
+        QStringLiteral("The left and right arrow keys, or Ctrl+Tab anywhere, change the section"));
     CreateLabels();
 }
 
@@ -97,6 +106,12 @@ bool SectionTabBar::IsSelectedTab(const QWidget* label) const {
 
 QString SectionTabBar::SelectedValue() const {
     return QString::fromLatin1(kTabs[IndexOf(m_selected)].value);
+}
+
+void SectionTabBar::SelectNeighbour(int step) {
+    const int count = static_cast<int>(kSectionCount);
+    const int index = (static_cast<int>(IndexOf(m_selected)) + step % count + count) % count;
+    Select(kAllSections[static_cast<std::size_t>(index)]);
 }
 
 void SectionTabBar::SetLabelColor(DetailsSection section, const QColor& color) {
@@ -140,6 +155,46 @@ void SectionTabBar::paintEvent(QPaintEvent*) {
     painter.fillRect(0, 0, width(), 1, edge);
     painter.fillRect(0, 0, 1, height(), edge);
     painter.fillRect(width() - 1, 0, 1, height(), edge);
+    if (hasFocus()) {
+        const QRect selected = m_labels[IndexOf(m_selected)]->geometry().adjusted(-2, -1, 2, 1);
+        FillFrameLine(painter, selected, palette().color(QPalette::Highlight));
+    }
+}
+
+void SectionTabBar::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            SelectNeighbour(-1);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            SelectNeighbour(1);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    TellSelectedTabFocused();
+    update();
+}
+
+void SectionTabBar::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    TellSelectedTabFocused();
+    update();
+}
+
+// As Qt's own tab bar does: a screen reader then reads the selected tab.
+void SectionTabBar::TellSelectedTabFocused() {
+    QAccessibleEvent focused(this, QAccessible::Focus);
+    focused.setChild(static_cast<int>(IndexOf(m_selected)));
+    QAccessible::updateAccessibility(&focused);
+}
+
+void SectionTabBar::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void SectionTabBar::Select(DetailsSection section) {

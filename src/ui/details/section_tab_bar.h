@@ -14,7 +14,9 @@ class QLabel;
 
 // `ToolBar1`: the six section labels across the top of the Details window. A press with
 // any mouse button selects a section; the pointer highlights the label under it, and the
-// selected section's label stays highlighted. Assistive tools see the labels as page tabs.
+// selected section's label stays highlighted. The bar is a stop of the Tab key (never of a
+// click), where the arrow keys select the previous or the next section. Assistive tools see
+// a list of page tabs.
 class SectionTabBar : public QWidget {
     Q_OBJECT
 
@@ -28,6 +30,10 @@ class SectionTabBar : public QWidget {
     QString SelectedValue() const;
     bool IsSelectedTab(const QWidget* label) const;
 
+    // The next section (`step` 1) or the previous one (-1), round from the last to the
+    // first, as a press on its label selects it.
+    void SelectNeighbour(int step);
+
     void SetLabelColor(DetailsSection section, const QColor& color);
     // The selected label in DetailsHighlight, the others in DetailsText.
     void ColorLabelsBySelection();
@@ -38,12 +44,16 @@ class SectionTabBar : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void CreateLabels();
     void Select(DetailsSection section);
     void LabelEntered(DetailsSection section);
     void LabelLeft(DetailsSection section);
+    void TellSelectedTabFocused();
     QColor TextColor() const;
     QColor HighlightColor() const;
 

@@ -28,6 +28,14 @@ class GlyphLabelAccessible : public DrawnControlAccessible {
         return DrawnControlAccessible::text(kind);
     }
 
+    void doAction(const QString& action) override {
+        if (action == pressAction() && Label()->AccessiblePress()) {
+            Label()->AccessiblePress()();
+            return;
+        }
+        DrawnControlAccessible::doAction(action);
+    }
+
   private:
     const GlyphLabel* Label() const { return static_cast<const GlyphLabel*>(widget()); }
 };

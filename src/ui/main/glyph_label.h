@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <functional>
 
 #include "ui/main/glyphs.h"
 
@@ -23,6 +24,10 @@ class GlyphLabel : public QLabel {
 
     void SetAccessibleRole(QAccessible::Role role) { m_accessibleRole = role; }
     QAccessible::Role AccessibleRole() const { return m_accessibleRole; }
+    // What a press through assistive tools does instead of a click, for a label whose click
+    // means nothing without the mouse held (the drag handle).
+    void SetAccessiblePress(std::function<void()> press) { m_accessiblePress = std::move(press); }
+    const std::function<void()>& AccessiblePress() const { return m_accessiblePress; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +38,7 @@ class GlyphLabel : public QLabel {
     Glyph m_glyph = Glyph::None;
     int m_glyphSize = 0;
     QAccessible::Role m_accessibleRole = QAccessible::StaticText;
+    std::function<void()> m_accessiblePress;
 };
 
 // A label the program draws, shown to assistive tools as the text it shows; installed once at

@@ -333,6 +333,7 @@ void TForm1::ConnectHandlers() {
                                m_detailsBtn, m_helpBtn, m_clipBtn}) {
         ConnectHoverHighlight(label);
     }
+    ConnectKeys();
 }
 
 void TForm1::ConnectHoverHighlight(ButtonLabel* label) {
@@ -487,6 +488,7 @@ void TForm1::ShowResults() {
     for (const auto& [label, text] : shown) {
         label->ShowText(ToQString(*text));
     }
+    DescribeResultOnCountBox();
 }
 
 // Creation and every activation; the names follow the focus of their lists.

@@ -15,6 +15,7 @@
 #include "core/program_state.h"
 #include "ui/common/window_links.h"
 #include "ui/main/button_label.h"
+#include "ui/main/keyboard_move.h"
 #include "ui/main/popup_main.h"
 #include "ui/main/ship_list_box.h"
 #include "ui/main/ship_side.h"
@@ -67,6 +68,11 @@ class TForm1 : public QWidget, public MainWindowLink {
     void StackControls();
     void ConnectHandlers();
     void ConnectHoverHighlight(ButtonLabel* label);
+    // The keyboard's ways to the labels and the menu; in tform1_keys.cpp.
+    void ConnectKeys();
+    void OpenPopupMainByKey();
+    void MoveBtnKeyboardMove();
+    void DescribeResultOnCountBox();
 
     void FormCreate();
     void FormShow();
@@ -130,6 +136,7 @@ class TForm1 : public QWidget, public MainWindowLink {
     GlyphLabel* m_classText = new GlyphLabel(this);
     GlyphLabel* m_initText = new GlyphLabel(this);
     QTimer* m_timer1 = new QTimer(this);
+    KeyboardMove* m_keyboardMove = new KeyboardMove(*this);
     PopupMain* m_popupMain = new PopupMain(m_state.Settings.Display, this);
     ShipSide* m_attSide =
         new ShipSide(m_state, {m_attShipList, m_attShip, m_attListBtn, m_listBtnOverlay}, this);

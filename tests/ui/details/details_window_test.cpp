@@ -283,7 +283,8 @@ class DetailsWindowTest : public QObject {
         const auto* memo = program.Find<QPlainTextEdit>(box);
         QVERIFY(memo != nullptr);
         QCOMPARE(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QVERIFY(!memo->isReadOnly());
+        // The program's text, to read and copy: typing never changes it.
+        QVERIFY(memo->isReadOnly());
         QCOMPARE(memo->verticalScrollBarPolicy(),
                  scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         QCOMPARE(memo->palette().color(QPalette::Text), Text(program));

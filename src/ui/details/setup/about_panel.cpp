@@ -92,6 +92,7 @@ AboutPanel::AboutPanel(const ProgramState& state, QWidget* parent)
 
     m_readMeMemo = new QPlainTextEdit(this);
     m_readMeMemo->setObjectName(QStringLiteral("ReadMeMemo"));
+    MakeReadingBox(*m_readMeMemo);
     m_readMeMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_readMeMemo->setFont(ArialFont(13));
     SetTextColor(*m_readMeMemo, Qt::black);

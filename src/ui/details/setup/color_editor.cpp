@@ -11,6 +11,7 @@
 #include "ui/common/control_placement.h"
 #include "ui/common/fonts.h"
 #include "ui/common/setup_look.h"
+#include "ui/details/setup/color_bar.h"
 #include "ui/details/setup/color_grid.h"
 
 namespace {
@@ -92,6 +93,16 @@ int ComponentOf(ColorValue color, const ComponentControls& controls) {
     return static_cast<int>((color >> controls.shift) & 0xFF);
 }
 
+// "red 166, green 202, blue 240".
+QString ComponentsText(ColorValue color) {
+    const char* const names[] = {"red ", "green ", "blue "};
+    QStringList parts;
+    for (std::size_t i = 0; i < kComponents.size(); ++i) {
+        parts << QLatin1String(names[i]) + QString::number(ComponentOf(color, kComponents[i]));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 QLabel* MakeSunkenBox(QWidget* parent, const char* name) {
     auto* box = new QLabel(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -135,7 +146,7 @@ void ColorEditor::CreateColorControls() {
     QFont boxFont = SansSerifFont(11);
     boxFont.setBold(true);
     for (std::size_t i = 0; i < kComponents.size(); ++i) {
-        auto* bar = new QScrollBar(Qt::Vertical, this);
+        auto* bar = new ColorBar(this);
         bar->setObjectName(QString::fromLatin1(kComponents[i].bar));
         bar->setRange(0, kMaxComponent);
         bar->setPageStep(kBarPageStep);
@@ -164,13 +175,19 @@ void ColorEditor::CreateRoleControls() {
                 [this, role = controls.role] { ChooseRole(role); });
 
         m_samples[i] = MakeSunkenBox(this, controls.sample);
+        m_samples[i]->setAccessibleDescription(QStringLiteral("The colour now set"));
         m_samples[i]->setGeometry(QRect(QPoint(kSampleLeft, controls.top), kSampleSize));
     }
 }
 
+// A screen reader reads a sample box by its name, which therefore carries the colour.
 void ColorEditor::ShowSampleColors() {
     for (std::size_t i = 0; i < kRoles.size(); ++i) {
-        SetFillColor(*m_samples[i], ToQColor(ColorOf(Display(), kRoles[i].role)));
+        const ColorValue color = ColorOf(Display(), kRoles[i].role);
+        SetFillColor(*m_samples[i], ToQColor(color));
+        const auto* radio = findChild<QRadioButton*>(QLatin1String(kRoles[i].radio));
+        m_samples[i]->setAccessibleName(radio->accessibleName() + QStringLiteral(" colour: ") +
+                                        ComponentsText(color));
     }
 }
 

@@ -27,16 +27,18 @@ struct ButtonEntry {
     const char* name;
     const char* caption;
     bool enabledWhileEditing;
+    // The buttons take no focus; their keys work them while the section is shown.
+    QKeyCombination key;
 };
 
 // In the order of StatsEditorPanel::Button.
 constexpr std::array<ButtonEntry, 6> kButtons = {{
-    {"EditerBtn", "Edit", false},
-    {"UpdateAndSaveBtn", "Save", true},
-    {"CancelEditBtn", "Cancel", true},
-    {"RestoreBtn", "Restore", false},
-    {"SettingsBtn", "Settings", false},
-    {"AboutBtn", "About", false},
+    {"EditerBtn", "Edit", false, Qt::ALT | Qt::Key_E},
+    {"UpdateAndSaveBtn", "Save", true, Qt::ALT | Qt::Key_S},
+    {"CancelEditBtn", "Cancel", true, Qt::ALT | Qt::Key_C},
+    {"RestoreBtn", "Restore", false, Qt::ALT | Qt::Key_R},
+    {"SettingsBtn", "Settings", false, Qt::ALT | Qt::Key_T},
+    {"AboutBtn", "About", false, Qt::ALT | Qt::Key_B},
 }};
 
 constexpr Placement kButtonPlaces[] = {
@@ -76,6 +78,7 @@ StatsEditorPanel::StatsEditorPanel(ProgramState& state, DetailsWindowLink& detai
     : QWidget(parent), m_state(state), m_detailsWindow(detailsWindow) {
     m_headerBox = new QPlainTextEdit(this);
     m_headerBox->setObjectName(QStringLiteral("FileHeaderText"));
+    MakeReadingBox(*m_headerBox);
     m_headerBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Lines wrap at the box's width; a horizontal bar would only cover the second line.
     m_headerBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -99,6 +102,7 @@ void StatsEditorPanel::CreateButtons() {
         auto* button = new QPushButton(QString::fromLatin1(kButtons[i].caption), m_controlPanel);
         button->setObjectName(QString::fromLatin1(kButtons[i].name));
         button->setFocusPolicy(Qt::NoFocus);
+        button->setShortcut(QKeySequence(kButtons[i].key));
         m_buttons[i] = button;
     }
     PlaceControls(*m_controlPanel, kButtonPlaces);
