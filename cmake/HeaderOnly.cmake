@@ -2,8 +2,8 @@
 # for another system, the host's include folder must not reach the compiler (its C library
 # headers would shadow the target's), so only the two libraries' folders are linked in.
 if(NOT CMAKE_CROSSCOMPILING)
-    find_package(CLI11 REQUIRED)
-    find_package(nlohmann_json REQUIRED)
+    find_package(CLI11 REQUIRED GLOBAL)
+    find_package(nlohmann_json REQUIRED GLOBAL)
     return()
 endif()
 

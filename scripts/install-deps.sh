@@ -27,7 +27,7 @@ test_packages=(
     "${windows_packages[@]}"
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth openbox xdotool x11-utils
+    xvfb xauth openbox xdotool x11-utils xclip
 )
 
 list=test

@@ -133,6 +133,20 @@ std::string ReplaceFile(const std::filesystem::path& from, const std::filesystem
 
 #endif
 
+// Why the file could not be overwritten in place, or empty. Windows' read-only flag is
+// checked by itself: an administrator's open for writing may pass it (as Wine's does
+// when run as root), where Windows' own programs still refuse the file.
+std::string OverwriteRefusal(const std::filesystem::path& target) {
+#ifdef _WIN32
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return ErrnoText(EACCES);
+    }
+#endif
+    FilePtr probe(OpenFile(target, "r+b"));
+    return probe ? std::string() : ErrnoText(errno);
+}
+
 // Writes `text` to `temporary` in full and onto the disk, or says why not; a failure
 // leaves no temporary file behind.
 std::string WriteTemporary(const std::filesystem::path& temporary, const std::string& text) {
@@ -232,9 +246,8 @@ std::string FileView::WriteTo(const std::string& path) const {
     // rename below would otherwise replace a file the user protected.
     std::error_code ec;
     if (std::filesystem::exists(target, ec)) {
-        FilePtr probe(OpenFile(target, "r+b"));
-        if (!probe) {
-            return CannotCreate(path, errno);
+        if (const std::string refusal = OverwriteRefusal(target); !refusal.empty()) {
+            return CannotCreate(path, refusal);
         }
     }
     std::filesystem::path temporary = target;

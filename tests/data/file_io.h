@@ -4,6 +4,13 @@
 #include <iterator>
 #include <string>
 
+// What the system says when a file is asked of a folder.
+#ifdef _WIN32
+inline constexpr const char* kIsAFolder = "Permission denied";
+#else
+inline constexpr const char* kIsAFolder = "Is a directory";
+#endif
+
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -89,13 +89,6 @@ TEST(FileView, LoadTellsMissingFromUnreadable) {
     EXPECT_EQ(view.Count(), 0u);
 }
 
-// What the system says when a file is asked of a folder.
-#ifdef _WIN32
-constexpr const char* kIsAFolder = "Permission denied";
-#else
-constexpr const char* kIsAFolder = "Is a directory";
-#endif
-
 TEST(FileView, FailedWritesLeaveTheOldFileAndSayWhy) {
     TempDir dir;
     const std::string path = dir.File("ShipStats.txt");

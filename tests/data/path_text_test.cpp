@@ -37,14 +37,17 @@ class CurrentFolder {
 };
 
 // Folder names outside ASCII; on Windows no ANSI code page holds both.
-class ForeignFolderTest : public ::testing::TestWithParam<const char8_t*> {
+// The names are given as UTF-8 bytes.
+class ForeignFolderTest : public ::testing::TestWithParam<std::string> {
   protected:
     // The folder as the system names it, built without the code under test.
-    std::filesystem::path Folder() const { return dir.Path() / std::filesystem::path(GetParam()); }
+    std::filesystem::path Folder() const {
+        const std::string& name = GetParam();
+        return dir.Path() / std::filesystem::path(std::u8string(name.begin(), name.end()));
+    }
     std::string FolderText() const {
-        const std::u8string name = GetParam();
         return PathText(dir.Path()) + static_cast<char>(std::filesystem::path::preferred_separator) +
-               std::string(name.begin(), name.end());
+               GetParam();
     }
 
     TempDir dir;
@@ -72,4 +75,5 @@ TEST_P(ForeignFolderTest, StatsFileIsWrittenFoundAndReadThere) {
 }
 
 INSTANTIATE_TEST_SUITE_P(NonAscii, ForeignFolderTest,
-                         ::testing::Values(u8"J\u00f6rg", u8"\u0418\u0433\u0440\u043e\u043a"));
+                         ::testing::Values("J\xC3\xB6rg",
+                                           "\xD0\x98\xD0\xB3\xD1\x80\xD0\xBE\xD0\xBA"));

@@ -229,7 +229,7 @@ TEST_F(StatsFileTest, FailedSaveReportsTheReasonAndKeepsTheOldFile) {
     ui.saveFile = StatsPath();
     const SaveResult result = SaveModifiedStatsFile(state, DefaultShipTable());
     EXPECT_EQ(result.Outcome, SaveOutcome::Failed);
-    EXPECT_NE(result.Error.find("Is a directory"), std::string::npos) << result.Error;
+    EXPECT_NE(result.Error.find(kIsAFolder), std::string::npos) << result.Error;
     EXPECT_EQ(ReadBytes(StatsPath()), ValidFileText());
     EXPECT_EQ(state.StoredStats, DefaultShipTable());  // the new contents are held in memory
     EXPECT_EQ(ui.statsShown, shownBefore);

@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# The Windows zip as a player meets it: unpacked into folders whose names are not ASCII and
+# run under Wine on a private desktop with a window manager (run_on_desktop.sh and
+# with-wine.sh around this script). skirmod.exe and skirmod-calc.exe must do there what the
+# Linux build does with the same ShipStats.txt.
+# Arguments: the zip, the Linux build folder. SKIRMOD_TEST_SEED picks the random pairings.
+set -euo pipefail
+zip=$1
+linux_calc=$2/src/cli/skirmod-calc
+linux_gui=$2/src/ui/skirmod
+seed=${SKIRMOD_TEST_SEED:-20261207}
+pairings=${SKIRMOD_SMOKE_PAIRINGS:-200}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# Polls a command every 100 ms for up to 30 seconds: Wine's first start of a program is slow.
+wait_for() {
+    local tries=300
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+unpack() {
+    mkdir -p "$1"
+    unzip -q "$zip" -d "$1"
+    find "$1" -mindepth 1 -maxdepth 1 -type d
+}
+
+# The name lines of the stats file: line 3 + 57 * row holds ship row's name.
+ship_names() {
+    awk 'NR % 57 == 3 { sub(/\r$/, ""); print }' "$1"
+}
+
+# --- skirmod-calc.exe against the Linux skirmod-calc ------------------------------------
+
+calc_agrees() {
+    local folder=$1 stats_win=$2 stats_linux=$3
+    shift 3
+    local windows linux
+    windows=$(cd "$folder" && wine ./skirmod-calc.exe --stats "$stats_win" "$@" 2>&1 | tr -d '\r') || true
+    linux=$("$linux_calc" --stats "$stats_linux" "$@" 2>&1) || true
+    if [ "$windows" != "$linux" ]; then
+        fail "skirmod-calc $* differs (seed $seed)"
+        diff <(echo "$linux") <(echo "$windows") | head -n 10 >&2
+    fi
+}
+
+check_calc() {
+    local folder
+    folder=$(unpack "$work/Jörg")
+    local stats=$folder/ShipStats.txt
+    local stats_win
+    stats_win=$(winepath -w "$stats")
+    mapfile -t ships < <(ship_names "$stats")
+    [ "${#ships[@]}" -eq 54 ] || fail "the sample table has ${#ships[@]} names, not 54"
+    local commands=(result "report calculation" "report targeting" "report resources"
+                    "report basic" stop counters)
+    RANDOM=$seed
+    local i
+    for ((i = 0; i < pairings; i++)); do
+        local att=${ships[RANDOM % 54]} def=${ships[RANDOM % 54]}
+        local count=$((RANDOM % 3000 + 1)) json=()
+        ((RANDOM % 2)) && json=(--json)
+        read -r -a command <<<"${commands[RANDOM % ${#commands[@]}]}"
+        case ${command[0]} in
+            counters) calc_agrees "$folder" "$stats_win" "$stats" "${json[@]}" counters "$def" "$count" ;;
+            *) calc_agrees "$folder" "$stats_win" "$stats" "${json[@]}" "${command[@]}" "$att" "$def" "$count" ;;
+        esac
+    done
+    echo "skirmod-calc.exe agreed with Linux on $pairings pairings (seed $seed) in $folder"
+}
+
+# --- skirmod.exe on the desktop ---------------------------------------------------------
+
+calculator_window() {
+    xdotool search --onlyvisible --name "^Skirmod v" | head -n 1
+}
+
+# The calculator's result line for `count` attackers at start-up, as "Copy Result" gives it.
+copy_result_line() {
+    local window=$1 count=$2
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool key --window "$window" ctrl+a
+    xdotool type --window "$window" --delay 50 "$count"
+    sleep 0.5
+    xdotool key --window "$window" shift+F10
+    sleep 0.5
+    xdotool key Return
+    sleep 0.5
+    xclip -o -selection clipboard 2>/dev/null | tr -d '\r'
+}
+
+start_program() {
+    local folder=$1
+    shift
+    (cd "$folder" && exec "$@" >"$work/program.log" 2>&1) &
+    program_pid=$!
+    if ! wait_for calculator_window; then
+        fail "$* showed no calculator in $folder"
+        cat "$work/program.log" >&2
+        return 1
+    fi
+}
+
+stop_program() {
+    kill "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+    wait_for sh -c '! xdotool search --onlyvisible --name "^Skirmod v"' || true
+}
+
+check_gui() {
+    local folder
+    folder=$(unpack "$work/Игрок")
+    start_program "$folder" env -u QT_QPA_PLATFORM wine ./skirmod.exe || return 0
+    local window
+    window=$(calculator_window)
+    local size
+    size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+    [ "$size" = 132x126 ] || fail "the calculator is $size, not 132x126"
+    local windows_line
+    windows_line=$(copy_result_line "$window" 1234)
+    stop_program
+
+    start_program "$folder" "$linux_gui"
+    local linux_line
+    linux_line=$(copy_result_line "$(calculator_window)" 1234)
+    stop_program
+    [ -n "$linux_line" ] || fail "no result line from the Linux build"
+    [ "$windows_line" = "$linux_line" ] ||
+        fail "Copy Result gave \"$windows_line\", the Linux build \"$linux_line\""
+    echo "skirmod.exe in $folder: 132x126, Copy Result \"$windows_line\""
+}
+
+check_calc
+check_gui
+if [ "$failures" -gt 0 ]; then
+    echo "$failures checks failed (seed $seed)"
+    exit 1
+fi
+echo "Windows smoke test passed"
