@@ -26,7 +26,7 @@ class MainWindowStartupTest : public QObject {
     void names_cover_their_lists();
     void tab_moves_through_count_defender_list_attacker_list();
 
-    void colours_of_the_settings_line_are_applied_on_activation();
+    void colours_of_the_settings_line_are_applied_to_every_control();
     void returning_to_the_window_takes_in_edited_stats();
 
     void letters_in_the_count_box_stay_and_count_as_no_ships();
@@ -66,6 +66,72 @@ std::string Joined(const ReportLines& lines) {
 
 const QColor kSkyBlue(166, 202, 240);
 const QColor kAqua(0, 255, 255);
+
+// The colours of the settings line clNavy,clRed,clYellow,clLime,clSilver,clGreen,clFuchsia
+// by their role.
+const QColor kLineColours[] = {{0, 0, 128},     {255, 0, 0}, {255, 255, 0}, {0, 255, 0},
+                               {192, 192, 192}, {0, 128, 0}, {255, 0, 255}};
+
+// A control of either window that takes a settings colour, and where it shows it.
+struct ColourUse {
+    const char* control;
+    QPalette::ColorRole role;
+    ColorRole setting;
+};
+
+const ColourUse kColourUses[] = {
+    {"AttShips", QPalette::Text, ColorRole::MainText},
+    {"AttShips", QPalette::Base, ColorRole::MainBackground},
+    {"AttShipList", QPalette::Text, ColorRole::MainText},
+    {"AttShipList", QPalette::ButtonText, ColorRole::MainText},
+    {"DefShipList", QPalette::Text, ColorRole::MainText},
+    {"DefShipList", QPalette::ButtonText, ColorRole::MainText},
+    {"DetailsBtn", QPalette::WindowText, ColorRole::MainText},
+    {"HelpBtn", QPalette::WindowText, ColorRole::MainText},
+    {"ClipBtn", QPalette::WindowText, ColorRole::MainText},
+    {"MoveBtn", QPalette::WindowText, ColorRole::MainText},
+    {"MinBtn", QPalette::WindowText, ColorRole::MainText},
+    {"CloseBtn", QPalette::WindowText, ColorRole::MainText},
+    {"SpinUpBtn", QPalette::WindowText, ColorRole::MainText},
+    {"SpinDownBtn", QPalette::WindowText, ColorRole::MainText},
+    {"AttListBtn", QPalette::WindowText, ColorRole::MainText},
+    {"DefListBtn", QPalette::WindowText, ColorRole::MainText},
+    {"AttShip", QPalette::WindowText, ColorRole::MainText},
+    {"DefShip", QPalette::WindowText, ColorRole::MainText},
+    {"CombatText", QPalette::WindowText, ColorRole::MainText},
+    {"DefShips", QPalette::WindowText, ColorRole::MainText},
+    {"TargetDisplay", QPalette::WindowText, ColorRole::MainText},
+    {"InitText", QPalette::WindowText, ColorRole::MainText},
+    {"ClassText", QPalette::WindowText, ColorRole::MainText},
+    {"Efficiency", QPalette::WindowText, ColorRole::MainText},
+    {"ListBtnOverlay", QPalette::WindowText, ColorRole::MainHighlight},
+    {"CalculationBtn", QPalette::WindowText, ColorRole::DetailsHighlight},
+    {"TargetBtn", QPalette::WindowText, ColorRole::DetailsText},
+    {"ResourcesBtn", QPalette::WindowText, ColorRole::DetailsText},
+    {"BasicStatsBtn", QPalette::WindowText, ColorRole::DetailsText},
+    {"ResultsBtn", QPalette::WindowText, ColorRole::DetailsText},
+    {"StatsFileBtn", QPalette::WindowText, ColorRole::DetailsText},
+    {"CalculationMemo", QPalette::Text, ColorRole::DetailsText},
+    {"TargetAttMemo", QPalette::Text, ColorRole::DetailsText},
+    {"TargetDefMemo", QPalette::Text, ColorRole::DetailsText},
+    {"ResourcesAttMemo", QPalette::Text, ColorRole::DetailsText},
+    {"ResourcesDefMemo", QPalette::Text, ColorRole::DetailsText},
+    {"BasicStatsAttMemo", QPalette::Text, ColorRole::DetailsText},
+    {"BasicStatsDefMemo", QPalette::Text, ColorRole::DetailsText},
+    {"ResultsPanel", QPalette::WindowText, ColorRole::DetailsText},
+    {"ResultsMemo", QPalette::Text, ColorRole::DetailsText},
+    {"ResultsMemo", QPalette::Base, ColorRole::DetailsBackground},
+    {"StatsGrid", QPalette::Base, ColorRole::DetailsBackground},
+    {"StatsGrid", QPalette::Button, ColorRole::DetailsBackground},
+    {"StatsGrid", QPalette::Text, ColorRole::DetailsText},
+    {"BackgroundBox", QPalette::Window, ColorRole::MainBackground},
+    {"BorderBox", QPalette::Window, ColorRole::MainBorder},
+    {"TextBox", QPalette::Window, ColorRole::MainText},
+    {"HighlightBox", QPalette::Window, ColorRole::MainHighlight},
+    {"DetailsBackgroundBox", QPalette::Window, ColorRole::DetailsBackground},
+    {"DetailsTextBox", QPalette::Window, ColorRole::DetailsText},
+    {"DetailsHighlightBox", QPalette::Window, ColorRole::DetailsHighlight},
+};
 
 }  // namespace
 
@@ -285,27 +351,31 @@ void MainWindowStartupTest::tab_moves_through_count_defender_list_attacker_list(
     QTRY_VERIFY(controls.AttShips()->hasFocus());
 }
 
-void MainWindowStartupTest::colours_of_the_settings_line_are_applied_on_activation() {
-    StartedProgram program("1,0,0,0,0,clNavy,clRed,clYellow,clLime,clSkyBlue,clNavy,clBlue,");
+void MainWindowStartupTest::colours_of_the_settings_line_are_applied_to_every_control() {
+    StartedProgram program("1,0,0,0,0,clNavy,clRed,clYellow,clLime,clSilver,clGreen,clFuchsia,");
     QVERIFY(program.Started());
-    const MainWindowControls& controls = program.Controls();
+    for (const ColourUse& use : kColourUses) {
+        const QWidget* control = program.Find(QLatin1String(use.control));
+        QVERIFY2(control != nullptr, use.control);
+        const QColor shown = control->palette().color(use.role);
+        const QColor expected = kLineColours[static_cast<std::size_t>(use.setting)];
+        QVERIFY2(shown == expected, qPrintable(QStringLiteral("%1, palette role %2: %3, not %4")
+                                                   .arg(QLatin1String(use.control))
+                                                   .arg(use.role)
+                                                   .arg(shown.name(), expected.name())));
+    }
 
+    // The background and the frame lines are painted, not taken from a palette.
     const QImage look = program.MainWindow().grab().toImage();
     QCOMPARE(look.pixelColor(1, 100), QColor(0, 0, 128));
     QCOMPARE(look.pixelColor(0, 60), QColor(255, 0, 0));
     QCOMPARE(look.pixelColor(60, 21), QColor(255, 0, 0));
     QCOMPARE(look.pixelColor(131, 10), QColor(255, 0, 0));
-    for (const char* name :
-         {"DetailsBtn", "MoveBtn", "MinBtn", "CloseBtn", "SpinUpBtn", "SpinDownBtn", "AttListBtn",
-          "DefListBtn", "AttShip", "DefShip", "CombatText", "InitText"}) {
-        QCOMPARE(controls.TextColor(name), QColor(255, 255, 0));
-    }
-    QCOMPARE(controls.TextColor("ListBtnOverlay"), QColor(0, 255, 0));
 
     program.Get().State().Settings.Display.MainText = 0x000000FF;
     QVERIFY(ReturnFromDetailsWindow(program.Get()));
-    QCOMPARE(controls.TextColor("DetailsBtn"), QColor(255, 0, 0));
-    QCOMPARE(controls.TextColor("DefShip"), QColor(255, 0, 0));
+    QCOMPARE(program.Controls().TextColor("DetailsBtn"), QColor(255, 0, 0));
+    QCOMPARE(program.Controls().AttShips()->palette().color(QPalette::Text), QColor(255, 0, 0));
     QVERIFY(program.Watchdog().Unexpected().isEmpty());
 }
 
