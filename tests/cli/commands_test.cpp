@@ -71,8 +71,9 @@ TEST_F(CommandsTest, BadNumberOfDefendersExitsTwoSayingWhy) {
 TEST_F(CommandsTest, UnknownReportIsRefusedNamingTheFour) {
     const CalcRun run = Calc({"report", "bogus", "Dreadnought", "Sovereign", "1"});
     EXPECT_EQ(run.Code, 2);
-    EXPECT_TRUE(Mentions(run.Err, "there is no report 'bogus'; the reports are basic, "
-                                  "calculation, resources and targeting\n"))
+    EXPECT_TRUE(Mentions(run.Err,
+                         "there is no report 'bogus'; the reports are basic, "
+                         "calculation, resources and targeting\n"))
         << run.Err;
     EXPECT_FALSE(Mentions(run.Err, "->")) << run.Err;
 }

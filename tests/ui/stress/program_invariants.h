@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "stress_program.h"
 #include "log_model.h"
+#include "stress_program.h"
 
 // What must hold between any two user actions once the program has started. Violation()
 // names the first thing that is wrong, or returns an empty text.

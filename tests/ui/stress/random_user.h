@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "stress_program.h"
 #include "log_model.h"
+#include "stress_program.h"
 
 class QLabel;
 
