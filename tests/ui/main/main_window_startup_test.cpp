@@ -20,7 +20,6 @@ class MainWindowStartupTest : public QObject {
     void defaults_outside_the_table_select_the_first_row();
 
     void is_a_frameless_window_on_top_centred_on_the_screen();
-    void controls_sit_at_their_places_data();
     void controls_sit_at_their_places();
     void names_cover_their_lists_data();
     void names_cover_their_lists();
@@ -270,47 +269,46 @@ void MainWindowStartupTest::is_a_frameless_window_on_top_centred_on_the_screen()
     QVERIFY(program.Watchdog().Unexpected().isEmpty());
 }
 
-void MainWindowStartupTest::controls_sit_at_their_places_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("place");
-    QTest::addColumn<bool>("visible");
-    QTest::newRow("Menu") << "Menu" << QRect(0, 0, 132, 21) << true;
-    QTest::newRow("DetailsBtn") << "DetailsBtn" << QRect(5, 3, 39, 15) << true;
-    QTest::newRow("HelpBtn") << "HelpBtn" << QRect(52, 3, 7, 15) << false;
-    QTest::newRow("ClipBtn") << "ClipBtn" << QRect(66, 3, 9, 15) << false;
-    QTest::newRow("MoveBtn") << "MoveBtn" << QRect(51, 3, 39, 15) << true;
-    QTest::newRow("MinBtn") << "MinBtn" << QRect(94, 1, 15, 16) << true;
-    QTest::newRow("CloseBtn") << "CloseBtn" << QRect(113, 3, 15, 15) << true;
-    QTest::newRow("AttShips") << "AttShips" << QRect(5, 24, 102, 16) << true;
-    QTest::newRow("TargetText") << "TargetText" << QRect(46, 24, 19, 17) << false;
-    QTest::newRow("SpinUpBtn") << "SpinUpBtn" << QRect(107, 25, 11, 13) << true;
-    QTest::newRow("SpinDownBtn") << "SpinDownBtn" << QRect(116, 24, 11, 13) << true;
-    QTest::newRow("AttShipList") << "AttShipList" << QRect(10, 38, 90, 22) << true;
-    QTest::newRow("AttShip") << "AttShip" << QRect(2, 40, 109, 18) << true;
-    QTest::newRow("AttListBtn") << "AttListBtn" << QRect(108, 37, 21, 19) << true;
-    QTest::newRow("CombatText") << "CombatText" << QRect(2, 57, 72, 18) << true;
-    QTest::newRow("Efficiency") << "Efficiency" << QRect(74, 57, 51, 17) << true;
-    QTest::newRow("DefShips") << "DefShips" << QRect(5, 74, 102, 19) << true;
-    QTest::newRow("TargetDisplay") << "TargetDisplay" << QRect(108, 74, 18, 19) << true;
-    QTest::newRow("ListBtnOverlay") << "ListBtnOverlay" << QRect(83, 72, 23, 23) << false;
-    QTest::newRow("DefShipList") << "DefShipList" << QRect(10, 88, 90, 22) << true;
-    QTest::newRow("DefShip") << "DefShip" << QRect(2, 91, 109, 22) << true;
-    QTest::newRow("DefListBtn") << "DefListBtn" << QRect(108, 88, 21, 19) << true;
-    QTest::newRow("ClassText") << "ClassText" << QRect(5, 108, 54, 16) << true;
-    QTest::newRow("InitText") << "InitText" << QRect(57, 108, 68, 13) << true;
-}
-
 void MainWindowStartupTest::controls_sit_at_their_places() {
-    QFETCH(QString, name);
-    QFETCH(QRect, place);
-    QFETCH(bool, visible);
+    struct Place {
+        const char* name;
+        QRect place;
+        bool visible;
+    };
+    const Place places[] = {
+        {"Menu", {0, 0, 132, 21}, true},
+        {"DetailsBtn", {5, 3, 39, 15}, true},
+        {"HelpBtn", {52, 3, 7, 15}, false},
+        {"ClipBtn", {66, 3, 9, 15}, false},
+        {"MoveBtn", {51, 3, 39, 15}, true},
+        {"MinBtn", {94, 1, 15, 16}, true},
+        {"CloseBtn", {113, 3, 15, 15}, true},
+        {"AttShips", {5, 24, 102, 16}, true},
+        {"TargetText", {46, 24, 19, 17}, false},
+        {"SpinUpBtn", {107, 25, 11, 13}, true},
+        {"SpinDownBtn", {116, 24, 11, 13}, true},
+        {"AttShipList", {10, 38, 90, 22}, true},
+        {"AttShip", {2, 40, 109, 18}, true},
+        {"AttListBtn", {108, 37, 21, 19}, true},
+        {"CombatText", {2, 57, 72, 18}, true},
+        {"Efficiency", {74, 57, 51, 17}, true},
+        {"DefShips", {5, 74, 102, 19}, true},
+        {"TargetDisplay", {108, 74, 18, 19}, true},
+        {"ListBtnOverlay", {83, 72, 23, 23}, false},
+        {"DefShipList", {10, 88, 90, 22}, true},
+        {"DefShip", {2, 91, 109, 22}, true},
+        {"DefListBtn", {108, 88, 21, 19}, true},
+        {"ClassText", {5, 108, 54, 16}, true},
+        {"InitText", {57, 108, 68, 13}, true},
+    };
     StartedProgram program;
     QVERIFY(program.Started());
-
-    const auto* control = program.MainWindow().findChild<QWidget*>(name);
-    QVERIFY(control != nullptr);
-    QCOMPARE(control->geometry(), place);
-    QCOMPARE(control->isVisible(), visible);
+    for (const Place& expected : places) {
+        const auto* control = program.MainWindow().findChild<QWidget*>(expected.name);
+        QVERIFY2(control != nullptr, expected.name);
+        QVERIFY2(control->geometry() == expected.place && control->isVisible() == expected.visible,
+                 expected.name);
+    }
 }
 
 void MainWindowStartupTest::names_cover_their_lists_data() {
