@@ -79,43 +79,34 @@ class ResultsLogTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void buttons_are_flat_focusless_and_in_place_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("width");
-        QTest::newRow("Add") << "ResultsAddBtn"
-                             << "Add" << 3 << 37;
-        QTest::newRow("Delete") << "ResultsDeleteBtn"
-                                << "Delete" << 44 << 57;
-        QTest::newRow("Clear") << "ResultsClearBtn"
-                               << "Clear" << 105 << 46;
-        QTest::newRow("Insert") << "ResultsInsertBtn"
-                                << "Insert" << 155 << 51;
-        QTest::newRow("Insert Space") << "ResultsInsertSpaceBtn"
-                                      << "Insert Space" << 210 << 94;
-        QTest::newRow("Copy") << "ResultsCopyBtn"
-                              << "Copy" << 308 << 45;
-        QTest::newRow("Move Down") << "ResultsMoveDownBtn"
-                                   << "Move Down" << 357 << 89;
-        QTest::newRow("Move Up") << "ResultsMoveUpBtn"
-                                 << "Move Up" << 450 << 70;
-    }
-
     void buttons_are_flat_focusless_and_in_place() {
-        QFETCH(QString, button);
-        QFETCH(QString, caption);
-        QFETCH(int, left);
-        QFETCH(int, width);
+        struct Button {
+            const char* name;
+            const char* caption;
+            int left;
+            int width;
+        };
+        const Button buttons[] = {
+            {"ResultsAddBtn", "Add", 3, 37},
+            {"ResultsDeleteBtn", "Delete", 44, 57},
+            {"ResultsClearBtn", "Clear", 105, 46},
+            {"ResultsInsertBtn", "Insert", 155, 51},
+            {"ResultsInsertSpaceBtn", "Insert Space", 210, 94},
+            {"ResultsCopyBtn", "Copy", 308, 45},
+            {"ResultsMoveDownBtn", "Move Down", 357, 89},
+            {"ResultsMoveUpBtn", "Move Up", 450, 70},
+        };
         ResultsSection log;
-        const auto* widget = log.Program().Find<QToolButton>(button);
-        QVERIFY(widget != nullptr);
-        QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("Panel1"));
-        QCOMPARE(widget->text(), caption);
-        QCOMPARE(widget->geometry(), QRect(left, 3, width, 18));
-        QVERIFY(widget->autoRaise());
-        QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(widget->font().pixelSize(), 13);
+        for (const Button& button : buttons) {
+            const auto* widget = log.Program().Find<QToolButton>(QLatin1String(button.name));
+            QVERIFY2(widget != nullptr, button.name);
+            QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("Panel1"));
+            QCOMPARE(widget->text(), QLatin1String(button.caption));
+            QCOMPARE(widget->geometry(), QRect(button.left, 3, button.width, 18));
+            QVERIFY(widget->autoRaise());
+            QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(widget->font().pixelSize(), 13);
+        }
     }
 
     void panel_stacks_current_result_strip_and_log() {
