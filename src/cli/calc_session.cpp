@@ -5,6 +5,7 @@
 
 #include "core/calculation.h"
 #include "core/startup.h"
+#include "core/stats_storage.h"
 #include "data/path_text.h"
 #include "data/stats_file.h"
 
@@ -14,22 +15,19 @@ CalcSession::CalcSession(char decimalSeparator) {
 }
 
 TableLoad CalcSession::LoadTable(const std::string& path) {
-    FileView& view = m_state.Stats.FileMemo;
-    switch (view.Load(path)) {
-        case FileView::LoadResult::CannotOpen:
+    switch (ReadStatsFile(m_state, path)) {
+        case StatsFileRead::NotFound:
             return {TableStatus::Failed, "cannot open the stats file " + path};
-        case FileView::LoadResult::Unreadable:
+        case StatsFileRead::Unreadable:
             return {TableStatus::Failed, "cannot read the stats file " + path};
-        case FileView::LoadResult::Loaded:
+        case StatsFileRead::Damaged:
+            return {TableStatus::Failed, "the stats file " + path + " is damaged: it has " +
+                                             std::to_string(m_state.Stats.FileMemo.Count()) +
+                                             " lines, not " + std::to_string(kStatsFileLines)};
+        case StatsFileRead::Whole:
             break;
     }
-    if (view.Count() != kStatsFileLines) {
-        return {TableStatus::Failed, "the stats file " + path + " is damaged: it has " +
-                                         std::to_string(view.Count()) + " lines, not " +
-                                         std::to_string(kStatsFileLines)};
-    }
     m_state.Stats.StatsFilePath = path;
-    ReadFieldsFromView(view, m_state.StoredStats);
     m_state.ActiveStats = m_state.StoredStats;
     return {TableStatus::FromFile, {}};
 }

@@ -1,6 +1,7 @@
 #include "cli/cli_args.h"
 
 #include <CLI/CLI.hpp>
+#include <iterator>
 #include <map>
 
 #include "cli/exit_codes.h"
@@ -11,7 +12,8 @@ namespace {
 constexpr const char* kFooter =
     "Ship names: the exact name, or a prefix that begins exactly one name (any case).\n"
     "COUNT is read like the main window's count box: a whole number (decimal, or hex after\n"
-    "$ or 0x); anything else counts as 0 ships. N must be a whole number of at least 1.\n"
+    "$ or 0x); anything else counts as 0 ships. N is a whole number from 1 to\n"
+    "9223372036854775807.\n"
     "The table: --stats FILE, else ./ShipStats.txt, else the built-in table (with a note).\n"
     "Exit codes: 0 done; 1 the stats file is missing (--stats), unreadable or damaged;\n"
     "2 usage error, unknown or ambiguous ship name, or bad number.";
@@ -22,6 +24,27 @@ const std::map<std::string, ReportKind> kReportKinds = {
     {"resources", ReportKind::Resources},
     {"basic", ReportKind::Basic},
 };
+
+// "a, b, c and d": the report names, for the message that refuses any other.
+std::string ReportNames() {
+    std::string names;
+    for (auto entry = kReportKinds.begin(); entry != kReportKinds.end(); ++entry) {
+        if (entry != kReportKinds.begin()) {
+            names += std::next(entry) == kReportKinds.end() ? " and " : ", ";
+        }
+        names += entry->first;
+    }
+    return names;
+}
+
+CLI::Validator KnownReport() {
+    return {[](const std::string& name) {
+                return kReportKinds.contains(name)
+                           ? std::string()
+                           : "there is no report '" + name + "'; the reports are " + ReportNames();
+            },
+            ""};
+}
 
 void AddPairing(CLI::App& command, Request& request, const char* numberName,
                 const char* numberHelp) {
@@ -49,9 +72,10 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, st
     AddPairing(*result, request, "COUNT", "attacking ships (count box text)");
 
     CLI::App* report = app.add_subcommand("report", "a report of the Details window");
-    report->add_option("REPORT", request.Kind, "calculation, targeting, resources or basic")
+    std::string reportName;
+    report->add_option("REPORT", reportName, "calculation, targeting, resources or basic")
         ->required()
-        ->transform(CLI::CheckedTransformer(kReportKinds));
+        ->check(KnownReport());
     AddPairing(*report, request, "COUNT", "attacking ships (count box text)");
 
     CLI::App* stop = app.add_subcommand("stop", "fewest attackers that stop N defenders");
@@ -84,6 +108,9 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, st
         if (command->parsed()) {
             request.Which = which;
         }
+    }
+    if (report->parsed()) {
+        request.Kind = kReportKinds.at(reportName);
     }
     if (app.count("--stats") > 0) {
         request.StatsPath = statsPath;

@@ -1,6 +1,9 @@
 #include "cli/commands.h"
 
+#include <algorithm>
+#include <limits>
 #include <optional>
+#include <string_view>
 
 #include "cli/calc_session.h"
 #include "cli/cli_args.h"
@@ -41,20 +44,43 @@ std::optional<int> FindShip(const Run& run, const std::string& typed) {
     return std::nullopt;
 }
 
+// Digits alone (after blanks, a plus sign and a hexadecimal mark): a number that could
+// only fail to read by being too large.
+bool IsPositiveDigits(std::string_view text) {
+    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+    if (text.starts_with('+')) {
+        text.remove_prefix(1);
+    }
+    const bool hex = text.starts_with('$') || text.starts_with("0x");
+    if (hex) {
+        text.remove_prefix(text.front() == '$' ? 1 : 2);
+    }
+    return !text.empty() && text.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") ==
+                                std::string_view::npos;
+}
+
+// Why the text is no number, as the end of a sentence about it.
+std::string WhyNotANumber(const std::string& text) {
+    return IsPositiveDigits(text) ? "is too large: the largest accepted is " +
+                                        std::to_string(std::numeric_limits<std::int64_t>::max())
+                                  : "is not a whole number";
+}
+
 std::optional<std::int64_t> WantedDefenders(const Run& run) {
     const std::optional<std::int64_t> wanted = ParseInt64(run.Ask.Number);
-    if (!wanted || *wanted < 1) {
-        run.Err << kProgram << "N must be a whole number of at least 1, not '" << run.Ask.Number
-                << "'\n";
-        return std::nullopt;
+    if (!wanted) {
+        run.Err << kProgram << "N '" << run.Ask.Number << "' " << WhyNotANumber(run.Ask.Number)
+                << '\n';
+    } else if (*wanted < 1) {
+        run.Err << kProgram << "N must be at least 1, not '" << run.Ask.Number << "'\n";
     }
-    return wanted;
+    return wanted && *wanted >= 1 ? wanted : std::nullopt;
 }
 
 void NoteCountFallback(const Run& run) {
     if (!ParseInt64(run.Ask.Number)) {
-        run.Err << kProgram << "note: the count '" << run.Ask.Number
-                << "' is not a whole number; the count box reads it as 0 ships\n";
+        run.Err << kProgram << "note: the count '" << run.Ask.Number << "' "
+                << WhyNotANumber(run.Ask.Number) << "; the count box reads it as 0 ships\n";
     }
 }
 

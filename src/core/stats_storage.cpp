@@ -71,27 +71,40 @@ void BuildDefaultStats(ProgramState& state) {
     UiOf(state).ShowStatsFile();
 }
 
+StatsFileRead ReadStatsFile(ProgramState& state, const std::string& path) {
+    FileView& view = state.Stats.FileMemo;
+    switch (view.Load(path)) {
+        case FileView::LoadResult::CannotOpen:
+            return StatsFileRead::NotFound;
+        case FileView::LoadResult::Unreadable:
+            return StatsFileRead::Unreadable;
+        case FileView::LoadResult::Loaded:
+            break;
+    }
+    if (view.Count() != kStatsFileLines) {
+        return StatsFileRead::Damaged;
+    }
+    ReadFieldsFromView(view, state.StoredStats);
+    return StatsFileRead::Whole;
+}
+
 void LoadStatsFile(ProgramState& state) {
     StatsFileState& stats = state.Stats;
     stats.StatsFilePath = InCurrentDirectory("ShipStats.txt");
     stats.ReadMePath = InCurrentDirectory("ReadMe1st.txt");
     stats.StatsFileFound = true;
-    switch (stats.FileMemo.Load(stats.StatsFilePath)) {
-        case FileView::LoadResult::CannotOpen:
+    switch (ReadStatsFile(state, stats.StatsFilePath)) {
+        case StatsFileRead::NotFound:
             WarnAndUseDefaults(state, " file not found.");
             return;
-        case FileView::LoadResult::Unreadable:
+        case StatsFileRead::Unreadable:
+        case StatsFileRead::Damaged:
             WarnAndUseDefaults(state, " file possibly corrupted.");
             return;
-        case FileView::LoadResult::Loaded:
+        case StatsFileRead::Whole:
             break;
     }
     ApplySettingsLine(state, stats.FileMemo.Line(kSettingsLineNumber));
-    ReadFieldsFromView(stats.FileMemo, state.StoredStats);
-    if (stats.FileMemo.Count() != kStatsFileLines) {
-        WarnAndUseDefaults(state, " file possibly corrupted.");
-        return;
-    }
     UiOf(state).ShowStatsFile();
 }
 

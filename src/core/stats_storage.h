@@ -15,6 +15,12 @@ void InstallDefaultStats(ProgramState& state);
 // refreshed. ActiveStats is left alone: it follows at the main window's next activation.
 void BuildDefaultStats(ProgramState& state);
 
+enum class StatsFileRead { Whole, NotFound, Unreadable, Damaged };
+
+// The stats file at `path` into the file view and, when it has every line, its ship table
+// into StoredStats. The one reader of stats files: start-up and skirmod-calc both use it.
+StatsFileRead ReadStatsFile(ProgramState& state, const std::string& path);
+
 // Start-up: reads ShipStats.txt from the current directory into StoredStats and the
 // settings; a missing or damaged file is reported and the defaults are used instead.
 void LoadStatsFile(ProgramState& state);

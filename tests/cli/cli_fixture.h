@@ -53,8 +53,8 @@ class CliTest : public ::testing::Test {
         return run;
     }
 
-    // Start-up, the Details window loading ShipStats.txt from the current folder, the
-    // main window's first show and activation with these selections and count text.
+    // Start-up with its loading of ShipStats.txt from the current folder, then the main
+    // window's first show and activation with these selections and count text.
     ProgramState& AsTheWindowsShow(int attacker, int defender, const std::string& countText) {
         const std::filesystem::path previous = std::filesystem::current_path();
         std::filesystem::current_path(m_dir.Path());

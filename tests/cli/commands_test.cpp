@@ -41,13 +41,41 @@ TEST_F(CommandsTest, AmbiguousShipNameExitsTwoNamingCandidates) {
     EXPECT_TRUE(Mentions(run.Err, "Sparrow"));
 }
 
-TEST_F(CommandsTest, BadNumberOfDefendersExitsTwo) {
-    for (const char* n : {"abc", "0", "-5", "", "1.5", "99999999999999999999"}) {
+TEST_F(CommandsTest, BadNumberOfDefendersExitsTwoSayingWhy) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"abc", "N 'abc' is not a whole number"},
+        {"", "N '' is not a whole number"},
+        {"1.5", "N '1.5' is not a whole number"},
+        {"0", "N must be at least 1, not '0'"},
+        {"-5", "N must be at least 1, not '-5'"},
+        {"-99999999999999999999", "N '-99999999999999999999' is not a whole number"},
+        {"99999999999999999999",
+         "N '99999999999999999999' is too large: the largest accepted is 9223372036854775807"},
+        {" +9223372036854775808",
+         "N ' +9223372036854775808' is too large: the largest accepted is 9223372036854775807"},
+        {"$10000000000000000",
+         "N '$10000000000000000' is too large: the largest accepted is 9223372036854775807"},
+    };
+    for (const auto& [n, message] : cases) {
+        const std::string expected = std::string("skirmod-calc: ") + message + "\n";
         const CalcRun stop = Calc({"stop", "Dreadnought", "Sovereign", n});
         EXPECT_EQ(stop.Code, 2) << n;
-        EXPECT_TRUE(Mentions(stop.Err, "N must be a whole number of at least 1")) << stop.Err;
-        EXPECT_EQ(Calc({"counters", "Sovereign", n}).Code, 2) << n;
+        EXPECT_EQ(stop.Err, expected);
+        const CalcRun counters = Calc({"counters", "Sovereign", n});
+        EXPECT_EQ(counters.Code, 2) << n;
+        EXPECT_EQ(counters.Err, expected);
     }
+    EXPECT_EQ(Calc({"stop", "Dreadnought", "Sovereign", "9223372036854775807"}).Code, 0);
+}
+
+TEST_F(CommandsTest, UnknownReportIsRefusedNamingTheFour) {
+    const CalcRun run = Calc({"report", "bogus", "Dreadnought", "Sovereign", "1"});
+    EXPECT_EQ(run.Code, 2);
+    EXPECT_TRUE(Mentions(run.Err,
+                         "there is no report 'bogus'; the reports are basic, "
+                         "calculation, resources and targeting\n"))
+        << run.Err;
+    EXPECT_FALSE(Mentions(run.Err, "->")) << run.Err;
 }
 
 TEST_F(CommandsTest, UsageErrorsExitTwo) {

@@ -137,10 +137,9 @@ TEST(StopSearch, ResultNeverFallsWithTheCountBelowTheLimit) {
         if (answer.ResultAtLimit <= 0) {
             continue;
         }
-        std::uniform_int_distribution<std::int64_t> count(0, answer.Limit);
-        std::mt19937_64 rng(static_cast<unsigned>(round));
-        std::int64_t a = count(rng);
-        std::int64_t b = count(rng);
+        const auto counts = static_cast<std::size_t>(answer.Limit) + 1;
+        auto a = static_cast<std::int64_t>(random.Pick(counts));
+        auto b = static_cast<std::int64_t>(random.Pick(counts));
         if (a > b) {
             std::swap(a, b);
         }

@@ -1,17 +1,25 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
 #include <random>
 #include <string>
 
 #include "data/ship_table.h"
+#include "test_seed.h"
 
 // Random table texts: numbers around the edges of the 32- and 64-bit ranges, texts that are
-// no numbers, and the words the calculation compares.
+// no numbers, and the words the calculation compares. The seed is `fallback` unless
+// SKIRMOD_TEST_SEED gives another, and every failure while the texts are in use names it.
 class RandomText {
   public:
-    explicit RandomText(unsigned seed) : m_rng(seed) {}
+    explicit RandomText(std::uint32_t fallback)
+        : m_seed(TestSeed(fallback)),
+          m_trace(__FILE__, __LINE__, SeedNote(m_seed)),
+          m_rng(m_seed) {}
 
     std::string Number() {
         static const char* const kEdges[] = {"0",
@@ -27,10 +35,14 @@ class RandomText {
                                              "abc",
                                              " 12",
                                              "12 "};
-        if (Pick(3) == 0) {
-            return kEdges[Pick(std::size(kEdges))];
+        switch (Pick(3)) {
+            case 0:
+                return kEdges[Pick(std::size(kEdges))];
+            case 1:  // where stats and counts usually are, so that formulas see real figures
+                return std::to_string(static_cast<int>(Pick(301)) - 100);
+            default:
+                return std::to_string(static_cast<long long>(m_rng()) - 0x7fffffffLL);
         }
-        return std::to_string(static_cast<long long>(m_rng()) - 0x7fffffffLL);
     }
 
     std::string Word() {
@@ -45,6 +57,8 @@ class RandomText {
     }
 
   private:
+    std::uint32_t m_seed;
+    testing::ScopedTrace m_trace;
     std::mt19937_64 m_rng;
 };
 

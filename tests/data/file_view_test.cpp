@@ -82,11 +82,22 @@ TEST(FileView, LoadTellsMissingFromUnreadable) {
     EXPECT_EQ(view.Load(dir.File("missing.txt")), FileView::LoadResult::CannotOpen);
     EXPECT_EQ(view.Count(), 0u);
     EXPECT_EQ(view.Load(dir.Path().string()), FileView::LoadResult::CannotOpen);
+}
 
-    const std::string big = dir.File("big.txt");
-    std::filesystem::resize_file((WriteBytes(big, "x"), big), FileView::kMaxFileSize + 1);
-    EXPECT_EQ(view.Load(big), FileView::LoadResult::Unreadable);
-    EXPECT_EQ(view.Count(), 0u);
+TEST(FileView, SizeLimitTakesAFileOfExactlyTheLimit) {
+    TempDir dir;
+    const std::string path = dir.File("big.txt");
+    const std::pair<std::size_t, FileView::LoadResult> sizes[] = {
+        {FileView::kMaxFileSize - 1, FileView::LoadResult::Loaded},
+        {FileView::kMaxFileSize, FileView::LoadResult::Loaded},
+        {FileView::kMaxFileSize + 1, FileView::LoadResult::Unreadable},
+    };
+    for (const auto& [size, expected] : sizes) {
+        std::filesystem::resize_file((WriteBytes(path, "x"), path), size);
+        FileView view = ViewOf("old");
+        EXPECT_EQ(view.Load(path), expected) << size << " bytes";
+        EXPECT_EQ(view.Count(), expected == FileView::LoadResult::Loaded ? 1u : 0u) << size;
+    }
 }
 
 TEST(FileView, FailedWritesLeaveTheOldFileAndSayWhy) {

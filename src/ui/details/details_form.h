@@ -28,7 +28,7 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
     Q_OBJECT
 
   public:
-    // Creating the window loads ShipStats.txt (with its start-up messages).
+    // Built after the calculator's first paint, from the state start-up loaded.
     TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWidget* parent = nullptr);
     // The core falls back to its silent frontend once the window is gone.
     ~TDetailsForm() override;

@@ -8,7 +8,7 @@
 // then 10000.
 class SpinRepeat {
   public:
-    // SpinStep's value on the pause ticks.
+    // What Tick() returns on the pause ticks, which leave the count alone.
     static constexpr std::int32_t kPause = 1337;
 
     // A press starts a new run; the next tick fixes its direction.

@@ -79,43 +79,34 @@ class ResultsLogTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void buttons_are_flat_focusless_and_in_place_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("width");
-        QTest::newRow("Add") << "ResultsAddBtn"
-                             << "Add" << 3 << 37;
-        QTest::newRow("Delete") << "ResultsDeleteBtn"
-                                << "Delete" << 44 << 57;
-        QTest::newRow("Clear") << "ResultsClearBtn"
-                               << "Clear" << 105 << 46;
-        QTest::newRow("Insert") << "ResultsInsertBtn"
-                                << "Insert" << 155 << 51;
-        QTest::newRow("Insert Space") << "ResultsInsertSpaceBtn"
-                                      << "Insert Space" << 210 << 94;
-        QTest::newRow("Copy") << "ResultsCopyBtn"
-                              << "Copy" << 308 << 45;
-        QTest::newRow("Move Down") << "ResultsMoveDownBtn"
-                                   << "Move Down" << 357 << 89;
-        QTest::newRow("Move Up") << "ResultsMoveUpBtn"
-                                 << "Move Up" << 450 << 70;
-    }
-
     void buttons_are_flat_focusless_and_in_place() {
-        QFETCH(QString, button);
-        QFETCH(QString, caption);
-        QFETCH(int, left);
-        QFETCH(int, width);
+        struct Button {
+            const char* name;
+            const char* caption;
+            int left;
+            int width;
+        };
+        const Button buttons[] = {
+            {"ResultsAddBtn", "Add", 3, 37},
+            {"ResultsDeleteBtn", "Delete", 44, 57},
+            {"ResultsClearBtn", "Clear", 105, 46},
+            {"ResultsInsertBtn", "Insert", 155, 51},
+            {"ResultsInsertSpaceBtn", "Insert Space", 210, 94},
+            {"ResultsCopyBtn", "Copy", 308, 45},
+            {"ResultsMoveDownBtn", "Move Down", 357, 89},
+            {"ResultsMoveUpBtn", "Move Up", 450, 70},
+        };
         ResultsSection log;
-        const auto* widget = log.Program().Find<QToolButton>(button);
-        QVERIFY(widget != nullptr);
-        QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("Panel1"));
-        QCOMPARE(widget->text(), caption);
-        QCOMPARE(widget->geometry(), QRect(left, 3, width, 18));
-        QVERIFY(widget->autoRaise());
-        QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(widget->font().pixelSize(), 13);
+        for (const Button& button : buttons) {
+            const auto* widget = log.Program().Find<QToolButton>(QLatin1String(button.name));
+            QVERIFY2(widget != nullptr, button.name);
+            QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("Panel1"));
+            QCOMPARE(widget->text(), QLatin1String(button.caption));
+            QCOMPARE(widget->geometry(), QRect(button.left, 3, button.width, 18));
+            QVERIFY(widget->autoRaise());
+            QCOMPARE(widget->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(widget->font().pixelSize(), 13);
+        }
     }
 
     void panel_stacks_current_result_strip_and_log() {
@@ -151,146 +142,40 @@ class ResultsLogTest : public QObject {
         QCOMPARE(log.Selected(), 1);
     }
 
-    void delete_follows_the_selection_rules_data() {
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<int>("selectedAfter");
-        QTest::newRow("last of three") << kThree << 2 << QStringList{"a", "b"} << 1;
-        QTest::newRow("middle of three") << kThree << 1 << QStringList{"a", "c"} << -1;
-        QTest::newRow("first of three") << kThree << 0 << QStringList{"b", "c"} << -1;
-        QTest::newRow("only entry") << QStringList{"a"} << 0 << QStringList{} << -1;
-        QTest::newRow("nothing selected") << kThree << -1 << kThree << -1;
-        QTest::newRow("empty log") << QStringList{} << -1 << QStringList{} << -1;
-    }
-
-    void delete_follows_the_selection_rules() {
-        QFETCH(QStringList, entries);
-        QFETCH(int, selected);
-        QFETCH(QStringList, after);
-        QFETCH(int, selectedAfter);
-        ResultsSection log;
-        log.Fill(entries);
-        log.Select(selected);
-        QCOMPARE(log.Selected(), selected);
-
-        log.Press("ResultsDeleteBtn");
-
-        QCOMPARE(log.Entries(), after);
-        QCOMPARE(log.Selected(), selectedAfter);
-    }
-
-    void clear_empties_the_log() {
+    // Each button applies its rule to the log the list shows, reading the selection from the
+    // list; the rules case by case are tabled without a window in results_log_rules_test.
+    void buttons_change_the_shown_log_by_their_rules() {
+        struct Step {
+            const char* button;
+            int select;  // the row clicked first; -1 clears the selection, kKeep clicks none
+            QStringList after;
+            int selectedAfter;
+        };
+        constexpr int kKeep = -2;
+        const Step steps[] = {
+            {"ResultsMoveUpBtn", kKeep, {"a", "c", "b"}, 1},
+            {"ResultsMoveDownBtn", 0, {"c", "a", "b"}, 1},
+            {"ResultsInsertBtn", 0, {"new", "c", "a", "b"}, 0},
+            {"ResultsInsertSpaceBtn", -1, {"new", "c", "a", "b", ""}, -1},
+            {"ResultsDeleteBtn", 4, {"new", "c", "a", "b"}, 3},
+            {"ResultsDeleteBtn", 1, {"new", "a", "b"}, -1},
+            {"ResultsCopyBtn", 2, {"new", "a", "b"}, 2},
+            {"ResultsClearBtn", 0, {}, -1},
+            {"ResultsAddBtn", kKeep, {"new"}, 0},
+        };
         ResultsSection log;
         log.Fill(kThree);
-        log.Press("ResultsClearBtn");
-        QVERIFY(log.Entries().isEmpty());
-        QCOMPARE(log.Selected(), -1);
-    }
-
-    void insert_goes_in_front_of_the_selection_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<int>("selectedAfter");
-        QTest::newRow("Insert before first")
-            << "ResultsInsertBtn" << 0 << QStringList{"new", "a", "b", "c"} << 0;
-        QTest::newRow("Insert before last")
-            << "ResultsInsertBtn" << 2 << QStringList{"a", "b", "new", "c"} << 2;
-        QTest::newRow("Insert, nothing selected")
-            << "ResultsInsertBtn" << -1 << QStringList{"a", "b", "c", "new"} << -1;
-        QTest::newRow("Insert Space before middle")
-            << "ResultsInsertSpaceBtn" << 1 << QStringList{"a", "", "b", "c"} << 1;
-        QTest::newRow("Insert Space, nothing selected")
-            << "ResultsInsertSpaceBtn" << -1 << QStringList{"a", "b", "c", ""} << -1;
-    }
-
-    void insert_goes_in_front_of_the_selection() {
-        QFETCH(QString, button);
-        QFETCH(int, selected);
-        QFETCH(QStringList, after);
-        QFETCH(int, selectedAfter);
-        ResultsSection log;
-        log.Fill(kThree);
-        log.Select(selected);
         log.Program().State().Combat.ResultLine = "new";
-
-        log.Press(qPrintable(button));
-
-        QCOMPARE(log.Entries(), after);
-        QCOMPARE(log.Selected(), selectedAfter);
-    }
-
-    void insert_on_an_empty_log_appends_unselected() {
-        ResultsSection log;
-        log.Program().State().Combat.ResultLine = "only";
-        log.Press("ResultsInsertBtn");
-        QCOMPARE(log.Entries(), QStringList{QStringLiteral("only")});
-        QCOMPARE(log.Selected(), -1);
-    }
-
-    void moves_keep_the_moved_entry_selected_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QStringList>("after");
-        QTest::addColumn<int>("selectedAfter");
-        const QStringList two = {"a", "b"};
-        QTest::newRow("down, first of two")
-            << "ResultsMoveDownBtn" << two << 0 << QStringList{"b", "a"} << 1;
-        QTest::newRow("down, middle")
-            << "ResultsMoveDownBtn" << kThree << 1 << QStringList{"a", "c", "b"} << 2;
-        QTest::newRow("down, last") << "ResultsMoveDownBtn" << kThree << 2 << kThree << 2;
-        QTest::newRow("down, nothing selected")
-            << "ResultsMoveDownBtn" << kThree << -1 << kThree << -1;
-        QTest::newRow("up, last") << "ResultsMoveUpBtn" << kThree << 2 << QStringList{"a", "c", "b"}
-                                  << 1;
-        QTest::newRow("up, second")
-            << "ResultsMoveUpBtn" << kThree << 1 << QStringList{"b", "a", "c"} << 0;
-        QTest::newRow("up, first") << "ResultsMoveUpBtn" << kThree << 0 << kThree << 0;
-        QTest::newRow("up, nothing selected") << "ResultsMoveUpBtn" << kThree << -1 << kThree << -1;
-    }
-
-    void moves_keep_the_moved_entry_selected() {
-        QFETCH(QString, button);
-        QFETCH(QStringList, entries);
-        QFETCH(int, selected);
-        QFETCH(QStringList, after);
-        QFETCH(int, selectedAfter);
-        ResultsSection log;
-        log.Fill(entries);
-        log.Select(selected);
-
-        log.Press(qPrintable(button));
-
-        QCOMPARE(log.Entries(), after);
-        QCOMPARE(log.Selected(), selectedAfter);
-    }
-
-    void copy_puts_every_entry_with_cr_lf_on_the_clipboard_data() {
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("clipboard");
-        QTest::newRow("line, blank, line") << QStringList{"first line", "", "second line"} << 0
-                                           << QStringLiteral("first line\r\n\r\nsecond line\r\n");
-        QTest::newRow("nothing selected") << QStringList{"x", "y"} << -1 << "x\r\ny\r\n";
-        QTest::newRow("empty log") << QStringList{} << -1 << QString();
-    }
-
-    void copy_puts_every_entry_with_cr_lf_on_the_clipboard() {
-        QFETCH(QStringList, entries);
-        QFETCH(int, selected);
-        QFETCH(QString, clipboard);
-        ResultsSection log;
-        log.Fill(entries);
-        log.Select(selected);
         QGuiApplication::clipboard()->setText(QStringLiteral("old contents"));
-
-        log.Press("ResultsCopyBtn");
-
-        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
-        QCOMPARE(log.Entries(), entries);
-        QCOMPARE(log.Selected(), selected);
+        for (const Step& step : steps) {
+            if (step.select != kKeep) {
+                log.Select(step.select);
+            }
+            log.Press(step.button);
+            QCOMPARE(log.Entries(), step.after);
+            QCOMPARE(log.Selected(), step.selectedAfter);
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("new\r\na\r\nb\r\n"));
     }
 
     void rows_are_25_pixels_and_long_entries_do_not_scroll() {

@@ -20,13 +20,12 @@ class MainWindowStartupTest : public QObject {
     void defaults_outside_the_table_select_the_first_row();
 
     void is_a_frameless_window_on_top_centred_on_the_screen();
-    void controls_sit_at_their_places_data();
     void controls_sit_at_their_places();
     void names_cover_their_lists_data();
     void names_cover_their_lists();
     void tab_moves_through_count_defender_list_attacker_list();
 
-    void colours_of_the_settings_line_are_applied_on_activation();
+    void colours_of_the_settings_line_are_applied_to_every_control();
     void returning_to_the_window_takes_in_edited_stats();
 
     void letters_in_the_count_box_stay_and_count_as_no_ships();
@@ -66,6 +65,72 @@ std::string Joined(const ReportLines& lines) {
 
 const QColor kSkyBlue(166, 202, 240);
 const QColor kAqua(0, 255, 255);
+
+// The colours of the settings line clNavy,clRed,clYellow,clLime,clSilver,clGreen,clFuchsia
+// by their role.
+const QColor kLineColours[] = {{0, 0, 128},     {255, 0, 0}, {255, 255, 0}, {0, 255, 0},
+                               {192, 192, 192}, {0, 128, 0}, {255, 0, 255}};
+
+// A control of either window that takes a settings colour, and where it shows it.
+struct ColourUse {
+    const char* control;
+    QPalette::ColorRole role;
+    ColorRole setting;
+};
+
+const ColourUse kColourUses[] = {
+    {"AttShips", QPalette::Text, ColorRole::MainText},
+    {"AttShips", QPalette::Base, ColorRole::MainBackground},
+    {"AttShipList", QPalette::Text, ColorRole::MainText},
+    {"AttShipList", QPalette::ButtonText, ColorRole::MainText},
+    {"DefShipList", QPalette::Text, ColorRole::MainText},
+    {"DefShipList", QPalette::ButtonText, ColorRole::MainText},
+    {"DetailsBtn", QPalette::WindowText, ColorRole::MainText},
+    {"HelpBtn", QPalette::WindowText, ColorRole::MainText},
+    {"ClipBtn", QPalette::WindowText, ColorRole::MainText},
+    {"MoveBtn", QPalette::WindowText, ColorRole::MainText},
+    {"MinBtn", QPalette::WindowText, ColorRole::MainText},
+    {"CloseBtn", QPalette::WindowText, ColorRole::MainText},
+    {"SpinUpBtn", QPalette::WindowText, ColorRole::MainText},
+    {"SpinDownBtn", QPalette::WindowText, ColorRole::MainText},
+    {"AttListBtn", QPalette::WindowText, ColorRole::MainText},
+    {"DefListBtn", QPalette::WindowText, ColorRole::MainText},
+    {"AttShip", QPalette::WindowText, ColorRole::MainText},
+    {"DefShip", QPalette::WindowText, ColorRole::MainText},
+    {"CombatText", QPalette::WindowText, ColorRole::MainText},
+    {"DefShips", QPalette::WindowText, ColorRole::MainText},
+    {"TargetDisplay", QPalette::WindowText, ColorRole::MainText},
+    {"InitText", QPalette::WindowText, ColorRole::MainText},
+    {"ClassText", QPalette::WindowText, ColorRole::MainText},
+    {"Efficiency", QPalette::WindowText, ColorRole::MainText},
+    {"ListBtnOverlay", QPalette::WindowText, ColorRole::MainHighlight},
+    {"CalculationBtn", QPalette::WindowText, ColorRole::DetailsHighlight},
+    {"TargetBtn", QPalette::WindowText, ColorRole::DetailsText},
+    {"ResourcesBtn", QPalette::WindowText, ColorRole::DetailsText},
+    {"BasicStatsBtn", QPalette::WindowText, ColorRole::DetailsText},
+    {"ResultsBtn", QPalette::WindowText, ColorRole::DetailsText},
+    {"StatsFileBtn", QPalette::WindowText, ColorRole::DetailsText},
+    {"CalculationMemo", QPalette::Text, ColorRole::DetailsText},
+    {"TargetAttMemo", QPalette::Text, ColorRole::DetailsText},
+    {"TargetDefMemo", QPalette::Text, ColorRole::DetailsText},
+    {"ResourcesAttMemo", QPalette::Text, ColorRole::DetailsText},
+    {"ResourcesDefMemo", QPalette::Text, ColorRole::DetailsText},
+    {"BasicStatsAttMemo", QPalette::Text, ColorRole::DetailsText},
+    {"BasicStatsDefMemo", QPalette::Text, ColorRole::DetailsText},
+    {"ResultsPanel", QPalette::WindowText, ColorRole::DetailsText},
+    {"ResultsMemo", QPalette::Text, ColorRole::DetailsText},
+    {"ResultsMemo", QPalette::Base, ColorRole::DetailsBackground},
+    {"StatsGrid", QPalette::Base, ColorRole::DetailsBackground},
+    {"StatsGrid", QPalette::Button, ColorRole::DetailsBackground},
+    {"StatsGrid", QPalette::Text, ColorRole::DetailsText},
+    {"BackgroundBox", QPalette::Window, ColorRole::MainBackground},
+    {"BorderBox", QPalette::Window, ColorRole::MainBorder},
+    {"TextBox", QPalette::Window, ColorRole::MainText},
+    {"HighlightBox", QPalette::Window, ColorRole::MainHighlight},
+    {"DetailsBackgroundBox", QPalette::Window, ColorRole::DetailsBackground},
+    {"DetailsTextBox", QPalette::Window, ColorRole::DetailsText},
+    {"DetailsHighlightBox", QPalette::Window, ColorRole::DetailsHighlight},
+};
 
 }  // namespace
 
@@ -204,47 +269,46 @@ void MainWindowStartupTest::is_a_frameless_window_on_top_centred_on_the_screen()
     QVERIFY(program.Watchdog().Unexpected().isEmpty());
 }
 
-void MainWindowStartupTest::controls_sit_at_their_places_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("place");
-    QTest::addColumn<bool>("visible");
-    QTest::newRow("Menu") << "Menu" << QRect(0, 0, 132, 21) << true;
-    QTest::newRow("DetailsBtn") << "DetailsBtn" << QRect(5, 3, 39, 15) << true;
-    QTest::newRow("HelpBtn") << "HelpBtn" << QRect(52, 3, 7, 15) << false;
-    QTest::newRow("ClipBtn") << "ClipBtn" << QRect(66, 3, 9, 15) << false;
-    QTest::newRow("MoveBtn") << "MoveBtn" << QRect(51, 3, 39, 15) << true;
-    QTest::newRow("MinBtn") << "MinBtn" << QRect(94, 1, 15, 16) << true;
-    QTest::newRow("CloseBtn") << "CloseBtn" << QRect(113, 3, 15, 15) << true;
-    QTest::newRow("AttShips") << "AttShips" << QRect(5, 24, 102, 16) << true;
-    QTest::newRow("TargetText") << "TargetText" << QRect(46, 24, 19, 17) << false;
-    QTest::newRow("SpinUpBtn") << "SpinUpBtn" << QRect(107, 25, 11, 13) << true;
-    QTest::newRow("SpinDownBtn") << "SpinDownBtn" << QRect(116, 24, 11, 13) << true;
-    QTest::newRow("AttShipList") << "AttShipList" << QRect(10, 38, 90, 22) << true;
-    QTest::newRow("AttShip") << "AttShip" << QRect(2, 40, 109, 18) << true;
-    QTest::newRow("AttListBtn") << "AttListBtn" << QRect(108, 37, 21, 19) << true;
-    QTest::newRow("CombatText") << "CombatText" << QRect(2, 57, 72, 18) << true;
-    QTest::newRow("Efficiency") << "Efficiency" << QRect(74, 57, 51, 17) << true;
-    QTest::newRow("DefShips") << "DefShips" << QRect(5, 74, 102, 19) << true;
-    QTest::newRow("TargetDisplay") << "TargetDisplay" << QRect(108, 74, 18, 19) << true;
-    QTest::newRow("ListBtnOverlay") << "ListBtnOverlay" << QRect(83, 72, 23, 23) << false;
-    QTest::newRow("DefShipList") << "DefShipList" << QRect(10, 88, 90, 22) << true;
-    QTest::newRow("DefShip") << "DefShip" << QRect(2, 91, 109, 22) << true;
-    QTest::newRow("DefListBtn") << "DefListBtn" << QRect(108, 88, 21, 19) << true;
-    QTest::newRow("ClassText") << "ClassText" << QRect(5, 108, 54, 16) << true;
-    QTest::newRow("InitText") << "InitText" << QRect(57, 108, 68, 13) << true;
-}
-
 void MainWindowStartupTest::controls_sit_at_their_places() {
-    QFETCH(QString, name);
-    QFETCH(QRect, place);
-    QFETCH(bool, visible);
+    struct Place {
+        const char* name;
+        QRect place;
+        bool visible;
+    };
+    const Place places[] = {
+        {"Menu", {0, 0, 132, 21}, true},
+        {"DetailsBtn", {5, 3, 39, 15}, true},
+        {"HelpBtn", {52, 3, 7, 15}, false},
+        {"ClipBtn", {66, 3, 9, 15}, false},
+        {"MoveBtn", {51, 3, 39, 15}, true},
+        {"MinBtn", {94, 1, 15, 16}, true},
+        {"CloseBtn", {113, 3, 15, 15}, true},
+        {"AttShips", {5, 24, 102, 16}, true},
+        {"TargetText", {46, 24, 19, 17}, false},
+        {"SpinUpBtn", {107, 25, 11, 13}, true},
+        {"SpinDownBtn", {116, 24, 11, 13}, true},
+        {"AttShipList", {10, 38, 90, 22}, true},
+        {"AttShip", {2, 40, 109, 18}, true},
+        {"AttListBtn", {108, 37, 21, 19}, true},
+        {"CombatText", {2, 57, 72, 18}, true},
+        {"Efficiency", {74, 57, 51, 17}, true},
+        {"DefShips", {5, 74, 102, 19}, true},
+        {"TargetDisplay", {108, 74, 18, 19}, true},
+        {"ListBtnOverlay", {83, 72, 23, 23}, false},
+        {"DefShipList", {10, 88, 90, 22}, true},
+        {"DefShip", {2, 91, 109, 22}, true},
+        {"DefListBtn", {108, 88, 21, 19}, true},
+        {"ClassText", {5, 108, 54, 16}, true},
+        {"InitText", {57, 108, 68, 13}, true},
+    };
     StartedProgram program;
     QVERIFY(program.Started());
-
-    const auto* control = program.MainWindow().findChild<QWidget*>(name);
-    QVERIFY(control != nullptr);
-    QCOMPARE(control->geometry(), place);
-    QCOMPARE(control->isVisible(), visible);
+    for (const Place& expected : places) {
+        const auto* control = program.MainWindow().findChild<QWidget*>(expected.name);
+        QVERIFY2(control != nullptr, expected.name);
+        QVERIFY2(control->geometry() == expected.place && control->isVisible() == expected.visible,
+                 expected.name);
+    }
 }
 
 void MainWindowStartupTest::names_cover_their_lists_data() {
@@ -285,27 +349,31 @@ void MainWindowStartupTest::tab_moves_through_count_defender_list_attacker_list(
     QTRY_VERIFY(controls.AttShips()->hasFocus());
 }
 
-void MainWindowStartupTest::colours_of_the_settings_line_are_applied_on_activation() {
-    StartedProgram program("1,0,0,0,0,clNavy,clRed,clYellow,clLime,clSkyBlue,clNavy,clBlue,");
+void MainWindowStartupTest::colours_of_the_settings_line_are_applied_to_every_control() {
+    StartedProgram program("1,0,0,0,0,clNavy,clRed,clYellow,clLime,clSilver,clGreen,clFuchsia,");
     QVERIFY(program.Started());
-    const MainWindowControls& controls = program.Controls();
+    for (const ColourUse& use : kColourUses) {
+        const QWidget* control = program.Find(QLatin1String(use.control));
+        QVERIFY2(control != nullptr, use.control);
+        const QColor shown = control->palette().color(use.role);
+        const QColor expected = kLineColours[static_cast<std::size_t>(use.setting)];
+        QVERIFY2(shown == expected, qPrintable(QStringLiteral("%1, palette role %2: %3, not %4")
+                                                   .arg(QLatin1String(use.control))
+                                                   .arg(use.role)
+                                                   .arg(shown.name(), expected.name())));
+    }
 
+    // The background and the frame lines are painted, not taken from a palette.
     const QImage look = program.MainWindow().grab().toImage();
     QCOMPARE(look.pixelColor(1, 100), QColor(0, 0, 128));
     QCOMPARE(look.pixelColor(0, 60), QColor(255, 0, 0));
     QCOMPARE(look.pixelColor(60, 21), QColor(255, 0, 0));
     QCOMPARE(look.pixelColor(131, 10), QColor(255, 0, 0));
-    for (const char* name :
-         {"DetailsBtn", "MoveBtn", "MinBtn", "CloseBtn", "SpinUpBtn", "SpinDownBtn", "AttListBtn",
-          "DefListBtn", "AttShip", "DefShip", "CombatText", "InitText"}) {
-        QCOMPARE(controls.TextColor(name), QColor(255, 255, 0));
-    }
-    QCOMPARE(controls.TextColor("ListBtnOverlay"), QColor(0, 255, 0));
 
     program.Get().State().Settings.Display.MainText = 0x000000FF;
     QVERIFY(ReturnFromDetailsWindow(program.Get()));
-    QCOMPARE(controls.TextColor("DetailsBtn"), QColor(255, 0, 0));
-    QCOMPARE(controls.TextColor("DefShip"), QColor(255, 0, 0));
+    QCOMPARE(program.Controls().TextColor("DetailsBtn"), QColor(255, 0, 0));
+    QCOMPARE(program.Controls().AttShips()->palette().color(QPalette::Text), QColor(255, 0, 0));
     QVERIFY(program.Watchdog().Unexpected().isEmpty());
 }
 

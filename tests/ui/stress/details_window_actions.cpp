@@ -150,12 +150,12 @@ void RandomUser::ClickResultsCopy() {
 
 void RandomUser::ClickResultsMoveDown() {
     ClickResultsButton("ResultsMoveDownBtn");
-    m_log.MoveDown();
+    m_log.Move(1);
 }
 
 void RandomUser::ClickResultsMoveUp() {
     ClickResultsButton("ResultsMoveUpBtn");
-    m_log.MoveUp();
+    m_log.Move(-1);
 }
 
 void RandomUser::ClickResultsButton(const char* name) {

@@ -5,11 +5,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "combat/wrap_math.h"
 #include "heap_use.h"
+#include "held_spin.h"
 #include "program_invariants.h"
 #include "stress_program.h"
-#include "ui/main/spin_repeat.h"
 
 // The spin-up button held down for ten minutes, with the Details window open beside the
 // main window: the count follows the step table all the way, and the heap does not grow.
@@ -76,18 +75,13 @@ void LongHoldTest::ten_minute_hold_follows_the_step_table() {
     HeldSpinUp hold;
     QVERIFY(hold.Started());
     ProgramInvariants invariants(hold.Program());
-    const ResultsLog emptyLog;
-    SpinRepeat steps;
-    steps.Press(true);
+    const LogModel emptyLog;
     std::int64_t expected = 1;
     QCOMPARE(hold.Count(), QStringLiteral("1"));
 
     for (int tick = 1; tick <= kTenMinutesOfTicks; ++tick) {
         hold.Tick();
-        const std::int32_t step = steps.Tick();
-        if (step != SpinRepeat::kPause) {
-            expected = wrap::Add<std::int64_t>(expected, step);
-        }
+        expected += HeldSpinStep(tick);
         if (hold.Count() != QString::number(expected)) {
             QFAIL(qPrintable(QStringLiteral("tick %1: the count is %2, %3 expected")
                                  .arg(tick)

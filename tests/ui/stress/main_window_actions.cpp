@@ -11,6 +11,7 @@
 
 #include "combat/wrap_math.h"
 #include "data/int_text.h"
+#include "held_spin.h"
 #include "random_user.h"
 #include "ui/common/qt_text.h"
 
@@ -88,7 +89,7 @@ void RandomUser::PressSpin(const char* name, int sign) {
     ActivateMainWindow();
     m_heldSpin = m_program.Controls().Label(name);
     m_heldTicks = 0;
-    m_heldRepeat.Press(sign > 0);
+    m_heldSign = sign;
     m_ticksLeft = Chance(10) ? Uniform(100, 200) : Uniform(0, 30);
     m_heldCount = wrap::Add<std::int64_t>(CountIn(*m_program.Controls().AttShips()), sign);
     QTest::mousePress(m_heldSpin, Qt::LeftButton, {}, RandomPointIn(m_heldSpin));
@@ -104,10 +105,7 @@ void RandomUser::TickTimer() {
     for (int i = std::min(Uniform(1, 10), m_ticksLeft); i > 0; --i) {
         --m_ticksLeft;
         ++m_heldTicks;
-        const std::int32_t step = m_heldRepeat.Tick();
-        if (step != SpinRepeat::kPause) {
-            m_heldCount = wrap::Add<std::int64_t>(m_heldCount, step);
-        }
+        m_heldCount = wrap::Add<std::int64_t>(m_heldCount, m_heldSign * HeldSpinStep(m_heldTicks));
         m_program.MainWindow().Timer1Timer();
         ExpectCount(m_heldCount);
     }

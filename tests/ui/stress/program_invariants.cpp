@@ -63,7 +63,7 @@ ProgramInvariants::ProgramInvariants(ProgramFixture& program) : m_program(progra
     }
 }
 
-QString ProgramInvariants::Violation(const ResultsLog& log) {
+QString ProgramInvariants::Violation(const LogModel& log) {
     for (QString violation : {DialogViolation(), ShownResultViolation(), ListViolation(),
                               SettingsViolation(), FileViolation(), LogViolation(log)}) {
         if (!violation.isEmpty()) {
@@ -236,7 +236,7 @@ QString ProgramInvariants::StatsFileViolation(const QString& path, const QByteAr
     return {};
 }
 
-QString ProgramInvariants::LogViolation(const ResultsLog& log) {
+QString ProgramInvariants::LogViolation(const LogModel& log) {
     const auto* shown = m_program.Find<QListWidget>(QStringLiteral("ResultsMemo"));
     QStringList entries;
     for (int row = 0; row < shown->count(); ++row) {

@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "log_model.h"
 #include "stress_program.h"
-#include "ui/details/results_log.h"
 
 // What must hold between any two user actions once the program has started. Violation()
 // names the first thing that is wrong, or returns an empty text.
@@ -14,7 +14,7 @@ class ProgramInvariants {
   public:
     explicit ProgramInvariants(ProgramFixture& program);
 
-    QString Violation(const ResultsLog& log);
+    QString Violation(const LogModel& log);
 
   private:
     QString DialogViolation();
@@ -24,7 +24,7 @@ class ProgramInvariants {
     QString SettingsViolation();
     QString FileViolation();
     QString StatsFileViolation(const QString& path, const QByteArray& bytes);
-    QString LogViolation(const ResultsLog& log);
+    QString LogViolation(const LogModel& log);
 
     ProgramFixture& m_program;
     // The names the four ship lists were filled with, once, at start-up.

@@ -12,9 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "log_model.h"
 #include "stress_program.h"
-#include "ui/details/results_log.h"
-#include "ui/main/spin_repeat.h"
 
 class QLabel;
 
@@ -37,7 +36,7 @@ class RandomUser {
     // What the last action found wrong on its own (a dialog it answered, the clipboard), or
     // an empty text.
     const QString& Problem() const { return m_problem; }
-    const ResultsLog& Log() const { return m_log; }
+    const LogModel& Log() const { return m_log; }
     // How often each action ran, by name.
     const std::map<std::string, int>& Counts() const { return m_counts; }
     static std::vector<std::string> ActionNames();
@@ -156,14 +155,14 @@ class RandomUser {
 
     ProgramFixture& m_program;
     std::mt19937 m_random;
-    ResultsLog m_log;
+    LogModel m_log;
     std::map<std::string, int> m_counts;
     QString m_details;
     QString m_problem;
     QLabel* m_heldSpin = nullptr;
     int m_heldTicks = 0;
-    // The steps the held button must give, worked out by a repeat of its own.
-    SpinRepeat m_heldRepeat;
+    // +1 while spin-up is held, -1 while spin-down is.
+    int m_heldSign = 1;
     int m_ticksLeft = 0;
     // What the count box must show while the spin button is held.
     std::int64_t m_heldCount = 0;
