@@ -20,6 +20,7 @@ qt_configure_options=(
     -DFEATURE_jpeg=OFF
     -DFEATURE_gif=OFF
     -DFEATURE_direct2d=OFF
+    -DFEATURE_directwrite3=OFF
     -DFEATURE_tabletevent=OFF
     -DFEATURE_system_zlib=OFF
     -DFEATURE_system_pcre2=OFF

@@ -54,10 +54,6 @@ std::string CannotCreate(const std::string& path, const std::string& reason) {
     return "Cannot create file \"" + path + "\". " + reason;
 }
 
-std::string CannotCreate(const std::string& path, int error) {
-    return CannotCreate(path, ErrnoText(error));
-}
-
 // The file a chain of symbolic links finally names, so that a save changes that file and
 // the links stay links. A dangling link gives where it points. Empty for a link loop.
 std::filesystem::path FinalTarget(const std::filesystem::path& path) {
