@@ -4,6 +4,10 @@ set(SKIRMOD_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 set(SKIRMOD_PACKAGING_BINARY_DIR ${PROJECT_BINARY_DIR}/packaging)
 add_executable(skirmod_make_sample_stats ${SKIRMOD_PACKAGING_DIR}/make_sample_stats.cpp)
 target_link_libraries(skirmod_make_sample_stats PRIVATE skirmod_core)
+if(MINGW)
+    # Run by Wine during the build, where the MinGW runtime DLLs are not on the path.
+    target_link_options(skirmod_make_sample_stats PRIVATE -static)
+endif()
 set(SKIRMOD_SAMPLE_STATS ${SKIRMOD_PACKAGING_BINARY_DIR}/ShipStats.txt)
 add_custom_command(
     OUTPUT ${SKIRMOD_SAMPLE_STATS}

@@ -82,7 +82,7 @@ keep_qt_licences() {
         if [ -d "$source/src/3rdparty/$library" ]; then
             mkdir -p "$licences.partial/3rdparty/$library"
             find "$source/src/3rdparty/$library" -maxdepth 2 -type f \
-                \( -iname 'LICENSE*' -o -iname 'COPYING*' -o -iname 'qt_attribution.json' \) \
+                \( -iname 'LICENSE*' -o -iname 'LICENCE*' -o -iname 'COPYING*' -o -iname 'qt_attribution.json' \) \
                 -exec cp {} "$licences.partial/3rdparty/$library/" \;
         fi
     done

@@ -5,9 +5,10 @@
 # Linux build does with the same ShipStats.txt.
 # Arguments: the zip, the Linux build folder. SKIRMOD_TEST_SEED picks the random pairings.
 set -euo pipefail
-zip=$1
-linux_calc=$2/src/cli/skirmod-calc
-linux_gui=$2/src/ui/skirmod
+zip=$(realpath "$1")
+linux=$(realpath "$2")
+linux_calc=$linux/src/cli/skirmod-calc
+linux_gui=$linux/src/ui/skirmod
 seed=${SKIRMOD_TEST_SEED:-20261207}
 pairings=${SKIRMOD_SMOKE_PAIRINGS:-200}
 work=$(mktemp -d)

@@ -4,10 +4,12 @@
 #include <QString>
 #include <QStringList>
 
-// "MS Sans Serif" exists only on Windows; elsewhere the platform's sans font stands in.
+// Liberation Sans, Arial's metric twin, comes first on every platform (the Windows build
+// brings it along): Windows' old bitmap "MS Sans Serif", and Wine's outline copy of it, are
+// narrower and would move every text of the report boxes.
 inline QFont SansSerifFont(int pixelSize) {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("MS Sans Serif")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     return font;
@@ -21,8 +23,7 @@ inline QFont ArialFont(int pixelSize, bool bold = false) {
     return font;
 }
 
-// Where a family the windows name is not installed (Arial under Wine, say), the stand-in
-// the build bundles takes its place: Liberation Sans, Arial's metric twin, which the Linux
-// build draws with too, so every text keeps its size and place. Call once the application
-// exists.
-void InstallStandInFonts();
+// Makes the fonts the build brings along (Liberation Sans in the Windows build) known, and
+// lets Liberation Sans stand in where Arial is not installed (Wine has none). Call once
+// the application exists.
+void InstallBundledFonts();

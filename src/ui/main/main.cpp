@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     // application starts, so no other style is loaded first.
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
-    InstallStandInFonts();
+    InstallBundledFonts();
     // Lets desktops match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.skirmod.Skirmod"));
     // Every window without an icon of its own, both of ours included, takes this one.
