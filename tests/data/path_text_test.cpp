@@ -46,8 +46,8 @@ class ForeignFolderTest : public ::testing::TestWithParam<std::string> {
         return dir.Path() / std::filesystem::path(std::u8string(name.begin(), name.end()));
     }
     std::string FolderText() const {
-        return PathText(dir.Path()) + static_cast<char>(std::filesystem::path::preferred_separator) +
-               GetParam();
+        return PathText(dir.Path()) +
+               static_cast<char>(std::filesystem::path::preferred_separator) + GetParam();
     }
 
     TempDir dir;
@@ -59,7 +59,8 @@ TEST_P(ForeignFolderTest, StatsFileIsWrittenFoundAndReadThere) {
     std::filesystem::create_directory(Folder());
     ProgramState written;
     BuildDefaultStats(written);
-    const std::string file = FolderText() + static_cast<char>(std::filesystem::path::preferred_separator) +
+    const std::string file = FolderText() +
+                             static_cast<char>(std::filesystem::path::preferred_separator) +
                              "ShipStats.txt";
     ASSERT_EQ(written.Stats.FileMemo.WriteTo(file), "");
     EXPECT_TRUE(std::filesystem::is_regular_file(Folder() / "ShipStats.txt"));

@@ -118,6 +118,48 @@ stop_program() {
     wait_for sh -c '! xdotool search --onlyvisible --name "^Skirmod v"' || true
 }
 
+details_window() {
+    xdotool search --onlyvisible --name "^Detailed Skirmod v" | head -n 1
+}
+
+# Opens the Details window, sets Sparrow's Init to 77 in the Setup grid and saves the table
+# as Edited.txt beside ShipStats.txt, all from the keyboard but for one click into the grid.
+edit_and_save() {
+    local folder=$1
+    xdotool windowactivate --sync "$(calculator_window)" 2>/dev/null || true
+    xdotool key alt+d
+    if ! wait_for details_window; then
+        fail "Alt+D opened no Details window in $folder"
+        return
+    fi
+    local details
+    details=$(details_window)
+    # Wine shows a window before it takes keys.
+    sleep 1
+    xdotool key ctrl+Prior
+    sleep 1
+    xdotool key alt+e
+    sleep 1
+    xdotool mousemove --window "$details" 200 200 click 1
+    sleep 0.5
+    xdotool key --delay 100 ctrl+Home Right Right Right Right Right F2 ctrl+a
+    xdotool type --delay 50 77
+    xdotool key Return
+    sleep 1
+    xdotool key alt+s
+    wait_for xdotool search --onlyvisible --name "^Save As" || fail "Save opened no dialog"
+    sleep 0.5
+    xdotool key ctrl+a
+    xdotool type --delay 30 Edited.txt
+    xdotool key Return
+    wait_for test -s "$folder/Edited.txt" || fail "nothing saved as $folder/Edited.txt"
+}
+
+# Everything but the header line, which carries the time of saving.
+table_lines() {
+    tail -n +2 "$1" | od -c
+}
+
 check_gui() {
     local folder
     folder=$(unpack "$work/Игрок")
@@ -129,20 +171,54 @@ check_gui() {
     [ "$size" = 132x126 ] || fail "the calculator is $size, not 132x126"
     local windows_line
     windows_line=$(copy_result_line "$window" 1234)
+    edit_and_save "$folder"
     stop_program
+    mv "$folder/Edited.txt" "$work/windows-edited.txt"
 
     start_program "$folder" "$linux_gui"
     local linux_line
     linux_line=$(copy_result_line "$(calculator_window)" 1234)
+    edit_and_save "$folder"
     stop_program
     [ -n "$linux_line" ] || fail "no result line from the Linux build"
     [ "$windows_line" = "$linux_line" ] ||
         fail "Copy Result gave \"$windows_line\", the Linux build \"$linux_line\""
-    echo "skirmod.exe in $folder: 132x126, Copy Result \"$windows_line\""
+    grep -q $'^Modified ShipStats.txt file. Last Edited... .*\r$' "$work/windows-edited.txt" ||
+        fail "the saved file's header: $(head -n 1 "$work/windows-edited.txt")"
+    grep -q $'^77\r$' "$work/windows-edited.txt" || fail "the edited value is not in the saved file"
+    cmp -s <(table_lines "$work/windows-edited.txt") <(table_lines "$folder/Edited.txt") ||
+        fail "skirmod.exe saved other bytes than the Linux build"
+    echo "skirmod.exe in $folder: 132x126, Copy Result \"$windows_line\", saved as Linux does"
+}
+
+# A German Windows writes decimal commas and German dates. Wine takes its locale from LANG;
+# a locale this system lacks makes Wine read file names as ASCII, hence an ASCII folder.
+check_locale() {
+    local folder
+    folder=$(unpack "$work/de")
+    local german english
+    german=$(cd "$folder" && LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 wine ./skirmod-calc.exe \
+        report resources Dreadnought Sparrow 100 | tr -d '\r')
+    english=$(cd "$folder" && wine ./skirmod-calc.exe report resources Dreadnought Sparrow 100 |
+        tr -d '\r')
+    [[ $german == *[0-9],[0-9]* ]] || fail "no decimal comma in the German resources report"
+    [ "$german" = "$(sed 's/\([0-9]\)\.\([0-9]\)/\1,\2/g' <<<"$english")" ] ||
+        fail "the German resources report differs by more than its decimal commas"
+
+    start_program "$folder" env -u QT_QPA_PLATFORM LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 \
+        wine ./skirmod.exe || return 0
+    edit_and_save "$folder"
+    stop_program
+    local header
+    header=$(head -n 1 "$folder/Edited.txt" | tr -d '\r')
+    [[ $header =~ \.\.\.\ [0-9]{1,2}\.[0-9]{1,2}\.[0-9]{4}\ [0-9]{2}:[0-9]{2}:[0-9]{2}$ ]] ||
+        fail "a German save's header is \"$header\", not d.m.yyyy hh:mm:ss"
+    echo "German locale: decimal commas, saved \"$header\""
 }
 
 check_calc
 check_gui
+check_locale
 if [ "$failures" -gt 0 ]; then
     echo "$failures checks failed (seed $seed)"
     exit 1

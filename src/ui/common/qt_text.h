@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
+#include <QStringDecoder>
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -19,4 +21,31 @@ inline bool FitsLatin1(const QString& text) {
 inline std::string ToBytes(const QString& text) {
     const QByteArray latin1 = text.toLatin1();
     return {latin1.constData(), static_cast<std::size_t>(latin1.size())};
+}
+
+// Paths in the core are the system's bytes, and UTF-8 on Windows, whose 8-bit code page
+// cannot hold every name (data/path_text.h). Elsewhere Qt's file name encoding is that of
+// the system already.
+inline QString FromPathText(const std::string& path) {
+#ifdef _WIN32
+    return QString::fromStdString(path);
+#else
+    return QFile::decodeName(path.c_str());
+#endif
+}
+
+inline std::string ToPathText(const QString& path) {
+#ifdef _WIN32
+    return path.toStdString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
+// A message for the user, which may name a path: UTF-8 where its bytes are (as paths are),
+// else Latin-1, as the stats file's text.
+inline QString ToMessageText(std::string_view bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return utf8.hasError() ? ToQString(bytes) : text;
 }

@@ -15,6 +15,15 @@
 
 namespace {
 
+#ifdef _WIN32
+
+// Windows always has its desktop.
+bool PrepareDisplayPlatform() {
+    return true;
+}
+
+#else
+
 std::string EnvironmentValue(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? value : "";
@@ -25,6 +34,21 @@ PlatformEnvironment ReadPlatformEnvironment() {
             EnvironmentValue("DISPLAY"), EnvironmentValue("XDG_SESSION_TYPE")};
 }
 
+// X11 and Wayland may be missing, or both there: says so, or picks Qt's platform.
+bool PrepareDisplayPlatform() {
+    const PlatformEnvironment environment = ReadPlatformEnvironment();
+    if (!DisplayAvailable(environment)) {
+        std::cerr << kNoDisplayMessage;
+        return false;
+    }
+    if (const auto platform = ChoosePlatform(environment)) {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
+    }
+    return true;
+}
+
+#endif
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -34,13 +58,8 @@ int main(int argc, char* argv[]) {
         std::cout << *reply;
         return EXIT_SUCCESS;
     }
-    const PlatformEnvironment environment = ReadPlatformEnvironment();
-    if (!DisplayAvailable(environment)) {
-        std::cerr << kNoDisplayMessage;
+    if (!PrepareDisplayPlatform()) {
         return EXIT_FAILURE;
-    }
-    if (const auto platform = ChoosePlatform(environment)) {
-        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
     }
 
     // Fusion draws every control in the palette the settings give it; the native Windows

@@ -27,7 +27,7 @@ char LocaleDecimalSeparator() {
 
 // Only Abort ends the program; Escape or closing the box goes on with the defaults.
 bool StartupMessages::ConfirmOkAbort(const std::string& message) {
-    return AskProceedUnlessAborted(nullptr, ToQString(message));
+    return AskProceedUnlessAborted(nullptr, ToMessageText(message));
 }
 
 // File I/O and questions come first, so windows are only built from the loaded state.

@@ -134,7 +134,7 @@ void AboutPanel::Open() {
 }
 
 void AboutPanel::ShowReadMe() {
-    QFile file(QFile::decodeName(m_state.Stats.ReadMePath.c_str()));
+    QFile file(FromPathText(m_state.Stats.ReadMePath));
     if (!file.exists()) {
         m_readMeMemo->setPlainText(QString::fromLatin1(kReadMeMissing));
         return;

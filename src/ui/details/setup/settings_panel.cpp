@@ -244,7 +244,7 @@ void SettingsPanel::SaveSettingsBtnClick() {
     const std::string line = BuildSettingsLine(PanelValues(), m_state.Settings.Display);
     const SaveResult result = SaveSettingsLine(m_state, line);
     if (result.Outcome == SaveOutcome::Failed) {
-        ShowPlainMessage(this, ToQString(result.Error));
+        ShowPlainMessage(this, ToMessageText(result.Error));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/details/setup/setup_section.h"
 
+#include "ui/common/qt_text.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -56,7 +58,7 @@ std::optional<std::string> SetupSection::ChooseSaveFile(const std::string& initi
     dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("Programs (*.exe)"),
                            QStringLiteral("All (*.*)")});
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    const QFileInfo start(QFile::decodeName(initialPath.c_str()));
+    const QFileInfo start(FromPathText(initialPath));
     dialog.setDirectory(start.absolutePath());
     dialog.selectFile(start.fileName().isEmpty() ? QString::fromLatin1(kProposedFileName)
                                                  : start.fileName());
@@ -65,7 +67,7 @@ std::optional<std::string> SetupSection::ChooseSaveFile(const std::string& initi
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    return ToPathText(dialog.selectedFiles().constFirst());
 }
 
 void SetupSection::FillDefaultLists() {

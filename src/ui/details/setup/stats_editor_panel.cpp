@@ -68,7 +68,7 @@ QString FileLocationLine(const StatsFileState& stats) {
     if (!stats.StatsFileFound) {
         return QStringLiteral("WARNING -- ShipStats.txt file not found... using program defaults");
     }
-    return QStringLiteral("File location...  ") + QFile::decodeName(stats.StatsFilePath.c_str());
+    return QStringLiteral("File location...  ") + FromPathText(stats.StatsFilePath);
 }
 
 }  // namespace
@@ -166,7 +166,7 @@ void StatsEditorPanel::FinishSave(const SaveResult& result) {
             m_detailsWindow.HideWindow();
             break;
         case SaveOutcome::Failed:
-            ShowPlainMessage(this, ToQString(result.Error));
+            ShowPlainMessage(this, ToMessageText(result.Error));
             break;
         case SaveOutcome::Cancelled:
             break;
