@@ -77,4 +77,5 @@ TEST_P(ForeignFolderTest, StatsFileIsWrittenFoundAndReadThere) {
 
 INSTANTIATE_TEST_SUITE_P(NonAscii, ForeignFolderTest,
                          ::testing::Values("J\xC3\xB6rg",
-                                           "\xD0\x98\xD0\xB3\xD1\x80\xD0\xBE\xD0\xBA"));
+                                           "\xD0\x98\xD0\xB3\xD1\x80\xD0\xBE\xD0\xBA"),
+                         [](const auto& info) { return info.index == 0 ? "Latin" : "Cyrillic"; });

@@ -74,4 +74,5 @@ TEST_P(SyncFaultTest, AFailedSyncIsReportedAndLeavesNoTemporaryFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FileThenFolder, SyncFaultTest,
-                         ::testing::Values(SyncCase{1, true}, SyncCase{2, false}));
+                         ::testing::Values(SyncCase{1, true}, SyncCase{2, false}),
+                         [](const auto& info) { return info.index == 0 ? "File" : "Folder"; });
