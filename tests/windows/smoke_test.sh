@@ -13,11 +13,10 @@ seed=${SKIRMOD_TEST_SEED:-20261207}
 pairings=${SKIRMOD_SMOKE_PAIRINGS:-200}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-
+# Failures are counted in a file, as some checks run in a subshell.
 fail() {
     echo "FAIL: $*" >&2
-    failures=$((failures + 1))
+    echo "$*" >>"$work/failures"
 }
 
 # Polls a command every 100 ms for up to 30 seconds: Wine's first start of a program is slow.
@@ -110,6 +109,8 @@ start_program() {
         cat "$work/program.log" >&2
         return 1
     fi
+    # Wine may map a window more than once while it starts: ask again once it has settled.
+    sleep 2
 }
 
 stop_program() {
@@ -122,8 +123,21 @@ details_window() {
     xdotool search --onlyvisible --name "^Detailed Skirmod v" | head -n 1
 }
 
+# Places in the Details window, in pixels from its top left: the Setup tab, the Edit and
+# Save buttons and Sparrow's Init cell in the grid.
+setup_tab=(484 13)
+edit_button=(492 92)
+save_button=(492 119)
+init_cell=(257 94)
+
+click_details() {
+    xdotool mousemove --window "$1" "${@:2}" click 1
+    # Wine takes its time to act on a click.
+    sleep 1
+}
+
 # Opens the Details window, sets Sparrow's Init to 77 in the Setup grid and saves the table
-# as Edited.txt beside ShipStats.txt, all from the keyboard but for one click into the grid.
+# as Edited.txt beside ShipStats.txt.
 edit_and_save() {
     local folder=$1
     xdotool windowactivate --sync "$(calculator_window)" 2>/dev/null || true
@@ -134,20 +148,19 @@ edit_and_save() {
     fi
     local details
     details=$(details_window)
-    # Wine shows a window before it takes keys.
     sleep 1
-    xdotool key ctrl+Prior
-    sleep 1
-    xdotool key alt+e
-    sleep 1
-    xdotool mousemove --window "$details" 200 200 click 1
-    sleep 0.5
-    xdotool key --delay 100 ctrl+Home Right Right Right Right Right F2 ctrl+a
+    click_details "$details" "${setup_tab[@]}"
+    click_details "$details" "${edit_button[@]}"
+    click_details "$details" "${init_cell[@]}"
+    xdotool key F2 ctrl+a
     xdotool type --delay 50 77
     xdotool key Return
     sleep 1
-    xdotool key alt+s
-    wait_for xdotool search --onlyvisible --name "^Save As" || fail "Save opened no dialog"
+    local tries
+    for tries in 1 2 3; do
+        click_details "$details" "${save_button[@]}"
+        wait_for xdotool search --onlyvisible --name "^Save As" && break
+    done
     sleep 0.5
     xdotool key ctrl+a
     xdotool type --delay 30 Edited.txt
@@ -167,7 +180,7 @@ check_gui() {
     local window
     window=$(calculator_window)
     local size
-    size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+    size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p') || true
     [ "$size" = 132x126 ] || fail "the calculator is $size, not 132x126"
     local windows_line
     windows_line=$(copy_result_line "$window" 1234)
@@ -191,22 +204,34 @@ check_gui() {
     echo "skirmod.exe in $folder: 132x126, Copy Result \"$windows_line\", saved as Linux does"
 }
 
-# A German Windows writes decimal commas and German dates. Wine takes its locale from LANG;
-# a locale this system lacks makes Wine read file names as ASCII, hence an ASCII folder.
+# A German Windows writes decimal commas and German dates. Wine takes its locale from LANG
+# when a prefix starts, so a German prefix of its own; and a locale this system lacks makes
+# Wine read file names as ASCII, hence an ASCII folder.
 check_locale() {
     local folder
     folder=$(unpack "$work/de")
-    local german english
-    german=$(cd "$folder" && LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 wine ./skirmod-calc.exe \
-        report resources Dreadnought Sparrow 100 | tr -d '\r')
+    local english
     english=$(cd "$folder" && wine ./skirmod-calc.exe report resources Dreadnought Sparrow 100 |
+        tr -d '\r')
+    (
+        # (bash itself has no such locale and says so; Wine does not need it)
+        export WINEPREFIX=$work/german-prefix LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 2>/dev/null
+        trap 'wineserver -k 2>/dev/null || true' EXIT
+        wineboot -i >/dev/null 2>&1
+        check_german "$folder" "$english"
+    )
+}
+
+check_german() {
+    local folder=$1 english=$2
+    local german
+    german=$(cd "$folder" && wine ./skirmod-calc.exe report resources Dreadnought Sparrow 100 |
         tr -d '\r')
     [[ $german == *[0-9],[0-9]* ]] || fail "no decimal comma in the German resources report"
     [ "$german" = "$(sed 's/\([0-9]\)\.\([0-9]\)/\1,\2/g' <<<"$english")" ] ||
         fail "the German resources report differs by more than its decimal commas"
 
-    start_program "$folder" env -u QT_QPA_PLATFORM LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 \
-        wine ./skirmod.exe || return 0
+    start_program "$folder" env -u QT_QPA_PLATFORM wine ./skirmod.exe || return 0
     edit_and_save "$folder"
     stop_program
     local header
@@ -219,7 +244,8 @@ check_locale() {
 check_calc
 check_gui
 check_locale
-if [ "$failures" -gt 0 ]; then
+if [ -s "$work/failures" ]; then
+    failures=$(wc -l <"$work/failures")
     echo "$failures checks failed (seed $seed)"
     exit 1
 fi
