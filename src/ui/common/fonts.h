@@ -5,8 +5,8 @@
 #include <QStringList>
 
 // Liberation Sans, Arial's metric twin, comes first on every platform (the Windows build
-// brings it along): Windows' old bitmap "MS Sans Serif", and Wine's outline copy of it, are
-// narrower and would move every text of the report boxes.
+// brings it along): Windows' old bitmap "MS Sans Serif" is narrower and would move every
+// text of the report boxes, and Wine has none, so a serif font would stand in.
 inline QFont SansSerifFont(int pixelSize) {
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("MS Sans Serif")});
