@@ -59,20 +59,17 @@ build_qt() {
         "${qt_configure_options[@]}" >"$work/configure.log"
     cmake --build "$work/build" >"$work/build.log"
     cmake --install "$work/build" >/dev/null
+    copy_qt_licences "$work" "$source"
     touch "$qt_stamp"
     rm -rf "$work"
 }
 
-# The licence texts the Qt DLLs ask to travel with them, kept beside the cached Qt.
-keep_qt_licences() {
+# The licence texts the Qt DLLs ask to travel with them, kept beside the cached Qt; taken
+# from the source of the build (`work` is where apt-get source put it).
+copy_qt_licences() {
+    local work=$1 source=$2
     local licences=$qt_windows_prefix/licences
-    if [ -d "$licences" ]; then
-        return
-    fi
-    local work
-    work=$(mktemp -d)
-    local source
-    source=$(fetch_qt_source "$work")
+    rm -rf "$licences.partial"
     mkdir -p "$licences.partial/3rdparty"
     cp "$source"/LICENSES/LGPL-3.0-only.txt "$source"/LICENSES/GPL-3.0-only.txt \
         "$source"/debian/copyright "$licences.partial/"
@@ -89,6 +86,16 @@ keep_qt_licences() {
     find "$work" -maxdepth 1 -name '*.dsc' -printf '%f\n' | sed 's/_/ /; s/\.dsc$//' \
         >"$licences.partial/SOURCE-PACKAGE"
     mv "$licences.partial" "$licences"
+}
+
+# A Qt cached before its licences were kept gets them from a fresh copy of the source.
+keep_qt_licences() {
+    if [ -d "$qt_windows_prefix/licences" ]; then
+        return
+    fi
+    local work
+    work=$(mktemp -d)
+    copy_qt_licences "$work" "$(fetch_qt_source "$work")"
     rm -rf "$work"
 }
 
