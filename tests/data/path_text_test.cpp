@@ -7,19 +7,11 @@
 
 #include "core/program_state.h"
 #include "core/stats_storage.h"
+#include "data/counting_ui.h"
 #include "data/file_view.h"
 #include "data/temp_dir.h"
 
 namespace {
-
-class CountingUi : public Frontend {
-  public:
-    int questions = 0;
-    bool ConfirmOkAbort(const std::string&) override {
-        ++questions;
-        return true;
-    }
-};
 
 // Restores the current folder when the test leaves.
 class CurrentFolder {

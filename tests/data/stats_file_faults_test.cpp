@@ -8,6 +8,7 @@
 
 #include "core/program_state.h"
 #include "core/stats_storage.h"
+#include "data/counting_ui.h"
 #include "data/default_ships.h"
 #include "data/file_io.h"
 #include "data/file_view.h"
@@ -16,18 +17,6 @@
 #include "data/unprivileged.h"
 
 namespace {
-
-class CountingUi : public Frontend {
-  public:
-    int questions = 0;
-    std::optional<std::string> saveFile;
-
-    bool ConfirmOkAbort(const std::string&) override {
-        ++questions;
-        return true;
-    }
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return saveFile; }
-};
 
 // Start-up against whatever bytes ShipStats.txt holds in a scratch current directory.
 class StatsFileFaultTest : public ::testing::Test {
