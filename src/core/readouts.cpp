@@ -25,7 +25,7 @@ const ReportLines& ReportText(const ProgramState& state, Report report) {
     return state.Reports[report];
 }
 
-const DisplaySettings& Display(const ProgramState& state) {
+const DisplaySettings& DisplaySettingsOf(const ProgramState& state) {
     return state.Settings.Display;
 }
 

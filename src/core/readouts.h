@@ -19,7 +19,7 @@ const CombatState& CurrentCombat(const ProgramState& state);
 // One report box's lines.
 const ReportLines& ReportText(const ProgramState& state, Report report);
 // The settings line's values: the windows' colours, the defaults of start-up.
-const DisplaySettings& Display(const ProgramState& state);
+const DisplaySettings& DisplaySettingsOf(const ProgramState& state);
 
 // The stored table, which the stats grid shows and edits.
 const ShipTable& StoredTable(const ProgramState& state);
