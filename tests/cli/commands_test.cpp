@@ -55,6 +55,14 @@ TEST_F(CommandsTest, BadNumberOfDefendersExitsTwoSayingWhy) {
          "N ' +9223372036854775808' is too large: the largest accepted is 9223372036854775807"},
         {"$10000000000000000",
          "N '$10000000000000000' is too large: the largest accepted is 9223372036854775807"},
+        {"0x10000000000000000",
+         "N '0x10000000000000000' is too large: the largest accepted is 9223372036854775807"},
+        {"$FFFFFFFFFFFFFFFFF",
+         "N '$FFFFFFFFFFFFFFFFF' is too large: the largest accepted is 9223372036854775807"},
+        {"0x", "N '0x' is not a whole number"},
+        {"$", "N '$' is not a whole number"},
+        {"0xG", "N '0xG' is not a whole number"},
+        {"99999999999999999999x", "N '99999999999999999999x' is not a whole number"},
     };
     for (const auto& [n, message] : cases) {
         const std::string expected = std::string("skirmod-calc: ") + message + "\n";
