@@ -43,12 +43,20 @@ std::optional<int> FindShip(const Run& run, const std::string& typed) {
 }
 
 // Why the text is no number, as the end of a sentence about it: the table's own reader
-// tells a number too large for it from text that is no number.
+// tells a number beyond either end of its range from text that is no number.
 std::string WhyNotANumber(const std::string& text) {
-    return Int64TextKind(text) == IntTextKind::TooLarge
-               ? "is too large: the largest accepted is " +
-                     std::to_string(std::numeric_limits<std::int64_t>::max())
-               : "is not a whole number";
+    switch (Int64TextKind(text)) {
+        case IntTextKind::TooLarge:
+            return "is too large: the largest accepted is " +
+                   std::to_string(std::numeric_limits<std::int64_t>::max());
+        case IntTextKind::TooSmall:
+            return "is too small: the smallest accepted is " +
+                   std::to_string(std::numeric_limits<std::int64_t>::min());
+        case IntTextKind::Number:
+        case IntTextKind::NotANumber:
+            break;
+    }
+    return "is not a whole number";
 }
 
 std::optional<std::int64_t> WantedDefenders(const Run& run) {
