@@ -75,20 +75,6 @@ CellEdit EditStatsCell(ProgramState& state, std::size_t row, std::size_t column,
     return CellEdit::Stored;
 }
 
-PasteRefusal PasteStatsBlock(ProgramState& state, int row, int column, std::string_view utf8Text) {
-    constexpr BlockArea kValues{{0, 1}, {kShipCount - 1, kColumnCount - 1}};
-    BlockPaste paste = PlacePastedBlock(utf8Text, {row, column}, kValues);
-    if (paste.refusal != PasteRefusal::None) {
-        return paste.refusal;
-    }
-    for (PastedCell& pasted : paste.cells) {
-        state.StoredStats[static_cast<std::size_t>(pasted.cell.row)]
-            .fields[static_cast<std::size_t>(pasted.cell.column)] = std::move(pasted.text);
-    }
-    RecalculateAll(state);
-    return PasteRefusal::None;
-}
-
 void StoreEditedStats(ProgramState& state, const ShipTable& grid, const std::string& now) {
     state.StoredStats = grid;
     FillFileView(state.Stats.FileMemo, std::string(kModifiedFileHeader) + now, state.StoredStats);

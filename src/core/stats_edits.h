@@ -7,7 +7,6 @@
 #include "core/program_state.h"
 #include "core/stats_storage.h"
 #include "data/ship_table.h"
-#include "data/tab_block.h"
 
 // The stats table as a front end without a file system of its own changes it: a file
 // opened from bytes, cells edited one by one, the file's bytes handed back for a download.
@@ -31,11 +30,6 @@ enum class CellEdit { Stored, FixedCell, LineBreak, NotLatin1 };
 // character beyond Latin-1 cannot be stored in its 8-bit text: all three leave the cell.
 CellEdit EditStatsCell(ProgramState& state, std::size_t row, std::size_t column,
                        std::string_view utf8Text);
-
-// A tab-separated block (data/tab_block.h) pasted with its first field at `row`, `column`
-// of StoredStats; what falls on the names or outside the table is dropped. Stored whole,
-// and the results follow, or refused whole.
-PasteRefusal PasteStatsBlock(ProgramState& state, int row, int column, std::string_view utf8Text);
 
 // The desktop Save's change without its dialog: `grid` becomes StoredStats and the file view
 // its file, headed "Modified ShipStats.txt file. Last Edited... " and `now`.

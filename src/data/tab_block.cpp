@@ -76,7 +76,8 @@ bool Inside(BlockCell cell, BlockArea area) {
            cell.column >= area.first.column && cell.column <= area.last.column;
 }
 
-// Rows of fields; an empty text has no rows.
+}  // namespace
+
 BlockRows SplitTabText(std::string_view text) {
     BlockRows rows;
     if (text.empty()) {
@@ -102,8 +103,6 @@ BlockRows SplitTabText(std::string_view text) {
     }
     return rows;
 }
-
-}  // namespace
 
 std::string CopiedBlockText(const BlockRows& rows) {
     std::string text;

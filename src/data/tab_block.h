@@ -39,6 +39,10 @@ using BlockRows = std::vector<std::vector<std::string>>;
 // is quoted, so that pasting it back gives the same text.
 std::string CopiedBlockText(const BlockRows& rows);
 
+// The rows of fields of a tab-separated text, by the rules of PlacePastedBlock below; an
+// empty text has no rows.
+BlockRows SplitTabText(std::string_view text);
+
 // The block of tab-separated fields in `utf8` with its first field at `at`, rightwards and
 // downwards; what falls outside `editable` is dropped. Lines end with CR LF, a lone CR or a
 // lone LF, and a line end at the very end does not begin a further row. A field in quotes

@@ -95,31 +95,6 @@ TEST_F(StatsEditsTest, AWholeFileBecomesTheTableAndADamagedOneChangesNothing) {
     EXPECT_EQ(StatsFileLocation(state), "File location...  mine.txt");
 }
 
-// Table coordinates: the names' column and everything past the table are dropped.
-TEST_F(StatsEditsTest, PastedBlockStoresWholeOrNothing) {
-    const ShipTable before = StoredTable(state);
-    EXPECT_EQ(PasteStatsBlock(state, 53, 0, "Name\t7\t\"x\ty\"\r\nbeyond\t1\r\n"),
-              PasteRefusal::None);
-    EXPECT_EQ(StoredTable(state)[53][Col::ShipName], before[53][Col::ShipName]);
-    EXPECT_EQ(StoredTable(state)[53][Col::Race], "7");
-    EXPECT_EQ(StoredTable(state)[53][Col::Cl], "x\ty");
-    EXPECT_EQ(StoredTable(state)[52], before[52]);
-    EXPECT_EQ(PasteStatsBlock(state, 0, 17, "9\t\xC3\xA9\t\xE2\x82\xAC"), PasteRefusal::None);
-    EXPECT_EQ(StoredTable(state)[0][Col::ETA], "9");
-    EXPECT_EQ(StoredTable(state)[0][Col::ShipType], "\xE9");
-    EXPECT_EQ(CurrentCombat(state).AttackerRow, 0);
-
-    const ShipTable pasted = StoredTable(state);
-    EXPECT_EQ(PasteStatsBlock(state, 0, 9, "1\t2\n3\t\xE4\xB8\x80\n"), PasteRefusal::NotLatin1);
-    EXPECT_EQ(PasteStatsBlock(state, 0, 9, "1\t\"a\nb\""), PasteRefusal::LineBreakInCell);
-    EXPECT_EQ(StoredTable(state), pasted);
-    EXPECT_EQ(PasteStatsBlock(state, 2, 9, "13\t"), PasteRefusal::None);
-    EXPECT_EQ(StoredTable(state)[2][Col::Guns], "13");
-    EXPECT_EQ(StoredTable(state)[2][Col::Power], "");
-    SelectAttacker(state, 2);
-    EXPECT_EQ(CurrentCombat(state).AttackerGuns, 13);
-}
-
 // The download's bytes are the desktop Save's: compared with a real save to disk.
 TEST_F(StatsEditsTest, DownloadBytesEqualTheDesktopsSave) {
     TempDir dir;
