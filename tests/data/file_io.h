@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -18,4 +20,11 @@ inline std::string ReadBytes(const std::string& path) {
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Whether a save left a temporary file in `folder`.
+inline bool HasTemporaryFile(const std::filesystem::path& folder) {
+    return std::any_of(std::filesystem::directory_iterator(folder),
+                       std::filesystem::directory_iterator(),
+                       [](const auto& entry) { return entry.path().extension() == ".saving"; });
 }

@@ -1,4 +1,4 @@
-#include "data/path_text.h"
+#include "data/platform.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +54,7 @@ TEST_P(ForeignFolderTest, StatsFileIsWrittenFoundAndReadThere) {
     const std::string file = FolderText() +
                              static_cast<char>(std::filesystem::path::preferred_separator) +
                              "ShipStats.txt";
-    ASSERT_EQ(written.Stats.FileMemo.WriteTo(file), "");
+    ASSERT_EQ(written.Stats.FileMemo.WriteTo(file).Message, "");
     EXPECT_TRUE(std::filesystem::is_regular_file(Folder() / "ShipStats.txt"));
 
     CurrentFolder inside(Folder());
