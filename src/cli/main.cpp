@@ -1,23 +1,8 @@
-#include <clocale>
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include "cli/commands.h"
 #include "cli/console.h"
-
-namespace {
-
-// The resources report writes rates with the locale's decimal separator, as the windows
-// do; one that is not a single byte gives way to the point.
-char LocaleDecimalSeparator() {
-    std::setlocale(LC_NUMERIC, "");
-    const std::string separator = std::localeconv()->decimal_point;
-    std::setlocale(LC_NUMERIC, "C");
-    return separator.size() == 1 ? separator.front() : '.';
-}
-
-}  // namespace
+#include "core/startup.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
