@@ -12,6 +12,12 @@ inline constexpr const char* kIsAFolder = "Permission denied";
 #else
 inline constexpr const char* kIsAFolder = "Is a directory";
 #endif
+// And when the folder is missing: the system's own reason on Windows, as Wine words it.
+#ifdef _WIN32
+inline constexpr const char* kNoSuchFolder = "Path not found";
+#else
+inline constexpr const char* kNoSuchFolder = "No such file or directory";
+#endif
 
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

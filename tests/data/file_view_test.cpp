@@ -118,7 +118,7 @@ TEST(FileView, FailedWritesLeaveTheOldFileAndSayWhy) {
     std::filesystem::remove(longest);
 
     EXPECT_NE(view.WriteTo(dir.Path().string()).Message.find(kIsAFolder), std::string::npos);
-    EXPECT_NE(view.WriteTo(dir.File("no/such/folder.txt")).Message.find("No such file"),
+    EXPECT_NE(view.WriteTo(dir.File("no/such/folder.txt")).Message.find(kNoSuchFolder),
               std::string::npos);
     EXPECT_EQ(ReadBytes(path), "precious");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
