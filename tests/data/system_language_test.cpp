@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <clocale>
 #include <string>
 
+#include "core/startup.h"
 #include "data/file_view.h"
 #include "data/platform.h"
 #include "data/temp_dir.h"
@@ -40,4 +42,10 @@ TEST(SystemLanguage, TheSystemsReasonIsUtf8InTheUsersLanguage) {
     const std::wstring message = FromUtf8(report.Message);
     EXPECT_TRUE(HasCyrillic(message)) << report.Message;
     EXPECT_EQ(message.rfind(L"Cannot create file \"", 0), 0u);
+}
+
+// Russian writes a decimal comma; the program's own number texts stay in the C locale.
+TEST(SystemLanguage, TheDecimalSeparatorIsTheUsersAndTheLocaleIsKept) {
+    EXPECT_EQ(LocaleDecimalSeparator(), ',');
+    EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
 }
