@@ -397,10 +397,14 @@ void TForm1::AddToCount(std::int64_t amount) {
     m_attShips->setText(QString::number(wrap::Add(count, amount)));
 }
 
+// Wayland lets no window place itself: there the compositor's own move takes over.
+bool TForm1::StartCompositorMove() {
+    return QGuiApplication::platformName() == QLatin1String("wayland") &&
+           windowHandle()->startSystemMove();
+}
+
 void TForm1::MoveBtnMouseDown(QPoint pos) {
-    // Wayland lets no window place itself: the compositor moves it for us instead.
-    if (QGuiApplication::platformName() == QLatin1String("wayland") &&
-        windowHandle()->startSystemMove()) {
+    if (StartCompositorMove()) {
         return;
     }
     m_dragging = true;

@@ -82,6 +82,7 @@ class TForm1 : public QWidget, public MainWindowLink {
     void SpinBtnMouseDown(bool upward);
     void SpinBtnMouseUp();
     void AddToCount(std::int64_t amount);
+    bool StartCompositorMove();
     void MoveBtnMouseDown(QPoint pos);
     void MoveBtnMouseMove(QPoint globalPos);
     void MoveBtnMouseUp();

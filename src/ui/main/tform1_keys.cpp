@@ -1,7 +1,5 @@
 #include <QAccessible>
-#include <QGuiApplication>
 #include <QShortcut>
-#include <QWindow>
 
 #include "ui/common/qt_text.h"
 #include "ui/main/tform1.h"
@@ -30,10 +28,8 @@ void TForm1::OpenPopupMainByKey() {
     m_popupMain->setActiveAction(m_popupMain->actions().constFirst());
 }
 
-// Wayland lets no window place itself: there the compositor's own move takes over.
 void TForm1::MoveBtnKeyboardMove() {
-    if (QGuiApplication::platformName() == QLatin1String("wayland") &&
-        windowHandle()->startSystemMove()) {
+    if (StartCompositorMove()) {
         return;
     }
     activateWindow();
