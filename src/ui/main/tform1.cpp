@@ -117,6 +117,9 @@ bool TForm1::event(QEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_attShips && IsUnboundCommandKey(*event)) {
+        return true;
+    }
     if (watched == m_details && event->type() == QEvent::WindowStateChange) {
         RestoreTogether(*m_details, *this);
     }

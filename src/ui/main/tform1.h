@@ -70,6 +70,7 @@ class TForm1 : public QWidget, public MainWindowLink {
     void ConnectHoverHighlight(ButtonLabel* label);
     // The keyboard's ways to the labels and the menu; in tform1_keys.cpp.
     void ConnectKeys();
+    static bool IsUnboundCommandKey(const QEvent& event);
     void OpenPopupMainByKey();
     void MoveBtnKeyboardMove();
     void DescribeResultOnCountBox();
