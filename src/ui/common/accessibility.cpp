@@ -70,9 +70,8 @@ class ComboBoxAccessible : public QAccessibleWidget {
 
 }  // namespace
 
-QAccessibleInterface* ComboBoxAccessibleFactory(const QString&, QObject* object) {
-    auto* list = qobject_cast<QComboBox*>(object);
-    return list != nullptr ? new ComboBoxAccessible(list) : nullptr;
+QAccessibleInterface* NewComboBoxAccessible(QComboBox* list) {
+    return new ComboBoxAccessible(list);
 }
 
 namespace {

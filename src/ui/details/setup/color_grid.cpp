@@ -60,18 +60,33 @@ int NeighbourCell(int cell, int key) {
     }
 }
 
-// A colour chooser to assistive tools, whose value is the picked colour's name.
-class ColorGridAccessible : public DrawnControlAccessible {
+// A colour chooser to assistive tools, whose value is the picked colour: its name as text,
+// its cell as the number, so that a change of the pick is reported as a change of value.
+class ColorGridAccessible : public DrawnControlAccessible, public QAccessibleValueInterface {
   public:
     explicit ColorGridAccessible(ColorGrid* grid)
         : DrawnControlAccessible(grid, QAccessible::ColorChooser) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : DrawnControlAccessible::interface_cast(type);
+    }
+
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value) {
-            return static_cast<const ColorGrid*>(widget())->PickedColorName();
+            return Grid()->PickedColorName();
         }
         return DrawnControlAccessible::text(kind);
     }
+
+    QVariant currentValue() const override { return Grid()->PickedCell(); }
+    void setCurrentValue(const QVariant& value) override { Grid()->PickCell(value.toInt()); }
+    QVariant maximumValue() const override { return ColorGrid::kCellCount - 1; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+  private:
+    ColorGrid* Grid() const { return static_cast<ColorGrid*>(widget()); }
 };
 
 }  // namespace
@@ -147,10 +162,16 @@ void ColorGrid::keyPressEvent(QKeyEvent* event) {
     Pick(cell);
 }
 
+void ColorGrid::PickCell(int cell) {
+    if (cell >= 0 && cell < kCellCount) {
+        Pick(cell);
+    }
+}
+
 void ColorGrid::Pick(int cell) {
     m_picked = cell;
     update();
-    QAccessibleValueChangeEvent valueChange(this, PickedColorName());
+    QAccessibleValueChangeEvent valueChange(this, cell);
     QAccessible::updateAccessibility(&valueChange);
     emit picked();
 }
