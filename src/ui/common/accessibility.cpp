@@ -76,7 +76,8 @@ QAccessibleInterface* NewComboBoxAccessible(QComboBox* list) {
 
 namespace {
 
-// A list's edit field and drop-down list are reached as parts of it, under its name.
+// A list's edit field and drop-down list are reached as parts of it, under its name. The
+// edit field takes no focus of its own, so that only the list reports the focus.
 void NameComboBoxParts(QWidget& control) {
     auto* list = qobject_cast<QComboBox*>(&control);
     if (list == nullptr) {
@@ -84,6 +85,8 @@ void NameComboBoxParts(QWidget& control) {
     }
     if (list->lineEdit() != nullptr) {
         list->lineEdit()->setAccessibleName(list->accessibleName());
+        list->lineEdit()->setFocusProxy(nullptr);
+        list->lineEdit()->setFocusPolicy(Qt::NoFocus);
     }
     list->view()->setAccessibleName(list->accessibleName());
 }

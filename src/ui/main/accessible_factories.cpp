@@ -1,5 +1,6 @@
 #include "ui/main/accessible_factories.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -30,6 +31,20 @@ class NamedPaneAccessible : public QAccessibleWidget {
     const QWidget* m_namer;
 };
 
+// A scroll area's viewport takes the area's focus for its own: only the area, a text box or
+// a list, reports it, so that one node is focused.
+class ViewportAccessible : public QAccessibleWidget {
+  public:
+    explicit ViewportAccessible(QWidget* viewport)
+        : QAccessibleWidget(viewport, QAccessible::Client) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focused = false;
+        return state;
+    }
+};
+
 bool IsProgramWindow(const QObject* object) {
     return qobject_cast<const TForm1*>(object) != nullptr ||
            qobject_cast<const TDetailsForm*>(object) != nullptr;
@@ -48,6 +63,15 @@ QAccessibleInterface* ProgramComboBoxAccessibleFactory(const QString&, QObject* 
     auto* list = qobject_cast<QComboBox*>(object);
     return list != nullptr && IsProgramWindow(list->window()) ? NewComboBoxAccessible(list)
                                                               : nullptr;
+}
+
+QAccessibleInterface* ViewportAccessibleFactory(const QString&, QObject* object) {
+    auto* viewport = qobject_cast<QWidget*>(object);
+    auto* area = viewport != nullptr ? qobject_cast<QAbstractScrollArea*>(viewport->parentWidget())
+                                     : nullptr;
+    const bool isViewport = area != nullptr && area->viewport() == viewport;
+    return isViewport && IsProgramWindow(area->window()) ? new ViewportAccessible(viewport)
+                                                         : nullptr;
 }
 
 // The first of Qt's classes that a class of ours, or Qt's own, is built on.
@@ -91,5 +115,6 @@ void InstallAccessibleFactories() {
     QAccessible::installFactory(ColorBarAccessibleFactory);
     QAccessible::installFactory(ProgramComboBoxAccessibleFactory);
     QAccessible::installFactory(ProgramFrameAccessibleFactory);
+    QAccessible::installFactory(ViewportAccessibleFactory);
     QAccessible::installFactory(ProgramWindowAccessibleFactory);
 }
