@@ -10,7 +10,7 @@ namespace {
 
 using enum KeyCommand;
 
-constexpr std::array<KeyRow, 38> kKeyRows = {{
+constexpr std::array<KeyRow, 39> kKeyRows = {{
     {Listed, "Calculator", "Tab, Shift+Tab", "count box, defender list, attacker list"},
     {CountUp, "Count box", "Up", "one ship more, as the spin-up label"},
     {CountDown, "Count box", "Down", "one ship fewer, as the spin-down label"},
@@ -29,6 +29,7 @@ constexpr std::array<KeyRow, 38> kKeyRows = {{
     {NextSection, "Details window", "Ctrl+Tab, Ctrl+PgDn",
      "next section (after Setup comes Calculation)"},
     {PreviousSection, "Details window", "Ctrl+Shift+Tab, Ctrl+PgUp", "previous section"},
+    {Listed, "Section tabs", "Left, Up, Right, Down", "previous or next section"},
     {Listed, "Details window", "Enter, Space", "presses the focused button"},
     {Listed, "Text boxes", "Tab, Shift+Tab",
      "next or previous control; arrows and Shift select, Ctrl+C copies"},

@@ -371,6 +371,14 @@ void AccessibleNamesTest::colour_grid_reads_the_picked_colour() {
 
     QCOMPARE(AccessibleTextOf(grid, QAccessible::Value), QStringLiteral("red"));
     QCOMPARE(program.Get().State().Settings.Display.MainBackground, ColorValue{0x000000FF});
+    // Without a value interface Qt's AT-SPI bridge drops the grid's value-change events.
+    QAccessibleValueInterface* value = AccessibleOf(grid)->valueInterface();
+    QVERIFY(value != nullptr);
+    QCOMPARE(value->currentValue().toInt(), 9);
+    QCOMPARE(value->maximumValue().toInt(), 15);
+    value->setCurrentValue(2);
+    QCOMPARE(AccessibleTextOf(grid, QAccessible::Value), QStringLiteral("green"));
+    QCOMPARE(program.Get().State().Settings.Display.MainBackground, ColorValue{0x00008000});
 }
 
 // Sky blue, 166, 202, 240, stands in the bars at 89, 53 and 15.
