@@ -92,7 +92,7 @@ Qt::Key KeyNamed(const QString& name) {
     return Qt::Key_unknown;
 }
 
-// "Ctrl+Shift+Tab" as Qt reports it: Shift+Tab arrives as Backtab.
+// Qt's shortcuts take Shift+Tab for the Backtab that the keyboard sends.
 QKeySequence ParseKey(QString text) {
     Qt::KeyboardModifiers modifiers;
     for (const auto& [prefix, modifier] : kModifiers) {
@@ -101,11 +101,7 @@ QKeySequence ParseKey(QString text) {
             text.remove(0, static_cast<qsizetype>(qstrlen(prefix)));
         }
     }
-    Qt::Key key = KeyNamed(text);
-    if (key == Qt::Key_Tab && modifiers.testFlag(Qt::ShiftModifier)) {
-        key = Qt::Key_Backtab;
-    }
-    return QKeySequence(QKeyCombination(modifiers, key));
+    return QKeySequence(QKeyCombination(modifiers, KeyNamed(text)));
 }
 
 }  // namespace

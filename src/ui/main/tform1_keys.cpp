@@ -35,15 +35,16 @@ void TForm1::ConnectKeys() {
     m_popupMain->setAccessibleName(QStringLiteral("Calculator menu"));
 }
 
-// Alt and Ctrl with a letter are commands: a key meant for the Details window that reaches
-// the count box after a window change must not type its letter into the count.
+// Alt with a letter is a command: a key meant for the Details window that reaches the count
+// box after a window change must not type its letter into the count, as the line edit
+// already refuses Ctrl with a letter.
 bool TForm1::IsUnboundCommandKey(const QEvent& event) {
     if (event.type() != QEvent::KeyPress) {
         return false;
     }
     const auto& key = static_cast<const QKeyEvent&>(event);
-    const bool commandHeld = (key.modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != 0;
-    return commandHeld && !key.text().isEmpty() && key.text().at(0).isPrint();
+    return key.modifiers().testFlag(Qt::AltModifier) && !key.text().isEmpty() &&
+           key.text().at(0).isPrint();
 }
 
 // Under the focused control, with its first item current, so the arrow keys start there.
