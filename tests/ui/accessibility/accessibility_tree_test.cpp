@@ -192,11 +192,7 @@ void AccessibilityTreeTest::exactly_the_focused_control_reports_focus() {
     StartedProgram program;
     QVERIFY(program.Started());
     ProgramWindows windows(program.Get());
-    QVERIFY(windows.OpenDetails());
-    windows.SelectSection("StatsFileBtn");
-    if (!setupButton.isEmpty()) {
-        windows.ClickButton(qPrintable(setupButton));
-    }
+    QVERIFY(windows.OpenSetup(setupButton.isEmpty() ? nullptr : qPrintable(setupButton)));
     if (setupButton == QLatin1String("SettingsBtn")) {
         windows.ClickButton("BackgroundRadio");
     }
@@ -251,9 +247,7 @@ void AccessibilityTreeTest::save_dialog_lists_keep_the_names_qt_gives_them() {
     StartedProgram program;
     QVERIFY(program.Started());
     ProgramWindows windows(program.Get());
-    QVERIFY(windows.OpenDetails());
-    windows.SelectSection("StatsFileBtn");
-    windows.ClickButton("EditerBtn");
+    QVERIFY(windows.OpenSetup("EditerBtn"));
     QStringList lists;
     program.Watchdog().Expect([&lists](QWidget* dialog) {
         for (QComboBox* list : dialog->findChildren<QComboBox*>()) {

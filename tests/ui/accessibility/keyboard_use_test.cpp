@@ -406,9 +406,7 @@ void KeyboardUseTest::tab_leaves_the_stats_grid_at_its_ends() {
     StartedProgram program;
     QVERIFY(program.Started());
     ProgramWindows windows(program.Get());
-    QVERIFY(windows.OpenDetails());
-    windows.SelectSection("StatsFileBtn");
-    windows.ClickButton("EditerBtn");
+    QVERIFY(windows.OpenSetup("EditerBtn"));
     auto* grid = windows.Find<QTableWidget>("StatsGrid");
     const int lastRow = grid->rowCount() - 1;
     const int lastColumn = grid->columnCount() - 1;
@@ -442,9 +440,7 @@ void KeyboardUseTest::cell_editor_is_named_by_its_column_and_ship() {
     StartedProgram program;
     QVERIFY(program.Started());
     ProgramWindows windows(program.Get());
-    QVERIFY(windows.OpenDetails());
-    windows.SelectSection("StatsFileBtn");
-    windows.ClickButton("EditerBtn");
+    QVERIFY(windows.OpenSetup("EditerBtn"));
     auto* grid = windows.Find<QTableWidget>("StatsGrid");
     grid->setCurrentCell(2, 8);
     grid->editItem(grid->currentItem());
@@ -475,9 +471,7 @@ void KeyboardUseTest::enter_presses_the_focused_button() {
     StartedProgram program;
     QVERIFY(program.Started());
     ProgramWindows windows(program.Get());
-    QVERIFY(windows.OpenDetails());
-    windows.SelectSection("StatsFileBtn");
-    windows.ClickButton(qPrintable(panelButton));
+    QVERIFY(windows.OpenSetup(qPrintable(panelButton)));
     QWidget* panel = windows.Find(qPrintable(closedPanel));
     QVERIFY(panel->isVisible());
     QWidget* pressed = windows.Find(qPrintable(button));
