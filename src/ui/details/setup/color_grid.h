@@ -33,10 +33,12 @@ class ColorGrid : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     int CellAt(QPoint position) const;
     void Pick(int cell);
+    void TellPickedCellFocused();
 
     int m_picked = 0;
 };
