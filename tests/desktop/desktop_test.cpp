@@ -27,6 +27,7 @@ class DesktopTest : public QObject {
     void calculator_stays_above_another_application();
     void minimise_takes_both_windows_and_the_details_entry_restores_both();
     void restoring_the_calculator_brings_the_details_window_back();
+    void minimise_key_takes_both_windows_as_the_label_does();
     void details_window_is_534_by_505_outside_and_centred();
     void alt_d_brings_the_details_window_in_front_of_another_application();
     void move_window_key_moves_the_calculator_with_the_arrows();
@@ -127,17 +128,24 @@ void ClickArrowAndExpectListOverCalculator(TForm1& window, const char* arrow,
 }
 
 enum class Restore { Calculator, DetailsWindow };
+enum class Minimise { ByLabel, ByKey };
 
-// The minimise label sends both windows to the task bar; restoring one from its own entry
-// brings the other back too.
-void MinimiseBothThenRestore(Restore which) {
+// The minimise label, or its key in the calculator, sends both windows to the task bar;
+// restoring one from its own entry brings the other back too.
+void MinimiseBothThenRestore(Restore which, Minimise how = Minimise::ByLabel) {
     StartedProgram program;
     QVERIFY(program.Started());
     QVERIFY(OpenDetailsWindow(program));
     const WId calculator = program.MainWindow().winId();
     const WId details = program.Get().DetailsWindow().winId();
 
-    QVERIFY(ClickOn(*program.Controls().Label("MinBtn")));
+    if (how == Minimise::ByKey) {
+        QVERIFY(ActivateWindow(calculator));
+        QTRY_VERIFY(program.MainWindow().isActiveWindow());
+        QVERIFY(PressKeys(QStringLiteral("alt+n")));
+    } else {
+        QVERIFY(ClickOn(*program.Controls().Label("MinBtn")));
+    }
     QTRY_VERIFY(IsIconic(calculator));
     QTRY_VERIFY(IsIconic(details));
 
@@ -284,6 +292,10 @@ void DesktopTest::minimise_takes_both_windows_and_the_details_entry_restores_bot
 
 void DesktopTest::restoring_the_calculator_brings_the_details_window_back() {
     MinimiseBothThenRestore(Restore::Calculator);
+}
+
+void DesktopTest::minimise_key_takes_both_windows_as_the_label_does() {
+    MinimiseBothThenRestore(Restore::Calculator, Minimise::ByKey);
 }
 
 void DesktopTest::details_window_is_534_by_505_outside_and_centred() {

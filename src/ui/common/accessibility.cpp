@@ -70,14 +70,14 @@ class ComboBoxAccessible : public QAccessibleWidget {
 
 }  // namespace
 
-QAccessibleInterface* ComboBoxAccessibleFactory(const QString&, QObject* object) {
-    auto* list = qobject_cast<QComboBox*>(object);
-    return list != nullptr ? new ComboBoxAccessible(list) : nullptr;
+QAccessibleInterface* NewComboBoxAccessible(QComboBox* list) {
+    return new ComboBoxAccessible(list);
 }
 
 namespace {
 
-// A list's edit field and drop-down list are reached as parts of it, under its name.
+// A list's edit field and drop-down list are reached as parts of it, under its name. The
+// edit field takes no focus of its own, so that only the list reports the focus.
 void NameComboBoxParts(QWidget& control) {
     auto* list = qobject_cast<QComboBox*>(&control);
     if (list == nullptr) {
@@ -85,6 +85,8 @@ void NameComboBoxParts(QWidget& control) {
     }
     if (list->lineEdit() != nullptr) {
         list->lineEdit()->setAccessibleName(list->accessibleName());
+        list->lineEdit()->setFocusProxy(nullptr);
+        list->lineEdit()->setFocusPolicy(Qt::NoFocus);
     }
     list->view()->setAccessibleName(list->accessibleName());
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <span>
 
+class QComboBox;
 class QPlainTextEdit;
 class QWidget;
 
@@ -40,6 +41,6 @@ class DrawnControlAccessible : public QAccessibleWidget {
     bool IsPressable() const;
 };
 
-// Every drop-down list, shown to assistive tools by the name the program gives it and with
-// the chosen entry as its value; installed once at start-up.
-QAccessibleInterface* ComboBoxAccessibleFactory(const QString& key, QObject* object);
+// One of the program's drop-down lists, shown to assistive tools by the name the program gives
+// it and with the chosen entry as its value.
+QAccessibleInterface* NewComboBoxAccessible(QComboBox* list);

@@ -4,7 +4,6 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QShortcut>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -16,6 +15,7 @@
 #include "ui/common/colors.h"
 #include "ui/common/details_palette.h"
 #include "ui/common/fonts.h"
+#include "ui/common/key_table.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/report_boxes.h"
@@ -117,15 +117,13 @@ void TDetailsForm::CreatePanels(MainWindowLink& mainWindow) {
 
 // The platform's keys for the next and the previous page of a tabbed window.
 void TDetailsForm::CreateSectionKeys() {
-    const std::pair<QKeySequence, int> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
-        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
-        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    const std::pair<KeyCommand, int> steps[] = {
+        {KeyCommand::NextSection, 1},
+        {KeyCommand::PreviousSection, -1},
     };
-    for (const auto& [key, step] : keys) {
-        connect(new QShortcut(key, this), &QShortcut::activated, m_toolBar,
-                [this, step = step] { m_toolBar->SelectNeighbour(step); });
+    for (const auto& [command, step] : steps) {
+        BindKeys(command, this, Qt::WindowShortcut, m_toolBar,
+                 [this, step = step] { m_toolBar->SelectNeighbour(step); });
     }
 }
 

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QShortcut>
 #include <QTextCursor>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -17,6 +16,7 @@
 #include "ui/common/accessibility.h"
 #include "ui/common/details_palette.h"
 #include "ui/common/fonts.h"
+#include "ui/common/key_table.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/results_log_delegate.h"
 
@@ -36,9 +36,9 @@ struct ButtonSpec {
     void (ResultsPanel::*click)();
     // For screen readers, which name the button by its caption.
     const char* description;
-    // The button's own key anywhere in the panel, and the log's key for it (none: 0).
-    QKeyCombination key;
-    QKeyCombination logKey;
+    // The button's own key anywhere in the panel, and the log's key for it (none: Listed).
+    KeyCommand key;
+    KeyCommand logKey;
 };
 
 constexpr AccessibleText kAccessibleTexts[] = {
@@ -94,37 +94,27 @@ ResultsPanel::ResultsPanel(ProgramState& state, QWidget* parent) : QWidget(paren
 
 QWidget* ResultsPanel::CreateButtonStrip() {
     static constexpr std::array<ButtonSpec, 8> kButtons = {{
-        {"ResultsAddBtn",
-         "Add",
-         3,
-         37,
-         &ResultsPanel::ResultsAddBtnClick,
-         "Adds the current result line at the end of the log",
-         Qt::ALT | Qt::Key_A,
-         {}},
+        {"ResultsAddBtn", "Add", 3, 37, &ResultsPanel::ResultsAddBtnClick,
+         "Adds the current result line at the end of the log", KeyCommand::ResultsAdd,
+         KeyCommand::Listed},
         {"ResultsDeleteBtn", "Delete", 44, 57, &ResultsPanel::ResultsDeleteBtnClick,
-         "Deletes the selected entry", Qt::ALT | Qt::Key_D, Qt::Key_Delete},
-        {"ResultsClearBtn",
-         "Clear",
-         105,
-         46,
-         &ResultsPanel::ResultsClearBtnClick,
-         "Deletes every entry",
-         Qt::ALT | Qt::Key_L,
-         {}},
+         "Deletes the selected entry", KeyCommand::ResultsDelete, KeyCommand::LogDelete},
+        {"ResultsClearBtn", "Clear", 105, 46, &ResultsPanel::ResultsClearBtnClick,
+         "Deletes every entry", KeyCommand::ResultsClear, KeyCommand::Listed},
         {"ResultsInsertBtn", "Insert", 155, 51, &ResultsPanel::ResultsInsertBtnClick,
-         "Inserts the current result line in front of the selected entry", Qt::ALT | Qt::Key_I,
-         Qt::Key_Insert},
+         "Inserts the current result line in front of the selected entry",
+         KeyCommand::ResultsInsert, KeyCommand::LogInsert},
         {"ResultsInsertSpaceBtn", "Insert Space", 210, 94,
          &ResultsPanel::ResultsInsertSpaceBtnClick,
-         "Inserts an empty line in front of the selected entry", Qt::ALT | Qt::Key_S,
-         Qt::SHIFT | Qt::Key_Insert},
+         "Inserts an empty line in front of the selected entry", KeyCommand::ResultsInsertSpace,
+         KeyCommand::LogInsertSpace},
         {"ResultsCopyBtn", "Copy", 308, 45, &ResultsPanel::ResultsCopyBtnClick,
-         "Copies the whole log to the clipboard", Qt::ALT | Qt::Key_C, Qt::CTRL | Qt::Key_C},
+         "Copies the whole log to the clipboard", KeyCommand::ResultsCopy, KeyCommand::LogCopy},
         {"ResultsMoveDownBtn", "Move Down", 357, 89, &ResultsPanel::ResultsMoveDownBtnClick,
-         "Moves the selected entry down one place", Qt::ALT | Qt::Key_W, Qt::CTRL | Qt::Key_Down},
+         "Moves the selected entry down one place", KeyCommand::ResultsMoveDown,
+         KeyCommand::LogMoveDown},
         {"ResultsMoveUpBtn", "Move Up", 450, 70, &ResultsPanel::ResultsMoveUpBtnClick,
-         "Moves the selected entry up one place", Qt::ALT | Qt::Key_U, Qt::CTRL | Qt::Key_Up},
+         "Moves the selected entry up one place", KeyCommand::ResultsMoveUp, KeyCommand::LogMoveUp},
     }};
 
     auto* strip = new QWidget(this);
@@ -150,20 +140,15 @@ QWidget* ResultsPanel::CreateButtonStrip() {
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setAccessibleDescription(QString::fromLatin1(entry.description));
-        button->setShortcut(QKeySequence(entry.key));
+        button->setShortcut(KeysOf(entry.key).constFirst());
         connect(button, &QToolButton::clicked, this, entry.click);
-        if (entry.logKey != QKeyCombination()) {
-            AddLogKey(entry.logKey, button);
+        // Keys of the focused log, which work the button as a click does.
+        if (entry.logKey != KeyCommand::Listed) {
+            BindKeys(entry.logKey, m_resultsMemo, Qt::WidgetShortcut, button,
+                     [button] { button->click(); });
         }
     }
     return strip;
-}
-
-// Keys of the focused log, which work the button as a click does.
-void ResultsPanel::AddLogKey(QKeyCombination key, QToolButton* button) {
-    auto* shortcut =
-        new QShortcut(QKeySequence(key), m_resultsMemo, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
 }
 
 QListWidget* ResultsPanel::CreateResultsLog() {

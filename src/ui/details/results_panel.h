@@ -7,7 +7,6 @@
 struct ProgramState;
 class QListWidget;
 class QPlainTextEdit;
-class QToolButton;
 
 // `ResultsPanel`: the current result line and the results log, which the user fills from
 // the current result line, arranges and copies to the clipboard. The panel shows the core's
@@ -28,7 +27,6 @@ class ResultsPanel : public QWidget {
   private:
     QWidget* CreateButtonStrip();
     QListWidget* CreateResultsLog();
-    void AddLogKey(QKeyCombination key, QToolButton* button);
 
     void ResultsAddBtnClick();
     void ResultsDeleteBtnClick();

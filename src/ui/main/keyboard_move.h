@@ -19,7 +19,6 @@ class KeyboardMove : public QObject {
     explicit KeyboardMove(QWidget& window);
 
     void Start();
-    bool IsMoving() const { return m_moving; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -116,6 +116,9 @@ bool TForm1::event(QEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_attShips && IsUnboundCommandKey(*event)) {
+        return true;
+    }
     if (watched == m_details && event->type() == QEvent::WindowStateChange) {
         RestoreTogether(*m_details, *this);
     }
@@ -396,10 +399,14 @@ void TForm1::AddToCount(std::int64_t amount) {
     m_attShips->setText(ToQString(SteppedCountText(ToBytes(m_attShips->text()), amount)));
 }
 
+// Wayland lets no window place itself: there the compositor's own move takes over.
+bool TForm1::StartCompositorMove() {
+    return QGuiApplication::platformName() == QLatin1String("wayland") &&
+           windowHandle()->startSystemMove();
+}
+
 void TForm1::MoveBtnMouseDown(QPoint pos) {
-    // Wayland lets no window place itself: the compositor moves it for us instead.
-    if (QGuiApplication::platformName() == QLatin1String("wayland") &&
-        windowHandle()->startSystemMove()) {
+    if (StartCompositorMove()) {
         return;
     }
     m_dragging = true;

@@ -67,6 +67,7 @@ class TForm1 : public QWidget, public MainWindowLink {
     void ConnectHoverHighlight(ButtonLabel* label);
     // The keyboard's ways to the labels and the menu; in tform1_keys.cpp.
     void ConnectKeys();
+    static bool IsUnboundCommandKey(const QEvent& event);
     void OpenPopupMainByKey();
     void MoveBtnKeyboardMove();
     void DescribeResultOnCountBox();
@@ -79,6 +80,7 @@ class TForm1 : public QWidget, public MainWindowLink {
     void SpinBtnMouseDown(bool upward);
     void SpinBtnMouseUp();
     void AddToCount(std::int64_t amount);
+    bool StartCompositorMove();
     void MoveBtnMouseDown(QPoint pos);
     void MoveBtnMouseMove(QPoint globalPos);
     void MoveBtnMouseUp();

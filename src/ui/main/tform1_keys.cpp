@@ -1,27 +1,51 @@
 #include <QAccessible>
-#include <QGuiApplication>
-#include <QShortcut>
-#include <QWindow>
+#include <QKeyEvent>
+#include <functional>
 
 #include "core/readouts.h"
+#include "ui/common/key_table.h"
 #include "ui/common/qt_text.h"
 #include "ui/main/tform1.h"
 
 // Alt and the first letter, as access keys are on other windows; the labels' captions stay
-// as they are. The menu opens with the platform's keys for a context menu.
+// as they are. The menu opens with the platform's keys for a context menu. The count box
+// steps as a spin box does.
 void TForm1::ConnectKeys() {
-    const std::pair<QKeySequence, void (TForm1::*)()> keys[] = {
-        {QKeySequence(Qt::ALT | Qt::Key_D), &TForm1::DetailsBtnClick},
-        {QKeySequence(Qt::ALT | Qt::Key_M), &TForm1::MoveBtnKeyboardMove},
-        {QKeySequence(Qt::SHIFT | Qt::Key_F10), &TForm1::OpenPopupMainByKey},
-        {QKeySequence(Qt::Key_Menu), &TForm1::OpenPopupMainByKey},
+    const std::pair<KeyCommand, std::function<void()>> windowKeys[] = {
+        {KeyCommand::OpenDetails, [this] { DetailsBtnClick(); }},
+        {KeyCommand::MoveWindow, [this] { MoveBtnKeyboardMove(); }},
+        {KeyCommand::OpenMenu, [this] { OpenPopupMainByKey(); }},
+        {KeyCommand::MinimiseWindows, [this] { MinBtnClick(); }},
     };
-    for (const auto& [key, handler] : keys) {
-        connect(new QShortcut(key, this), &QShortcut::activated, this, handler);
+    for (const auto& [command, handler] : windowKeys) {
+        BindKeys(command, this, Qt::WindowShortcut, this, handler);
     }
+    const std::pair<KeyCommand, std::int64_t> countSteps[] = {
+        {KeyCommand::CountUp, 1},
+        {KeyCommand::CountDown, -1},
+        {KeyCommand::CountTenUp, 10},
+        {KeyCommand::CountTenDown, -10},
+    };
+    for (const auto& [command, step] : countSteps) {
+        BindKeys(command, m_attShips, Qt::WidgetShortcut, this,
+                 [this, step = step] { AddToCount(step); });
+    }
+    m_attShips->installEventFilter(this);
     // What the keys do is what assistive tools' presses do.
     m_moveBtn->SetAccessiblePress([this] { MoveBtnKeyboardMove(); });
     m_popupMain->setAccessibleName(QStringLiteral("Calculator menu"));
+}
+
+// Alt with a letter is a command: a key meant for the Details window that reaches the count
+// box after a window change must not type its letter into the count, as the line edit
+// already refuses Ctrl with a letter.
+bool TForm1::IsUnboundCommandKey(const QEvent& event) {
+    if (event.type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    return key.modifiers().testFlag(Qt::AltModifier) && !key.text().isEmpty() &&
+           key.text().at(0).isPrint();
 }
 
 // Under the focused control, with its first item current, so the arrow keys start there.
@@ -31,10 +55,8 @@ void TForm1::OpenPopupMainByKey() {
     m_popupMain->setActiveAction(m_popupMain->actions().constFirst());
 }
 
-// Wayland lets no window place itself: there the compositor's own move takes over.
 void TForm1::MoveBtnKeyboardMove() {
-    if (QGuiApplication::platformName() == QLatin1String("wayland") &&
-        windowHandle()->startSystemMove()) {
+    if (StartCompositorMove()) {
         return;
     }
     activateWindow();

@@ -371,6 +371,26 @@ void AccessibleNamesTest::colour_grid_reads_the_picked_colour() {
 
     QCOMPARE(AccessibleTextOf(grid, QAccessible::Value), QStringLiteral("red"));
     QCOMPARE(program.Get().State().Settings.Display.MainBackground, ColorValue{0x000000FF});
+    // Without a value interface Qt's AT-SPI bridge drops the grid's value-change events.
+    QAccessibleValueInterface* value = AccessibleOf(grid)->valueInterface();
+    QVERIFY(value != nullptr);
+    QCOMPARE(value->currentValue().toInt(), 9);
+    QCOMPARE(value->maximumValue().toInt(), 15);
+    value->setCurrentValue(2);
+    QCOMPARE(AccessibleTextOf(grid, QAccessible::Value), QStringLiteral("green"));
+    QCOMPARE(program.Get().State().Settings.Display.MainBackground, ColorValue{0x00008000});
+
+    // A screen reader says the colour as the focus moves to the picked cell.
+    QAccessibleInterface* chooser = AccessibleOf(grid);
+    QCOMPARE(chooser->childCount(), 16);
+    QTRY_VERIFY(grid->hasFocus());
+    QAccessibleInterface* picked = chooser->focusChild();
+    QVERIFY(picked != nullptr);
+    QCOMPARE(picked->text(QAccessible::Name), QStringLiteral("green"));
+    QCOMPARE(chooser->indexOfChild(picked), 2);
+    QVERIFY(picked->state().focused && picked->state().selected);
+    QCOMPARE(chooser->child(15)->text(QAccessible::Name), QStringLiteral("white"));
+    QVERIFY(!chooser->child(15)->state().selected);
 }
 
 // Sky blue, 166, 202, 240, stands in the bars at 89, 53 and 15.

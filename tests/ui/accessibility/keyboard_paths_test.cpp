@@ -29,6 +29,8 @@ class KeyboardPathsTest : public QObject {
     void move_window_key_moves_the_calculator_with_the_arrows();
     void count_box_description_tells_each_new_result_data();
     void count_box_description_tells_each_new_result();
+    void count_box_steps_by_arrow_and_page_keys_and_types_no_command_letter();
+    void minimise_key_takes_the_details_window_along();
 };
 
 namespace {
@@ -300,6 +302,11 @@ void KeyboardPathsTest::move_window_key_moves_the_calculator_with_the_arrows_dat
     QTest::newRow("Escape puts it back") << false << arrows + Keys{Qt::Key_Escape} << QPoint();
     QTest::newRow("pressed by an assistive tool")
         << true << Keys{Qt::CTRL | Qt::Key_Down, QKeyCombination(Qt::Key_Enter)} << QPoint(0, 1);
+    QTest::newRow("the window's keys wait till the move ends")
+        << false
+        << Keys{Qt::ALT | Qt::Key_D, Qt::SHIFT | Qt::Key_F10,       QKeyCombination(Qt::Key_Menu),
+                Qt::ALT | Qt::Key_N, QKeyCombination(Qt::Key_Left), QKeyCombination(Qt::Key_Return)}
+        << QPoint(-10, 0);
 }
 
 // Once the move ends, keys reach the count box again.
@@ -325,6 +332,9 @@ void KeyboardPathsTest::move_window_key_moves_the_calculator_with_the_arrows() {
     }
 
     QCOMPARE(program.MainWindow().pos() - start, moved);
+    QVERIFY(!program.DetailsWindow().isVisible());
+    QVERIFY(QApplication::activePopupWidget() == nullptr);
+    QVERIFY(!program.MainWindow().isMinimized());
     count->selectAll();
     Press(QKeyCombination(Qt::Key_7));
     QCOMPARE(count->text(), QStringLiteral("7"));
@@ -359,6 +369,56 @@ void KeyboardPathsTest::count_box_description_tells_each_new_result() {
                      QString::fromStdString(texts.DefShips) +
                      (efficiency.isEmpty() ? "" : ", resource efficiency " + efficiency));
     }
+}
+
+// Each key in turn, from a count of 5, with the count and its calculation after it. A key
+// with Alt or Ctrl meant for the Details window (Alt+B, About) types nothing.
+void KeyboardPathsTest::count_box_steps_by_arrow_and_page_keys_and_types_no_command_letter() {
+    struct Step {
+        QKeyCombination key;
+        const char* count;
+    };
+    const Step steps[] = {
+        {QKeyCombination(Qt::Key_Up), "6"},
+        {QKeyCombination(Qt::Key_Up), "7"},
+        {QKeyCombination(Qt::Key_PageUp), "17"},
+        {QKeyCombination(Qt::Key_Down), "16"},
+        {QKeyCombination(Qt::Key_PageDown), "6"},
+        {Qt::ALT | Qt::Key_B, "6"},
+        {Qt::CTRL | Qt::Key_B, "6"},
+        {Qt::ALT | Qt::SHIFT | Qt::Key_S, "6"},
+        {QKeyCombination(Qt::Key_PageDown), "-4"},
+        {QKeyCombination(Qt::Key_4), "-44"},
+    };
+    StartedProgram program;
+    QVERIFY(program.Started());
+    QLineEdit* count = program.Controls().AttShips();
+    program.SetCount(QStringLiteral("5"));
+    QVERIFY(FocusOn(count));
+    count->end(false);
+
+    for (const Step& step : steps) {
+        Press(step.key);
+        QCOMPARE(count->text(), QLatin1String(step.count));
+        QCOMPARE(QString::fromStdString(program.State().Inputs.AttShipsText),
+                 QLatin1String(step.count));
+    }
+}
+
+// As the minimise label: both windows go, and restoring the calculator brings both back.
+void KeyboardPathsTest::minimise_key_takes_the_details_window_along() {
+    StartedProgram program;
+    QVERIFY(program.Started());
+    ProgramWindows windows(program.Get());
+    QVERIFY(windows.OpenDetails());
+    QVERIFY(FocusOn(program.Controls().AttShips()));
+
+    Press(Qt::ALT | Qt::Key_N);
+
+    QTRY_VERIFY(program.MainWindow().isMinimized());
+    QVERIFY(program.DetailsWindow().isMinimized());
+    program.MainWindow().showNormal();
+    QTRY_VERIFY(!program.DetailsWindow().isMinimized());
 }
 
 QTEST_MAIN(KeyboardPathsTest)

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 
 #include "program_windows.h"
@@ -26,6 +27,15 @@ class KeyboardUseTest : public QObject {
     void arrow_keys_move_the_colour_grid_pick_data();
     void arrow_keys_move_the_colour_grid_pick();
     void colour_bars_take_the_page_keys();
+    void focused_colour_bar_is_drawn_apart_from_the_others();
+
+    void arrow_keys_on_the_section_tabs_step_the_sections_data();
+    void arrow_keys_on_the_section_tabs_step_the_sections();
+    void tab_leaves_the_stats_grid_at_its_ends_data();
+    void tab_leaves_the_stats_grid_at_its_ends();
+    void cell_editor_is_named_by_its_column_and_ship();
+    void enter_presses_the_focused_button_data();
+    void enter_presses_the_focused_button();
 };
 
 namespace {
@@ -324,6 +334,153 @@ void KeyboardUseTest::colour_bars_take_the_page_keys() {
     const ColorValue background = program.Get().State().Settings.Display.MainBackground;
     QCOMPARE(static_cast<int>(background & 0xFF), 255 - red->value());
     QCOMPARE(windows.Find<QLabel>("RedBox")->text(), QString::number(255 - red->value()));
+}
+
+// The style draws no focus on a scroll bar; screenshots with Red and with Green focused must
+// differ where the bars are.
+void KeyboardUseTest::focused_colour_bar_is_drawn_apart_from_the_others() {
+    StartedProgram program;
+    QVERIFY(program.Started());
+    ProgramWindows windows(program.Get());
+    QVERIFY(OpenColourEditor(windows));
+    auto* red = windows.Find<QScrollBar>("RedScroll");
+    auto* green = windows.Find<QScrollBar>("GreenScroll");
+    green->setValue(red->value());
+
+    red->setFocus();
+    QTRY_VERIFY(red->hasFocus());
+    const QImage redFocused = red->grab().toImage();
+    const QImage greenUnfocused = green->grab().toImage();
+    green->setFocus();
+    QTRY_VERIFY(green->hasFocus());
+
+    QCOMPARE(red->grab().toImage(), greenUnfocused);
+    QCOMPARE(green->grab().toImage(), redFocused);
+    QVERIFY(redFocused != greenUnfocused);
+}
+
+void KeyboardUseTest::arrow_keys_on_the_section_tabs_step_the_sections_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("section");
+
+    QTest::newRow("Left") << int{Qt::Key_Left} << "BasicStats";
+    QTest::newRow("Up") << int{Qt::Key_Up} << "BasicStats";
+    QTest::newRow("Right") << int{Qt::Key_Right} << "StatsFile";
+    QTest::newRow("Down") << int{Qt::Key_Down} << "StatsFile";
+    QTest::newRow("PgUp is no arrow") << int{Qt::Key_PageUp} << "Results";
+}
+
+// From the Results tab.
+void KeyboardUseTest::arrow_keys_on_the_section_tabs_step_the_sections() {
+    QFETCH(int, key);
+    QFETCH(QString, section);
+    StartedProgram program;
+    QVERIFY(program.Started());
+    ProgramWindows windows(program.Get());
+    QVERIFY(windows.OpenDetails());
+    windows.SelectSection("ResultsBtn");
+    QWidget* tabs = windows.Find("ToolBar1");
+    tabs->setFocus();
+    QTRY_VERIFY(tabs->hasFocus());
+
+    PressKey(static_cast<Qt::Key>(key));
+
+    QCOMPARE(program.DetailsWindow().SelectedSection(), section);
+}
+
+void KeyboardUseTest::tab_leaves_the_stats_grid_at_its_ends_data() {
+    QTest::addColumn<bool>("inEditor");
+    QTest::addColumn<bool>("forward");
+
+    QTest::newRow("Tab from the last cell") << false << true;
+    QTest::newRow("Shift+Tab from the first cell") << false << false;
+    QTest::newRow("Tab from the last cell's editor") << true << true;
+    QTest::newRow("Shift+Tab from the first cell's editor") << true << false;
+}
+
+// One step inside goes to the neighbouring cell; the step over the end leaves the grid
+// for another control of the Details window instead of going round its 972 cells.
+void KeyboardUseTest::tab_leaves_the_stats_grid_at_its_ends() {
+    QFETCH(bool, inEditor);
+    QFETCH(bool, forward);
+    StartedProgram program;
+    QVERIFY(program.Started());
+    ProgramWindows windows(program.Get());
+    QVERIFY(windows.OpenSetup("EditerBtn"));
+    auto* grid = windows.Find<QTableWidget>("StatsGrid");
+    const int lastRow = grid->rowCount() - 1;
+    const int lastColumn = grid->columnCount() - 1;
+    const QPoint inner = forward ? QPoint(lastRow, lastColumn - 1) : QPoint(0, 1);
+    const QPoint edge = forward ? QPoint(lastRow, lastColumn) : QPoint(0, 0);
+    const Qt::Key key = forward ? Qt::Key_Tab : Qt::Key_Backtab;
+    const Qt::KeyboardModifiers shift = forward ? Qt::NoModifier : Qt::ShiftModifier;
+    grid->setFocus();
+    grid->setCurrentCell(inner.x(), inner.y());
+    QTRY_VERIFY(grid->hasFocus());
+
+    for (int step = 0; step < 2; ++step) {
+        if (inEditor) {
+            grid->editItem(grid->currentItem());
+            QTRY_VERIFY(grid->isAncestorOf(QApplication::focusWidget()));
+        }
+        QTest::keyClick(QApplication::focusWidget(), key, shift);
+        if (step == 0) {
+            QCOMPARE(QPoint(grid->currentRow(), grid->currentColumn()), edge);
+        }
+    }
+
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus != nullptr);
+    QVERIFY2(focus != grid && !grid->isAncestorOf(focus), qPrintable(focus->objectName()));
+    QVERIFY(windows.Details().isAncestorOf(focus));
+    QCOMPARE(QPoint(grid->currentRow(), grid->currentColumn()), edge);
+}
+
+void KeyboardUseTest::cell_editor_is_named_by_its_column_and_ship() {
+    StartedProgram program;
+    QVERIFY(program.Started());
+    ProgramWindows windows(program.Get());
+    QVERIFY(windows.OpenSetup("EditerBtn"));
+    auto* grid = windows.Find<QTableWidget>("StatsGrid");
+    grid->setCurrentCell(2, 8);
+    grid->editItem(grid->currentItem());
+
+    QWidget* editor = QApplication::focusWidget();
+    QTRY_VERIFY(editor != nullptr && grid->isAncestorOf(editor));
+    QCOMPARE(AccessibleTextOf(editor, QAccessible::Name),
+             QStringLiteral("Guns of ") + grid->verticalHeaderItem(2)->text());
+}
+
+void KeyboardUseTest::enter_presses_the_focused_button_data() {
+    QTest::addColumn<QString>("panelButton");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("closedPanel");
+
+    QTest::newRow("OK in About") << "AboutBtn"
+                                 << "CloseAboutBtn"
+                                 << "AboutPanel";
+    QTest::newRow("Close Settings") << "SettingsBtn"
+                                    << "CloseSettingsBtn"
+                                    << "SettingsPanel";
+}
+
+void KeyboardUseTest::enter_presses_the_focused_button() {
+    QFETCH(QString, panelButton);
+    QFETCH(QString, button);
+    QFETCH(QString, closedPanel);
+    StartedProgram program;
+    QVERIFY(program.Started());
+    ProgramWindows windows(program.Get());
+    QVERIFY(windows.OpenSetup(qPrintable(panelButton)));
+    QWidget* panel = windows.Find(qPrintable(closedPanel));
+    QVERIFY(panel->isVisible());
+    QWidget* pressed = windows.Find(qPrintable(button));
+    pressed->setFocus();
+    QTRY_VERIFY(pressed->hasFocus());
+
+    PressKey(Qt::Key_Return);
+
+    QTRY_VERIFY(!panel->isVisible());
 }
 
 QTEST_MAIN(KeyboardUseTest)

@@ -24,6 +24,18 @@ class ProgramWindows {
         return QTest::qWaitForWindowExposed(&Details());
     }
 
+    // The Setup section, and the panel or mode its column's `button` opens (none: nullptr).
+    bool OpenSetup(const char* button = nullptr) {
+        if (!OpenDetails()) {
+            return false;
+        }
+        SelectSection("StatsFileBtn");
+        if (button != nullptr) {
+            ClickButton(button);
+        }
+        return true;
+    }
+
     // A press on the tab label selects its section.
     void SelectSection(const char* tabLabel) {
         QTest::mousePress(Find(tabLabel), Qt::LeftButton);

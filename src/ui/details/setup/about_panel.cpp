@@ -100,6 +100,8 @@ AboutPanel::AboutPanel(const ProgramState& state, QWidget* parent)
     m_closeButton = new QPushButton(QStringLiteral("OK"), this);
     m_closeButton->setObjectName(QStringLiteral("CloseAboutBtn"));
     m_closeButton->setFont(ArialFont(13));
+    // Enter presses the focused button, as in a dialog.
+    m_closeButton->setAutoDefault(true);
     SetTextColor(*m_closeButton, Qt::black);
     connect(m_closeButton, &QPushButton::clicked, this, &AboutPanel::closed);
     DescribeControls(*this, kAccessibleTexts);

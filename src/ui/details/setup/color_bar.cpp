@@ -1,8 +1,13 @@
 #include "ui/details/setup/color_bar.h"
 
 #include <QAccessibleWidget>
+#include <QPainter>
+
+#include "ui/common/frame_line.h"
 
 namespace {
+
+constexpr int kFocusFrameWidth = 2;
 
 class ColorBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
   public:
@@ -29,6 +34,14 @@ class ColorBarAccessible : public QAccessibleWidget, public QAccessibleValueInte
 };
 
 }  // namespace
+
+void ColorBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        FillFrameLine(painter, rect(), palette().color(QPalette::Highlight), kFocusFrameWidth);
+    }
+}
 
 QAccessibleInterface* ColorBarAccessibleFactory(const QString&, QObject* object) {
     auto* bar = qobject_cast<ColorBar*>(object);

@@ -14,6 +14,11 @@ class ColorBar : public QScrollBar {
 
     int Component() const { return maximum() - value(); }
     void SetComponent(int component) { setValue(maximum() - component); }
+
+  protected:
+    // The style draws no focus on a scroll bar: the focused bar gets a frame in the
+    // highlight colour, as the colour grid does.
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // Installed once at start-up.

@@ -21,6 +21,8 @@ class ColorGrid : public QWidget {
     QString PickedColorName() const;
     static ColorValue CellColor(int cell);
     QRect CellRect(int cell) const;
+    // As a click on the cell; a cell outside the grid is ignored.
+    void PickCell(int cell);
 
   signals:
     // Every left click on a cell, also on the one already picked, and every move of the
@@ -31,10 +33,12 @@ class ColorGrid : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     int CellAt(QPoint position) const;
     void Pick(int cell);
+    void TellPickedCellFocused();
 
     int m_picked = 0;
 };

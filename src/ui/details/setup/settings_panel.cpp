@@ -85,6 +85,8 @@ QComboBox* MakeShipList(QWidget* parent, const char* name) {
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = MakeControl<QPushButton>(parent, name);
     button->setText(QString::fromLatin1(caption));
+    // Enter presses the focused button, as in a dialog.
+    button->setAutoDefault(true);
     return button;
 }
 

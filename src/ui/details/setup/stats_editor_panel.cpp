@@ -13,6 +13,7 @@
 #include "ui/common/colors.h"
 #include "ui/common/control_placement.h"
 #include "ui/common/fonts.h"
+#include "ui/common/key_table.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/setup_look.h"
@@ -29,17 +30,17 @@ struct ButtonEntry {
     const char* caption;
     bool enabledWhileEditing;
     // The buttons take no focus; their keys work them while the section is shown.
-    QKeyCombination key;
+    KeyCommand key;
 };
 
 // In the order of StatsEditorPanel::Button.
 constexpr std::array<ButtonEntry, 6> kButtons = {{
-    {"EditerBtn", "Edit", false, Qt::ALT | Qt::Key_E},
-    {"UpdateAndSaveBtn", "Save", true, Qt::ALT | Qt::Key_S},
-    {"CancelEditBtn", "Cancel", true, Qt::ALT | Qt::Key_C},
-    {"RestoreBtn", "Restore", false, Qt::ALT | Qt::Key_R},
-    {"SettingsBtn", "Settings", false, Qt::ALT | Qt::Key_T},
-    {"AboutBtn", "About", false, Qt::ALT | Qt::Key_B},
+    {"EditerBtn", "Edit", false, KeyCommand::StatsEdit},
+    {"UpdateAndSaveBtn", "Save", true, KeyCommand::StatsSave},
+    {"CancelEditBtn", "Cancel", true, KeyCommand::StatsCancel},
+    {"RestoreBtn", "Restore", false, KeyCommand::StatsRestore},
+    {"SettingsBtn", "Settings", false, KeyCommand::OpenSettings},
+    {"AboutBtn", "About", false, KeyCommand::OpenAbout},
 }};
 
 constexpr Placement kButtonPlaces[] = {
@@ -104,7 +105,7 @@ void StatsEditorPanel::CreateButtons() {
         auto* button = new QPushButton(QString::fromLatin1(kButtons[i].caption), m_controlPanel);
         button->setObjectName(QString::fromLatin1(kButtons[i].name));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setShortcut(QKeySequence(kButtons[i].key));
+        button->setShortcut(KeysOf(kButtons[i].key).constFirst());
         m_buttons[i] = button;
     }
     PlaceControls(*m_controlPanel, kButtonPlaces);

@@ -133,6 +133,11 @@ class CellEditorDelegate : public QStyledItemDelegate {
                 QStringLiteral("[^\\r\\n\\x{100}-\\x{10FFFF}]*"));
             line->setValidator(new QRegularExpressionValidator(kSingleLatin1Line, line));
         }
+        // A screen reader names the cell being edited: its column and its ship.
+        const QAbstractItemModel* cells = index.model();
+        editor->setAccessibleName(cells->headerData(index.column(), Qt::Horizontal).toString() +
+                                  QStringLiteral(" of ") +
+                                  cells->headerData(index.row(), Qt::Vertical).toString());
         m_openEditor = editor;
         return editor;
     }
@@ -248,6 +253,29 @@ void StatsGrid::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
+}
+
+bool StatsGrid::IsAtEdgeToward(bool next) const {
+    return next ? currentRow() == rowCount() - 1 && currentColumn() == columnCount() - 1
+                : currentRow() == 0 && currentColumn() == 0;
+}
+
+bool StatsGrid::focusNextPrevChild(bool next) {
+    return IsAtEdgeToward(next) ? QWidget::focusNextPrevChild(next)
+                                : QTableWidget::focusNextPrevChild(next);
+}
+
+// Tab and Shift+Tab in an open cell editor come here, not through focusNextPrevChild.
+void StatsGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool tabbed = hint == QAbstractItemDelegate::EditNextItem ||
+                        hint == QAbstractItemDelegate::EditPreviousItem;
+    const bool next = hint == QAbstractItemDelegate::EditNextItem;
+    if (!tabbed || !IsAtEdgeToward(next)) {
+        QTableWidget::closeEditor(editor, hint);
+        return;
+    }
+    QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    QWidget::focusNextPrevChild(next);
 }
 
 void StatsGrid::CopySelectedBlock() const {

@@ -26,6 +26,8 @@ class StatsGrid : public QTableWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void updateGeometries() override;
 
   private:
@@ -33,6 +35,8 @@ class StatsGrid : public QTableWidget {
     void SetColumnWidths();
     void CopySelectedBlock() const;
     void PasteAtCurrentCell();
+    // Tab at the last cell and Shift+Tab at the first leave the grid instead of going round.
+    bool IsAtEdgeToward(bool next) const;
 
     CellEditorDelegate* m_delegate = nullptr;
     QWidget* m_corner = nullptr;
