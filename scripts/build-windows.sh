@@ -89,7 +89,8 @@ fetch_qt_source() {
 }
 
 build_qt() {
-    if [ -f "$qt_stamp" ]; then
+    # The stamp is written once the licences are there; a cache older than that is built again.
+    if [ -f "$qt_stamp" ] && [ -d "$qt_windows_prefix/licences" ]; then
         return
     fi
     local work=$skirmod_cache/qt-build-$qt_options_hash
@@ -130,18 +131,6 @@ copy_qt_licences() {
     find "$work" -maxdepth 1 -name '*.dsc' -printf '%f\n' | sed 's/_/ /; s/\.dsc$//' \
         >"$licences.partial/SOURCE-PACKAGE"
     mv "$licences.partial" "$licences"
-}
-
-# A Qt cached before its licences were kept gets them from a fresh copy of the source.
-keep_qt_licences() {
-    if [ -d "$qt_windows_prefix/licences" ]; then
-        return
-    fi
-    local work
-    work=$(mktemp -d)
-    fetch_qt_source "$work"
-    copy_qt_licences "$work" "$qt_source"
-    rm -rf "$work"
 }
 
 project_version() {
@@ -223,7 +212,6 @@ make_zip() {
 host_qt=(-DQT_HOST_PATH=/usr
          "-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake")
 build_qt
-keep_qt_licences
 if [ "${1:-}" = --qt-only ]; then
     echo "$qt_windows_prefix"
     exit 0
