@@ -61,3 +61,6 @@ endif()
 add_test(NAME skirmod_launcher
          COMMAND sh ${SKIRMOD_PACKAGING_DIR}/launcher_test.sh ${CMAKE_COMMAND}
                  ${PROJECT_BINARY_DIR} ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_DATADIR})
+add_test(NAME skirmod_make_sample_stats
+         COMMAND sh ${SKIRMOD_PACKAGING_DIR}/make_sample_stats_test.sh
+                 $<TARGET_FILE:skirmod_make_sample_stats>)
