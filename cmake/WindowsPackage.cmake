@@ -1,8 +1,9 @@
 # What the Windows zip holds of the build: both programs with their icon and version
-# resources, the read-me, the sample stats file and the licence, all in one folder, which is
-# where the program runs (Explorer makes it the current folder). scripts/build-windows.sh
-# adds Qt's DLLs, the runtime and the third-party licences.
+# resources, the read-me written for Windows, the sample stats file and the licence,
+# all in one folder, which is where the program runs (Explorer makes it the current folder).
+# scripts/build-windows.sh adds Qt's DLLs, the runtime and the third-party licences.
 include(${CMAKE_CURRENT_LIST_DIR}/SampleStats.cmake)
+skirmod_configure_readme(${SKIRMOD_PACKAGING_DIR}/windows/readme_files.txt WIN32)
 
 set(SKIRMOD_ICO ${SKIRMOD_PACKAGING_DIR}/windows/skirmod.ico)
 function(skirmod_add_windows_resources target description)
@@ -18,6 +19,6 @@ skirmod_add_windows_resources(skirmod-calc "Skirmod battle calculator on the com
 set_target_properties(skirmod PROPERTIES WIN32_EXECUTABLE ON)
 
 install(TARGETS skirmod skirmod-calc RUNTIME DESTINATION .)
-install(FILES ${SKIRMOD_PACKAGING_DIR}/ReadMe1st.txt ${SKIRMOD_SAMPLE_STATS}
-              ${PROJECT_SOURCE_DIR}/LICENSE
-        DESTINATION .)
+install(FILES ${SKIRMOD_README} ${SKIRMOD_SAMPLE_STATS} DESTINATION .)
+# Explorer opens only a name with an extension.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
