@@ -43,7 +43,7 @@ ship_names() {
 # --- what a Windows player unpacks ------------------------------------------------------
 
 # Every file a player may open by a double-click has an extension Explorer knows; the read-me
-# speaks of Windows, not of the Linux desktop.
+# speaks of Windows, not of the Linux desktop; both programs carry their manifest.
 check_contents() {
     local folder
     folder=$(unpack "$work/contents")
@@ -60,7 +60,11 @@ check_contents() {
         ! grep -q -- "$word" "$readme" || fail "ReadMe1st.txt for Windows mentions $word"
     done
     grep -q $'\r$' "$readme" || fail "ReadMe1st.txt does not end its lines with CR LF"
-    echo "the zip: every file with an extension, a Windows read-me"
+    local program
+    for program in skirmod.exe skirmod-calc.exe; do
+        grep -q longPathAware "$folder/$program" || fail "$program carries no manifest"
+    done
+    echo "the zip: every file with an extension, a Windows read-me, two manifests"
 }
 
 # --- skirmod-calc.exe against the Linux skirmod-calc ------------------------------------
