@@ -178,8 +178,8 @@ Skirmod itself is under the MIT licence (LICENSE.txt). It brings along:
 - Qt $qt_version (Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll, platforms\\qwindows.dll), under
   the GNU Lesser General Public License version 3 (licences\\qt\\LGPL-3.0-only.txt, which
   builds on licences\\qt\\GPL-3.0-only.txt). These DLLs were built unmodified, with features
-  switched off, from Debian's qt6-base source package $(cat "$qt_windows_prefix/licences/SOURCE-PACKAGE")
-  (apt-get source qt6-base on Debian 12, or https://sources.debian.org/src/qt6-base/).
+  switched off, from Debian's qt6-base source package $(cat "$qt_windows_prefix/licences/SOURCE-PACKAGE"),
+  which Debian's archive keeps (apt-get source qt6-base).
   You may replace them with your own build of the same Qt version. The libraries Qt
   includes have their notices in licences\\qt\\3rdparty and licences\\qt\\copyright.txt.
 - The GCC runtime (libstdc++-6.dll, libgcc_s_seh-1.dll), under the GNU General Public
