@@ -27,8 +27,11 @@ windows_smoke_test() {
         return
     fi
     echo "== windows smoke test =="
+    # The build's whole output stays in sight; its last line names the zip.
+    mkdir -p build-windows
+    scripts/build-windows.sh | tee build-windows/build-windows.log
     local zip
-    zip=$(scripts/build-windows.sh | tail -n 1)
+    zip=$(tail -n 1 build-windows/build-windows.log)
     tests/desktop/run_on_desktop.sh scripts/with-wine.sh \
         tests/windows/smoke_test.sh "$zip" "$root/build-release"
 }

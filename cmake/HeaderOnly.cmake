@@ -9,15 +9,19 @@ endif()
 
 set(skirmod_header_only ${CMAKE_BINARY_DIR}/header-only)
 file(MAKE_DIRECTORY ${skirmod_header_only})
-foreach(target_and_folder IN ITEMS "CLI11::CLI11=CLI" "nlohmann_json::nlohmann_json=nlohmann")
-    string(REPLACE "=" ";" pair ${target_and_folder})
-    list(GET pair 0 target)
-    list(GET pair 1 folder)
-    if(NOT EXISTS /usr/include/${folder})
-        message(FATAL_ERROR "${target} is missing: /usr/include/${folder} not found")
-    endif()
-    file(CREATE_LINK /usr/include/${folder} ${skirmod_header_only}/${folder} SYMBOLIC)
-    add_library(${target} INTERFACE IMPORTED GLOBAL)
+foreach(package_and_header IN ITEMS "CLI11=CLI/CLI.hpp" "nlohmann_json=nlohmann/json.hpp")
+    string(REPLACE "=" ";" pair ${package_and_header})
+    list(GET pair 0 package)
+    list(GET pair 1 header)
+    # The host's own package tells where its headers are.
+    find_package(${package} CONFIG REQUIRED GLOBAL NO_CMAKE_FIND_ROOT_PATH)
+    set(target ${package}::${package})
+    get_target_property(host_includes ${target} INTERFACE_INCLUDE_DIRECTORIES)
+    find_path(SKIRMOD_${package}_INCLUDE_DIR ${header} PATHS ${host_includes}
+              NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    get_filename_component(folder ${header} DIRECTORY)
+    file(CREATE_LINK ${SKIRMOD_${package}_INCLUDE_DIR}/${folder} ${skirmod_header_only}/${folder}
+         SYMBOLIC)
     set_target_properties(${target} PROPERTIES INTERFACE_INCLUDE_DIRECTORIES
                                                ${skirmod_header_only})
 endforeach()

@@ -5,6 +5,7 @@ include(GNUInstallDirs)
 
 set(SKIRMOD_APP_ID org.skirmod.Skirmod)
 include(${CMAKE_CURRENT_LIST_DIR}/SampleStats.cmake)
+skirmod_configure_readme(${SKIRMOD_PACKAGING_DIR}/readme_files_linux.txt UNIX)
 
 # The launcher finds the samples relative to its own folder, so an installed tree still
 # works after `cmake --install --prefix` elsewhere or a move as a whole.
@@ -22,8 +23,7 @@ install(FILES ${SKIRMOD_PACKAGING_DIR}/${SKIRMOD_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${SKIRMOD_PACKAGING_DIR}/${SKIRMOD_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${SKIRMOD_PACKAGING_DIR}/ReadMe1st.txt ${SKIRMOD_SAMPLE_STATS}
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/skirmod)
+install(FILES ${SKIRMOD_README} ${SKIRMOD_SAMPLE_STATS} DESTINATION ${CMAKE_INSTALL_DATADIR}/skirmod)
 
 # Texts that name the version take it from the project, compressed the way Debian wants
 # them: gzip -9 without a name or time stamp, so every build gives the same bytes.
@@ -61,3 +61,6 @@ endif()
 add_test(NAME skirmod_launcher
          COMMAND sh ${SKIRMOD_PACKAGING_DIR}/launcher_test.sh ${CMAKE_COMMAND}
                  ${PROJECT_BINARY_DIR} ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_DATADIR})
+add_test(NAME skirmod_make_sample_stats
+         COMMAND sh ${SKIRMOD_PACKAGING_DIR}/make_sample_stats_test.sh
+                 $<TARGET_FILE:skirmod_make_sample_stats>)

@@ -17,3 +17,15 @@ add_custom_command(
     COMMENT "Writing the sample ShipStats.txt"
     VERBATIM)
 add_custom_target(skirmod_sample_stats ALL DEPENDS ${SKIRMOD_SAMPLE_STATS})
+
+# ReadMe1st.txt, which About shows: the common text with the part of the platform it is for
+# (how to start Skirmod and where its files live), in that platform's line ends.
+function(skirmod_configure_readme platform_part newline_style)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${platform_part})
+    file(READ ${platform_part} part)
+    string(CONFIGURE "${part}" SKIRMOD_README_PLATFORM @ONLY)
+    set(SKIRMOD_README ${SKIRMOD_PACKAGING_BINARY_DIR}/ReadMe1st.txt PARENT_SCOPE)
+    configure_file(${SKIRMOD_PACKAGING_DIR}/ReadMe1st.txt.in
+                   ${SKIRMOD_PACKAGING_BINARY_DIR}/ReadMe1st.txt @ONLY
+                   NEWLINE_STYLE ${newline_style})
+endfunction()

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "core/program_state.h"
@@ -24,8 +25,14 @@ class FixedSaveTarget : public Frontend {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::cerr << "usage: " << argv[0] << " OUTPUT_FILE\n";
+    const std::string usage = std::string("usage: ") + argv[0] + " OUTPUT_FILE\n";
+    if (argc == 2 && std::string_view(argv[1]) == "--help") {
+        std::cout << usage;
+        return 0;
+    }
+    // A name that starts with "-" is a mistyped option, not the file to write.
+    if (argc != 2 || argv[1][0] == '-') {
+        std::cerr << usage;
         return 2;
     }
     FixedSaveTarget target(argv[1]);

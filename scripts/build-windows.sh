@@ -4,6 +4,7 @@
 # qt6-base source once (cached outside the checkout, see windows-qt.sh), cross-builds
 # skirmod.exe and skirmod-calc.exe with MinGW-w64 and writes
 # build-windows/skirmod-<version>-windows-x64.zip, whose path is the last line printed.
+# Runs as root, or as a user who may use sudo.
 #   build-windows.sh            all of it
 #   build-windows.sh --qt-only  only make sure the cached Qt for Windows is there
 set -euo pipefail
@@ -13,53 +14,97 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 qt_stamp=$qt_windows_prefix/.skirmod-complete
 
-# Debian keeps the Qt source apart from the binaries: apt-get source needs a deb-src entry.
-add_debian_sources() {
-    if apt-get indextargets --format '$(IDENTIFIER)' 2>/dev/null | grep -qx Sources; then
-        return
-    fi
-    cat >/etc/apt/sources.list.d/skirmod-deb-src.sources <<'SOURCES'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
-    apt-get update -q >/dev/null
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    as_root=(sudo)
+fi
+
+fail() {
+    echo "error: $*" >&2
+    exit 1
 }
 
+# Runs a step with its output in `log`; a failure names the step and the log and stops.
+run_logged() {
+    local step=$1 log=$2
+    shift 2
+    if ! "$@" >"$log" 2>&1; then
+        tail -n 20 "$log" >&2
+        fail "$step failed; the whole output is in $log"
+    fi
+}
+
+# The apt entries (file:number) that bring Debian's own packages, Qt among them.
+debian_entries() {
+    apt-get indextargets --format '$(SOURCESENTRY)' 'Identifier: Packages' 'Origin: Debian' |
+        sort -u
+}
+
+# Prints the entry `file:number` with its type made deb-src: the stanza of a deb822 .sources
+# file, or the line of a one-line .list file.
+source_twin() {
+    local file=${1%:*} number=${1##*:}
+    case $file in
+        *.sources)
+            awk -v n="$number" 'BEGIN { RS = ""; ORS = "\n\n" } NR == n' "$file" |
+                sed 's/^Types:.*/Types: deb-src/'
+            ;;
+        *) sed -n "${number}s/^deb\([[:space:]]\)/deb-src\1/p" "$file" ;;
+    esac
+}
+
+# Debian keeps the Qt source apart from the binaries: apt-get source needs a deb-src entry,
+# taken from the machine's own entries for Debian, so mirror, release and keys stay its own.
+add_debian_sources() {
+    if apt-get indextargets --format '$(IDENTIFIER)' 'Origin: Debian' | grep -qx Sources; then
+        return
+    fi
+    # Without lists apt does not know which entries are Debian's.
+    [ -n "$(debian_entries)" ] || "${as_root[@]}" apt-get update -q >/dev/null
+    local entry deb822='' one_line=''
+    while IFS= read -r entry; do
+        case $entry in
+            *.sources:*) deb822+=$(source_twin "$entry")$'\n\n' ;;
+            *) one_line+=$(source_twin "$entry")$'\n' ;;
+        esac
+    done < <(debian_entries)
+    [ -n "$deb822$one_line" ] || fail "no apt entry brings Debian's packages; add a deb-src entry for Debian by hand"
+    local name=/etc/apt/sources.list.d/skirmod-deb-src
+    [ -z "$deb822" ] || printf '%s' "$deb822" | "${as_root[@]}" tee "$name.sources" >/dev/null
+    [ -z "$one_line" ] || printf '%s' "$one_line" | "${as_root[@]}" tee "$name.list" >/dev/null
+    local log
+    log=$(mktemp --suffix=-apt-update.log)
+    run_logged "apt-get update with the deb-src entries of $name.*" "$log" \
+        "${as_root[@]}" apt-get update -q
+}
+
+# Fetches Debian's qt6-base source into `work` and sets qt_source to its folder.
 fetch_qt_source() {
     local work=$1
     add_debian_sources
-    (cd "$work" && apt-get source -q "qt6-base" >/dev/null)
-    local source
-    source=$(find "$work" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
-    if [ -z "$source" ]; then
-        echo "error: Debian's qt6-base source is not version $qt_version" >&2
-        exit 1
-    fi
-    echo "$source"
+    run_logged "apt-get source qt6-base" "$work/source.log" \
+        bash -c 'cd "$1" && apt-get source -q qt6-base' _ "$work"
+    qt_source=$(find "$work" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
+    [ -n "$qt_source" ] || fail "Debian's qt6-base source is not Qt $qt_version: $(find "$work" -maxdepth 1 -name '*.dsc' -printf '%f ')"
 }
 
 build_qt() {
-    if [ -f "$qt_stamp" ]; then
+    # The stamp is written once the licences are there; a cache older than that is built again.
+    if [ -f "$qt_stamp" ] && [ -d "$qt_windows_prefix/licences" ]; then
         return
     fi
     local work=$skirmod_cache/qt-build-$qt_options_hash
     rm -rf "$work" "$qt_windows_prefix"
     mkdir -p "$work"
     echo "Building Qt $qt_version for Windows into $qt_windows_prefix (once; it takes a while)"
-    local source
-    source=$(fetch_qt_source "$work")
-    # Host tools (moc, rcc, uic) come from the Linux Qt of the same version.
-    cmake -S "$source" -B "$work/build" -G Ninja -Wno-dev \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_INSTALL_PREFIX="$qt_windows_prefix" \
-        "${qt_configure_options[@]}" >"$work/configure.log"
-    cmake --build "$work/build" >"$work/build.log"
-    cmake --install "$work/build" >/dev/null
-    copy_qt_licences "$work" "$source"
+    fetch_qt_source "$work"
+    run_logged "Configuring Qt for Windows" "$work/configure.log" \
+        cmake -S "$qt_source" -B "$work/build" -G Ninja -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${host_qt[@]}" \
+        -DCMAKE_INSTALL_PREFIX="$qt_windows_prefix" "${qt_configure_options[@]}"
+    run_logged "Building Qt for Windows" "$work/build.log" cmake --build "$work/build"
+    run_logged "Installing Qt for Windows" "$work/install.log" cmake --install "$work/build"
+    copy_qt_licences "$work" "$qt_source"
     touch "$qt_stamp"
     rm -rf "$work"
 }
@@ -88,30 +133,20 @@ copy_qt_licences() {
     mv "$licences.partial" "$licences"
 }
 
-# A Qt cached before its licences were kept gets them from a fresh copy of the source.
-keep_qt_licences() {
-    if [ -d "$qt_windows_prefix/licences" ]; then
-        return
-    fi
-    local work
-    work=$(mktemp -d)
-    copy_qt_licences "$work" "$(fetch_qt_source "$work")"
-    rm -rf "$work"
-}
-
 project_version() {
     sed -n 's/^project(Skirmod VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt"
 }
 
 cross_build_program() {
     local build=$1
-    cmake -S "$root" -B "$build" -G Ninja -Wno-dev \
+    mkdir -p "$build"
+    run_logged "Configuring Skirmod for Windows" "$build/configure.log" \
+        cmake -S "$root" -B "$build" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-        -DSKIRMOD_BUILD_TESTS=OFF -DCMAKE_PREFIX_PATH="$qt_windows_prefix" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
+        -DSKIRMOD_BUILD_TESTS=OFF -DCMAKE_PREFIX_PATH="$qt_windows_prefix" "${host_qt[@]}" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR=wine
     # The sample ShipStats.txt is written by a Windows program of the build, run by Wine.
-    "$root/scripts/with-wine.sh" cmake --build "$build"
+    "$root/scripts/with-wine.sh" cmake --build "$build" || fail "building Skirmod for Windows failed (above)"
 }
 
 # What Windows loads: Qt's three libraries, its platform plug-in and the MinGW runtime.
@@ -120,9 +155,10 @@ copy_runtime() {
     cp "$qt_windows_prefix"/bin/Qt6{Core,Gui,Widgets}.dll "$folder/"
     mkdir -p "$folder/platforms"
     cp "$qt_windows_prefix/plugins/platforms/qwindows.dll" "$folder/platforms/"
-    local gcc_runtime=/usr/lib/gcc/x86_64-w64-mingw32/12-posix
-    cp "$gcc_runtime/libstdc++-6.dll" "$gcc_runtime/libgcc_s_seh-1.dll" \
-        /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$folder/"
+    local dll
+    for dll in "${mingw_runtime_dlls[@]}"; do
+        cp "$(mingw_runtime_file "$dll")" "$folder/"
+    done
     find "$folder" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 }
 
@@ -130,24 +166,27 @@ copy_licences() {
     local folder=$1/licences
     mkdir -p "$folder/qt" "$folder/mingw-w64"
     cp -r "$qt_windows_prefix/licences/." "$folder/qt/"
+    rm "$folder/qt/SOURCE-PACKAGE"
+    # Texts without an extension get .txt, so that Explorer opens them with a double-click.
+    find "$folder/qt" -type f ! -name '*.*' -exec mv {} {}.txt \;
     cp /usr/share/doc/gcc-mingw-w64-base/copyright "$folder/mingw-w64/gcc-runtime.txt"
     cp /usr/share/doc/mingw-w64-common/copyright "$folder/mingw-w64/mingw-w64-and-winpthreads.txt"
     cp /usr/share/doc/fonts-liberation/copyright "$folder/liberation-fonts.txt"
     cat >"$1/THIRD-PARTY.txt" <<NOTICE
-Skirmod itself is under the MIT licence (LICENSE). It brings along:
+Skirmod itself is under the MIT licence (LICENSE.txt). It brings along:
 
-- Qt $qt_version (Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll, platforms/qwindows.dll), under
-  the GNU Lesser General Public License version 3 (licences/qt/LGPL-3.0-only.txt, which
-  builds on licences/qt/GPL-3.0-only.txt). These DLLs were built unmodified, with features
-  switched off, from Debian's qt6-base source package $(cat "$qt_windows_prefix/licences/SOURCE-PACKAGE")
-  (apt-get source qt6-base on Debian 12, or https://sources.debian.org/src/qt6-base/).
+- Qt $qt_version (Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll, platforms\\qwindows.dll), under
+  the GNU Lesser General Public License version 3 (licences\\qt\\LGPL-3.0-only.txt, which
+  builds on licences\\qt\\GPL-3.0-only.txt). These DLLs were built unmodified, with features
+  switched off, from Debian's qt6-base source package $(cat "$qt_windows_prefix/licences/SOURCE-PACKAGE"),
+  which Debian's archive keeps (apt-get source qt6-base).
   You may replace them with your own build of the same Qt version. The libraries Qt
-  includes have their notices in licences/qt/3rdparty and licences/qt/copyright.
+  includes have their notices in licences\\qt\\3rdparty and licences\\qt\\copyright.txt.
 - The GCC runtime (libstdc++-6.dll, libgcc_s_seh-1.dll), under the GNU General Public
   License version 3 with the GCC Runtime Library Exception, and the MinGW-w64 runtime with
-  winpthreads (libwinpthread-1.dll): licences/mingw-w64.
+  winpthreads (libwinpthread-1.dll): licences\\mingw-w64.
 - The Liberation Sans fonts, built into skirmod.exe for systems without Arial, under the
-  SIL Open Font License 1.1: licences/liberation-fonts.txt.
+  SIL Open Font License 1.1: licences\\liberation-fonts.txt.
 NOTICE
 }
 
@@ -159,17 +198,20 @@ make_zip() {
     cross_build_program "$out/build"
     rm -rf "$out/stage"
     mkdir -p "$out/stage"
-    cmake --install "$out/build" --prefix "$out/stage/$name" --strip >/dev/null
+    run_logged "Installing into the zip's folder" "$out/build/install.log" \
+        cmake --install "$out/build" --prefix "$out/stage/$name" --strip
     copy_runtime "$out/stage/$name"
     copy_licences "$out/stage/$name"
     rm -f "$out/$name.zip"
-    (cd "$out/stage" && zip -q -r -X "$out/$name.zip" "$name")
+    (cd "$out/stage" && zip -q -r -X "$out/$name.zip" "$name") || fail "zip could not pack $out/stage/$name"
     echo "$out/$name.zip"
 }
 
 "$root/scripts/install-deps.sh" windows
+# The Linux Qt of the same version lends its host tools (moc, rcc, uic) to both builds.
+host_qt=(-DQT_HOST_PATH=/usr
+         "-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake")
 build_qt
-keep_qt_licences
 if [ "${1:-}" = --qt-only ]; then
     echo "$qt_windows_prefix"
     exit 0

@@ -5,6 +5,10 @@
 # Usage: check-layers.sh [src folder]
 set -euo pipefail
 src=${1:-"$(dirname "${BASH_SOURCE[0]}")/../src"}
+if [ ! -d "$src" ]; then
+    echo "error: $src is no folder" >&2
+    exit 1
+fi
 declare -A rank=([data]=0 [combat]=1 [reports]=2 [core]=3 [cli]=4 [ui]=4 [web]=4)
 
 includes=$(grep -rnoE --include='*.h' --include='*.cpp' \
@@ -31,4 +35,8 @@ while IFS=: read -r file line text; do
     faults=$((faults + 1))
 done <<<"$includes"
 echo "$checked includes checked, $faults pointing the wrong way"
+if [ "$checked" -eq 0 ]; then
+    echo "error: no include of one layer by another under $src: is it the program's src folder?" >&2
+    exit 1
+fi
 [ "$faults" -eq 0 ]

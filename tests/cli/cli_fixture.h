@@ -57,13 +57,13 @@ class CliTest : public ::testing::Test {
     // Start-up with its loading of ShipStats.txt from the current folder, then the main
     // window's first show and activation with these selections and count text.
     ProgramState& AsTheWindowsShow(int attacker, int defender, const std::string& countText) {
-        const std::filesystem::path previous = std::filesystem::current_path();
-        std::filesystem::current_path(m_dir.Path());
         m_windows = std::make_unique<ProgramState>();
         ProgramState& state = *m_windows;
-        StartCore(state);
-        LoadStatsFile(state);
-        std::filesystem::current_path(previous);
+        {
+            const CurrentFolder inside(m_dir.Path());
+            StartCore(state);
+            LoadStatsFile(state);
+        }
 
         SetInputs(state, attacker, defender, countText);
         RecalculateAll(state);

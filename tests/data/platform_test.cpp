@@ -15,21 +15,6 @@
 
 namespace {
 
-// Restores the current folder when the test leaves.
-class CurrentFolder {
-  public:
-    explicit CurrentFolder(const std::filesystem::path& folder)
-        : m_previous(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder);
-    }
-    ~CurrentFolder() { std::filesystem::current_path(m_previous); }
-    CurrentFolder(const CurrentFolder&) = delete;
-    CurrentFolder& operator=(const CurrentFolder&) = delete;
-
-  private:
-    std::filesystem::path m_previous;
-};
-
 // Folder names outside ASCII; on Windows no ANSI code page holds both.
 // The names are given as UTF-8 bytes.
 class ForeignFolderTest : public ::testing::TestWithParam<std::string> {

@@ -21,11 +21,7 @@ namespace {
 // Start-up against whatever bytes ShipStats.txt holds in a scratch current directory.
 class StatsFileFaultTest : public ::testing::Test {
   protected:
-    StatsFileFaultTest() : m_previous(std::filesystem::current_path()) {
-        std::filesystem::current_path(dir.Path());
-        state.Ui = &ui;
-    }
-    ~StatsFileFaultTest() override { std::filesystem::current_path(m_previous); }
+    StatsFileFaultTest() { state.Ui = &ui; }
 
     std::string StatsPath() const { return dir.File("ShipStats.txt"); }
 
@@ -41,11 +37,9 @@ class StatsFileFaultTest : public ::testing::Test {
     }
 
     TempDir dir;
+    CurrentFolder inside{dir.Path()};
     CountingUi ui;
     ProgramState state;
-
-  private:
-    std::filesystem::path m_previous;
 };
 
 // Keeps writes beyond `bytes` from succeeding, as a full disk would, for one scope.

@@ -40,12 +40,10 @@ class ScriptedUi : public Frontend {
 // Runs in a fresh current directory, as the program does at start-up.
 class StatsFileTest : public ::testing::Test {
   protected:
-    StatsFileTest() : m_previous(std::filesystem::current_path()) {
-        std::filesystem::current_path(dir.Path());
+    StatsFileTest() {
         state.Ui = &ui;
         StartCore(state);
     }
-    ~StatsFileTest() override { std::filesystem::current_path(m_previous); }
 
     std::string StatsPath() const { return dir.File("ShipStats.txt"); }
 
@@ -60,11 +58,9 @@ class StatsFileTest : public ::testing::Test {
     }
 
     TempDir dir;
+    CurrentFolder inside{dir.Path()};
     ScriptedUi ui;
     ProgramState state;
-
-  private:
-    std::filesystem::path m_previous;
 };
 
 }  // namespace

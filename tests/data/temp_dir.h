@@ -28,3 +28,18 @@ class TempDir {
   private:
     std::filesystem::path m_path;
 };
+
+// Makes `folder` the current folder, and the previous one current again when it goes.
+class CurrentFolder {
+  public:
+    explicit CurrentFolder(const std::filesystem::path& folder)
+        : m_previous(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~CurrentFolder() { std::filesystem::current_path(m_previous); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+  private:
+    std::filesystem::path m_previous;
+};

@@ -40,6 +40,33 @@ ship_names() {
     awk 'NR % 57 == 3 { sub(/\r$/, ""); print }' "$1"
 }
 
+# --- what a Windows player unpacks ------------------------------------------------------
+
+# Every file a player may open by a double-click has an extension Explorer knows; the read-me
+# speaks of Windows, not of the Linux desktop; both programs carry their manifest.
+check_contents() {
+    local folder
+    folder=$(unpack "$work/contents")
+    local bare
+    bare=$(find "$folder" -type f ! -name '*.*' -printf '%P\n')
+    [ -z "$bare" ] || fail "files without an extension in the zip: $bare"
+    [ -f "$folder/LICENSE.txt" ] || fail "the zip has no LICENSE.txt"
+    local readme=$folder/ReadMe1st.txt
+    local word
+    for word in skirmod.exe skirmod-calc.exe cmd; do
+        grep -q "$word" "$readme" || fail "ReadMe1st.txt does not mention $word"
+    done
+    for word in '~/.local' XDG_DATA_HOME skirmod-launcher run.sh terminal; do
+        ! grep -q -- "$word" "$readme" || fail "ReadMe1st.txt for Windows mentions $word"
+    done
+    grep -q $'\r$' "$readme" || fail "ReadMe1st.txt does not end its lines with CR LF"
+    local program
+    for program in skirmod.exe skirmod-calc.exe; do
+        grep -q longPathAware "$folder/$program" || fail "$program carries no manifest"
+    done
+    echo "the zip: every file with an extension, a Windows read-me, two manifests"
+}
+
 # --- skirmod-calc.exe against the Linux skirmod-calc ------------------------------------
 
 calc_agrees() {
@@ -241,6 +268,7 @@ check_german() {
     echo "German locale: decimal commas, saved \"$header\""
 }
 
+check_contents
 check_calc
 check_gui
 check_locale

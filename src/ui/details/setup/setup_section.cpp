@@ -2,6 +2,7 @@
 
 #include "ui/common/qt_text.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,6 +18,10 @@
 namespace {
 
 const char* const kProposedFileName = "ShipStats.txt";
+
+// Windows players expect the system's own dialog (Quick access, Desktop, Downloads); elsewhere
+// Qt's own, which looks alike on every desktop and which the tests drive. The build decides.
+constexpr bool kNativeSaveDialog = SKIRMOD_NATIVE_SAVE_DIALOG;
 
 }  // namespace
 
@@ -52,7 +57,7 @@ void SetupSection::ShowStatsFile() {
 std::optional<std::string> SetupSection::ChooseSaveFile(const std::string& initialPath) {
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("SaveStatsDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, !kNativeSaveDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("Programs (*.exe)"),
@@ -67,7 +72,8 @@ std::optional<std::string> SetupSection::ChooseSaveFile(const std::string& initi
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return ToPathText(dialog.selectedFiles().constFirst());
+    // Qt names files with "/"; messages show the chosen path as the system writes it.
+    return ToPathText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }
 
 void SetupSection::FillDefaultLists() {
