@@ -126,7 +126,7 @@ void TDetailsForm::CreateSectionKeys() {
     };
     for (const auto& [key, step] : keys) {
         connect(new QShortcut(key, this), &QShortcut::activated, m_toolBar,
-                [this, step = step] { m_toolBar->SelectNeighbour(step); });
+                [this, step = step] { m_toolBar->SelectNeighbourByKey(step); });
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/details/results_log.h"
 
+#include <algorithm>
+
 void ResultsLog::Select(int index) {
     m_selected = index >= 0 && index < Count() ? index : kNone;
 }
@@ -14,7 +16,7 @@ void ResultsLog::Delete() {
         return;
     }
     m_entries.removeAt(m_selected);
-    m_selected = m_selected >= Count() ? Count() - 1 : kNone;
+    m_selected = Count() == 0 ? kNone : std::min(m_selected, Count() - 1);
 }
 
 void ResultsLog::Clear() {

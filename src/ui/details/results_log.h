@@ -18,8 +18,9 @@ class ResultsLog {
 
     // Appends the line and selects it.
     void Add(const QString& line);
-    // Removes the selected entry; the new last entry is selected when the removed one was
-    // last, nothing otherwise. Nothing happens with nothing selected.
+    // Removes the selected entry; the entry that takes its place is selected, or the new last
+    // entry when the removed one was last, so Delete can be pressed again. Nothing happens
+    // with nothing selected.
     void Delete();
     void Clear();
     // In front of the selected entry, which it replaces as the selection; at the end with

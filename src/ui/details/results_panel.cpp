@@ -1,5 +1,6 @@
 #include "ui/details/results_panel.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@
 #include "ui/common/details_palette.h"
 #include "ui/common/fonts.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/spoken_notice.h"
 #include "ui/details/results_log_delegate.h"
 
 namespace {
@@ -48,6 +50,7 @@ constexpr AccessibleText kAccessibleTexts[] = {
 };
 
 const char* const kEmptyEntryName = "Empty line";
+const char* const kEmptyLogName = "Results log empty";
 
 // An empty entry still has a name for screen readers, which would otherwise skip it.
 QListWidgetItem* NewEntry(const QString& text) {
@@ -56,6 +59,11 @@ QListWidgetItem* NewEntry(const QString& text) {
         entry->setData(Qt::AccessibleTextRole, QString::fromLatin1(kEmptyEntryName));
     }
     return entry;
+}
+
+QString EntryName(const QListWidgetItem& entry) {
+    const QString spoken = entry.data(Qt::AccessibleTextRole).toString();
+    return spoken.isEmpty() ? entry.text() : spoken;
 }
 
 QWidget* NewShape(const QString& name, QWidget* parent) {
@@ -91,6 +99,7 @@ ResultsPanel::ResultsPanel(const ProgramState& state, QWidget* parent)
     layout->addWidget(CreateButtonStrip());
     layout->addWidget(log, 1);
     DescribeControls(*this, kAccessibleTexts);
+    m_notice = new SpokenNotice(*this);
 }
 
 QWidget* ResultsPanel::CreateButtonStrip() {
@@ -194,10 +203,12 @@ void ResultsPanel::ResultsAddBtnClick() {
 
 void ResultsPanel::ResultsDeleteBtnClick() {
     ApplyToLog([this] { m_log.Delete(); });
+    TellCurrentEntry();
 }
 
 void ResultsPanel::ResultsClearBtnClick() {
     ApplyToLog([this] { m_log.Clear(); });
+    TellCurrentEntry();
 }
 
 void ResultsPanel::ResultsInsertBtnClick() {
@@ -262,6 +273,22 @@ void ResultsPanel::SelectEntry(int index) {
         return;
     }
     m_resultsMemo->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+// Qt tells screen readers of a new current entry only when the current row changes, and a
+// row taking the place of a removed one keeps the row: the entry now current is told as
+// focused. A notice says the entry with the focus elsewhere, and says the log is empty.
+void ResultsPanel::TellCurrentEntry() {
+    const int current = m_resultsMemo->currentRow();
+    if (current < 0) {
+        m_notice->Say(QString::fromLatin1(kEmptyLogName));
+    } else if (!m_resultsMemo->hasFocus()) {
+        m_notice->Say(EntryName(*m_resultsMemo->item(current)));
+    } else {
+        QAccessibleEvent focused(m_resultsMemo, QAccessible::Focus);
+        focused.setChild(current);
+        QAccessible::updateAccessibility(&focused);
+    }
 }
 
 QString ResultsPanel::ResultLineText() const {

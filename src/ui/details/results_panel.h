@@ -11,6 +11,7 @@ struct ProgramState;
 class QListWidget;
 class QPlainTextEdit;
 class QToolButton;
+class SpokenNotice;
 
 // `ResultsPanel`: the current result line and the results log, which the user fills from
 // the current result line, arranges and copies to the clipboard. The panel shows a
@@ -47,10 +48,12 @@ class ResultsPanel : public QWidget {
     int SelectedIndex() const;
     void ShowLog();
     void SelectEntry(int index);
+    void TellCurrentEntry();
     QString ResultLineText() const;
 
     const ProgramState& m_state;
     QPlainTextEdit* m_currentResultMemo = nullptr;
     QListWidget* m_resultsMemo = nullptr;
     ResultsLog m_log;
+    SpokenNotice* m_notice = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 
 #include "ui/common/accessibility.h"
+#include "ui/common/spoken_notice.h"
 #include "ui/details/details_form.h"
 #include "ui/details/section_tab_bar.h"
 #include "ui/details/setup/color_bar.h"
@@ -30,5 +31,6 @@ void InstallAccessibleFactories() {
     QAccessible::installFactory(ColorGridAccessibleFactory);
     QAccessible::installFactory(ColorBarAccessibleFactory);
     QAccessible::installFactory(ComboBoxAccessibleFactory);
+    QAccessible::installFactory(SpokenNoticeAccessibleFactory);
     QAccessible::installFactory(ProgramWindowAccessibleFactory);
 }

@@ -7,6 +7,7 @@
 #include "core/startup.h"
 #include "core/stats_storage.h"
 #include "ui/common/app_title.h"
+#include "ui/common/focus_after_menus.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/details_form.h"
@@ -35,6 +36,7 @@ Program::Program() {
     StartCoreForWindows(m_state);
     m_state.DecimalSeparator = LocaleDecimalSeparator();
     InstallAccessibleFactories();
+    SpeakFocusAfterMenus(*qApp);
     QApplication::setApplicationDisplayName(QString::fromLatin1(kAppTitle));
     // Menus slide open from left to right and top to bottom.
     QApplication::setEffectEnabled(Qt::UI_General);

@@ -26,6 +26,8 @@ namespace layout = tform1_layout;
 namespace {
 
 constexpr int kTimer1Interval = 50;
+// Longer than the gap between two keys of a typed number, shorter than a wait for an answer.
+constexpr int kResultPauseMs = 500;
 
 struct Placement {
     QWidget* control;
@@ -304,10 +306,10 @@ void TForm1::StackControls() {
 void TForm1::ConnectHandlers() {
     connect(m_attShips, &QLineEdit::textChanged, this, &TForm1::AttShipsChange);
     connect(m_attSide, &ShipSide::selectionChanged, this, [this] {
-        RunCore({ApplyAttackerSelection, CalculateCombat});
+        RecalculateAndAnnounce({ApplyAttackerSelection, CalculateCombat});
     });
     connect(m_defSide, &ShipSide::selectionChanged, this, [this] {
-        RunCore({ApplyDefenderSelection, CalculateCombat});
+        RecalculateAndAnnounce({ApplyDefenderSelection, CalculateCombat});
     });
 
     connect(m_spinUpBtn, &ButtonLabel::pressed, this, [this] { SpinBtnMouseDown(true); });
@@ -334,6 +336,9 @@ void TForm1::ConnectHandlers() {
         ConnectHoverHighlight(label);
     }
     ConnectKeys();
+    m_resultPause.setSingleShot(true);
+    m_resultPause.setInterval(kResultPauseMs);
+    connect(&m_resultPause, &QTimer::timeout, this, &TForm1::AnnounceResult);
 }
 
 void TForm1::ConnectHoverHighlight(ButtonLabel* label) {
@@ -378,7 +383,7 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::AttShipsChange() {
-    RunCore({CalculateCombat});
+    RecalculateAndAnnounce({CalculateCombat});
 }
 
 void TForm1::SpinBtnMouseDown(bool upward) {
@@ -446,7 +451,7 @@ void TForm1::PopupSwitchClick() {
         m_defSide->SelectRow(attackerRow);
         m_defSide->ListChange();
     }
-    RunCore({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
+    RecalculateAndAnnounce({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
 }
 
 void TForm1::HelpBtnClick() {
@@ -488,7 +493,7 @@ void TForm1::ShowResults() {
     for (const auto& [label, text] : shown) {
         label->ShowText(ToQString(*text));
     }
-    DescribeResultOnCountBox();
+    DescribeResult();
 }
 
 // Creation and every activation; the names follow the focus of their lists.

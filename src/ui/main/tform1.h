@@ -72,7 +72,9 @@ class TForm1 : public QWidget, public MainWindowLink {
     void ConnectKeys();
     void OpenPopupMainByKey();
     void MoveBtnKeyboardMove();
-    void DescribeResultOnCountBox();
+    QString ResultSummary() const;
+    void DescribeResult();
+    void AnnounceResult();
 
     void FormCreate();
     void FormShow();
@@ -95,6 +97,8 @@ class TForm1 : public QWidget, public MainWindowLink {
     void DetailsBtnClick();
 
     void RunCore(std::initializer_list<CoreStep> steps);
+    // RunCore for a change the user made; in tform1_keys.cpp.
+    void RecalculateAndAnnounce(std::initializer_list<CoreStep> steps);
     void CopyInputs();
     void ShowResults();
 
@@ -137,6 +141,8 @@ class TForm1 : public QWidget, public MainWindowLink {
     GlyphLabel* m_initText = new GlyphLabel(this);
     QTimer* m_timer1 = new QTimer(this);
     KeyboardMove* m_keyboardMove = new KeyboardMove(*this);
+    // A burst of keys is spoken once, this long after its last key.
+    QTimer m_resultPause;
     PopupMain* m_popupMain = new PopupMain(m_state.Settings.Display, this);
     ShipSide* m_attSide =
         new ShipSide(m_state, {m_attShipList, m_attShip, m_attListBtn, m_listBtnOverlay}, this);

@@ -4,6 +4,7 @@
 #include <QWindow>
 
 #include "ui/common/qt_text.h"
+#include "ui/common/spoken_description.h"
 #include "ui/main/tform1.h"
 
 // Alt and the first letter, as access keys are on other windows; the labels' captions stay
@@ -40,18 +41,42 @@ void TForm1::MoveBtnKeyboardMove() {
     m_keyboardMove->Start();
 }
 
-// A screen reader reads the description of the focused control when it changes, so the
-// count box carries the result that its every change recalculates.
-void TForm1::DescribeResultOnCountBox() {
+// The outcome, the number and the efficiency, as a screen reader says the result.
+QString TForm1::ResultSummary() const {
     const ResultTexts& results = m_state.Results;
     QString summary = ToQString(results.CombatText).trimmed() + QLatin1Char(' ') +
                       ToQString(results.DefShips).trimmed();
     if (!results.Efficiency.empty()) {
         summary += QStringLiteral(", resource efficiency ") + ToQString(results.Efficiency);
     }
-    if (summary != m_attShips->accessibleDescription()) {
-        m_attShips->setAccessibleDescription(summary);
-        QAccessibleEvent described(m_attShips, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&described);
+    return summary;
+}
+
+// A screen reader reads a control's description after its name, so the count box and both
+// lists, whose every change recalculates, carry the result.
+void TForm1::DescribeResult() {
+    const QString summary = ResultSummary();
+    for (QWidget* input : {static_cast<QWidget*>(m_attShips), static_cast<QWidget*>(m_attShipList),
+                           static_cast<QWidget*>(m_defShipList)}) {
+        input->setAccessibleDescription(summary);
+    }
+}
+
+// Start-up's own calculations are read with the focused control; after that every change
+// the user makes is spoken once the keys pause.
+void TForm1::RecalculateAndAnnounce(std::initializer_list<CoreStep> steps) {
+    RunCore(steps);
+    if (m_firstPaintDone) {
+        m_resultPause.start();
+    }
+}
+
+// Through the focused input, whose description the result is; the focus stays where it is.
+void TForm1::AnnounceResult() {
+    for (QWidget* input : {static_cast<QWidget*>(m_attShips), static_cast<QWidget*>(m_attShipList),
+                           static_cast<QWidget*>(m_defShipList)}) {
+        if (input->hasFocus()) {
+            TellDescriptionChanged(*input);
+        }
     }
 }
