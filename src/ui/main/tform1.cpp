@@ -440,7 +440,8 @@ void TForm1::ClipBtnClick() {
 }
 
 // The guard keeps the two list handlers from calculating on a half-swapped pairing, so
-// exactly one calculation runs, at the end.
+// exactly one calculation runs, at the end. The focus coming back from the menu reads the
+// focused input with the new result as its description, so nothing more is said.
 void TForm1::PopupSwitchClick() {
     {
         const RecalcGuardScope guard(m_state.Combat);
@@ -451,7 +452,7 @@ void TForm1::PopupSwitchClick() {
         m_defSide->SelectRow(attackerRow);
         m_defSide->ListChange();
     }
-    RecalculateAndAnnounce({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
+    RunCore({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
 }
 
 void TForm1::HelpBtnClick() {

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -73,6 +74,7 @@ class TForm1 : public QWidget, public MainWindowLink {
     void OpenPopupMainByKey();
     void MoveBtnKeyboardMove();
     QString ResultSummary() const;
+    std::array<QWidget*, 5> ResultCarriers() const;
     void DescribeResult();
     void AnnounceResult();
 

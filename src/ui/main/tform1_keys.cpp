@@ -52,13 +52,19 @@ QString TForm1::ResultSummary() const {
     return summary;
 }
 
+// A list's edit field may be what a screen reader follows while the arrow keys change the
+// list's text, so it carries the result too.
+std::array<QWidget*, 5> TForm1::ResultCarriers() const {
+    return {m_attShips, m_attShipList, m_attShipList->lineEdit(), m_defShipList,
+            m_defShipList->lineEdit()};
+}
+
 // A screen reader reads a control's description after its name, so the count box and both
 // lists, whose every change recalculates, carry the result.
 void TForm1::DescribeResult() {
     const QString summary = ResultSummary();
-    for (QWidget* input : {static_cast<QWidget*>(m_attShips), static_cast<QWidget*>(m_attShipList),
-                           static_cast<QWidget*>(m_defShipList)}) {
-        input->setAccessibleDescription(summary);
+    for (QWidget* carrier : ResultCarriers()) {
+        carrier->setAccessibleDescription(summary);
     }
 }
 
@@ -72,11 +78,11 @@ void TForm1::RecalculateAndAnnounce(std::initializer_list<CoreStep> steps) {
 }
 
 // Through the focused input, whose description the result is; the focus stays where it is.
+// Of a list and its edit field, the reader ignores the one it does not follow.
 void TForm1::AnnounceResult() {
-    for (QWidget* input : {static_cast<QWidget*>(m_attShips), static_cast<QWidget*>(m_attShipList),
-                           static_cast<QWidget*>(m_defShipList)}) {
-        if (input->hasFocus()) {
-            TellDescriptionChanged(*input);
+    for (QWidget* carrier : ResultCarriers()) {
+        if (carrier->hasFocus() || carrier->parentWidget()->hasFocus()) {
+            TellDescriptionChanged(*carrier);
         }
     }
 }

@@ -1,0 +1,207 @@
+#!/usr/bin/env bash
+# What a blind player hears: Orca, Debian's screen reader, runs headless beside the program
+# (under run_on_desktop.sh), the program is driven by keys alone, and every check reads
+# Orca's record of what it spoke. Usage: screen_reader_test.sh SKIRMOD MAKE_SAMPLE_STATS
+set -euo pipefail
+
+# A session bus of our own, which the accessibility bus and Orca find through the environment.
+if [ -z "${SKIRMOD_OWN_SESSION_BUS:-}" ]; then
+    SKIRMOD_OWN_SESSION_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+
+program=$1
+make_sample_stats=$2
+work="$(mktemp -d)"
+pids=()
+failures=0
+
+stop_all() {
+    local pid
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        pid=${pids[i]}
+        kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    done
+    rm -rf "$work"
+}
+trap stop_all EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+# Polls `condition` every 100 ms for up to `seconds`.
+wait_for() {
+    local tries=$(($1 * 10))
+    shift
+    until "$@"; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+mkdir -p "$work/run" "$work/config/speech-dispatcher" "$work/orca" "$work/program"
+chmod 700 "$work/run"
+export XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+export XDG_CACHE_HOME="$work/cache"
+
+if pgrep -u "$(id -u)" -x orca >/dev/null; then
+    echo "error: another Orca runs for this user, and Orca allows only one" >&2
+    exit 1
+fi
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
+pids+=($!)
+a11y_bus_up() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null 2>&1
+}
+wait_for 10 a11y_bus_up || { echo "error: no accessibility bus" >&2; exit 1; }
+/usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
+pids+=($!)
+for property in IsEnabled ScreenReaderEnabled; do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.freedesktop.DBus.Properties.Set string:org.a11y.Status "string:$property" \
+        variant:boolean:true >/dev/null
+done
+
+# No sound card: ALSA's null device, and the module that only pretends to speak.
+cat >"$work/config/speech-dispatcher/speechd.conf" <<'EOF'
+AudioOutputMethod "alsa"
+AudioALSADevice "null"
+AddModule "dummy" "sd_dummy" ""
+DefaultModule "dummy"
+EOF
+export SPEECHD_ADDRESS="unix_socket:$work/run/speechd.sock"
+speech-dispatcher --run-single --timeout 0 --communication-method unix_socket \
+    --socket-path "$work/run/speechd.sock" --config-dir "$work/config/speech-dispatcher" \
+    --log-dir "$work" >"$work/speechd.log" 2>&1 &
+pids+=($!)
+wait_for 10 test -S "$work/run/speechd.sock" || { echo "error: no speech-dispatcher" >&2; exit 1; }
+
+# Orca writes its record line by line only to a terminal: `script` gives it one.
+log="$work/orca.log"
+script -qfc "orca -u '$work/orca' --debug-file /dev/stdout" "$log" >/dev/null 2>&1 &
+pids+=($!)
+
+# The utterances after byte `from` of the record, one a line, without Orca's decoration.
+spoken_since() {
+    tail -c +"$(($1 + 1))" "$log" | tr -d '\r' |
+        sed -n "/^[0-9:.]* - SPEECH OUTPUT: '/{s///;s/' *[[{].*//;p}"
+}
+
+log_size() { stat -c %s "$log" 2>/dev/null || echo 0; }
+
+# Orca is done once its record has not grown for 1.5 s, longer than the program's pause
+# before it speaks a result; it gives up after 30 s.
+wait_until_quiet() {
+    local last=-1 size still=0 tries=300
+    while [ "$still" -lt 15 ] && [ "$tries" -gt 0 ]; do
+        sleep 0.1
+        size=$(log_size)
+        if [ "$size" = "$last" ]; then still=$((still + 1)); else still=0; last=$size; fi
+        tries=$((tries - 1))
+    done
+}
+
+has_spoken() { spoken_since 0 | grep -qF "$1"; }
+wait_for 30 has_spoken "Screen reader on" || { echo "error: Orca did not start" >&2; exit 1; }
+wait_until_quiet
+
+"$make_sample_stats" "$work/program/ShipStats.txt"
+step_start=$(log_size)
+(cd "$work/program" && exec "$program") >"$work/program.log" 2>&1 &
+pids+=($!)
+wait_for 30 has_spoken "Skirmod v9.5 frame" || fail "Orca never spoke the calculator"
+wait_until_quiet
+said=$(spoken_since "$step_start")
+echo "== start-up"$'\n'"$said"
+
+# Presses the keys (xdotool's names, blank-separated), waits until Orca is done and keeps
+# what it said in `said`.
+press() {
+    local from
+    from=$(log_size)
+    # shellcheck disable=SC2086
+    xdotool key --delay 150 $1
+    wait_until_quiet
+    said=$(spoken_since "$from")
+    echo "== $1"$'\n'"$said"
+}
+
+said_once() {
+    local count
+    count=$(grep -cxF "$1" <<<"$said" || true)
+    [ "$count" -eq 1 ] || fail "after '$2' Orca said '$1' $count times, not once"
+}
+
+said_line_with() {
+    grep -qF "$1" <<<"$said" || fail "after '$2' Orca did not say '$1'"
+}
+
+# Outcome, number and efficiency: what a result sounds like.
+results_said() { grep -cE '^(will kill|will hold|will capture|cant target)' <<<"$said" || true; }
+
+only_result_is() {
+    said_once "$1" "$2"
+    [ "$(results_said)" -eq 1 ] || fail "after '$2' Orca said $(results_said) results, not one"
+}
+
+# The sample ship table's first types, Sparrow against Sparrow, then Harrier defending.
+said_line_with "will kill 0, resource efficiency 0%" "start-up"
+
+press "ctrl+a 1 0 0 0"
+only_result_is "will kill 240, resource efficiency 24%" "typing 1000"
+
+printf '64' | xclip -selection clipboard
+press "ctrl+a ctrl+v"
+only_result_is "will kill 15, resource efficiency 23%" "pasting 64"
+press "ctrl+a 1 0 0 0"
+
+press "Tab"
+press "Down Down"
+said_line_with "Harrier" "Down Down in the defending list"
+only_result_is "will kill 138, resource efficiency 37%" "Down Down in the defending list"
+
+press "shift+F10"
+press "Escape"
+said_line_with "Defending ship type" "Escape from the menu"
+
+press "shift+F10 Down Return"
+only_result_is "cant target 0" "Switch Att/Def"
+
+press "alt+d"
+said_line_with "Calculation page tab" "Alt+D"
+for key_and_tab in "ctrl+Tab:Targeting" "ctrl+Tab:Resources" "ctrl+Tab:Basic Stats" \
+    "ctrl+Next:Results" "ctrl+shift+Tab:Basic Stats" "ctrl+Prior:Resources"; do
+    press "${key_and_tab%%:*}"
+    said_line_with "${key_and_tab#*:} page tab" "${key_and_tab%%:*}"
+done
+press "Tab"
+press "ctrl+Next"
+said_line_with "Basic Stats page tab" "ctrl+Next from a report box"
+
+# The log: a result line, an empty line and a result line, the first one current.
+press "ctrl+Next"
+press "alt+a alt+a alt+s Tab Tab Home"
+press "Delete"
+said_line_with "Empty line" "Delete"
+press "alt+d"
+said_line_with "cant target 0 Sparrow" "Alt+D after Delete"
+press "alt+l"
+said_line_with "Results log empty" "Alt+L"
+
+press "ctrl+Next"
+press "alt+e"
+said_line_with "Editing ship statistics" "Alt+E"
+press "alt+c"
+press "alt+b"
+said_line_with "About" "Alt+B"
+
+if [ "$failures" -gt 0 ]; then
+    echo "$failures checks failed; Orca's record: $log (kept)" >&2
+    cp "$log" "${TMPDIR:-/tmp}/skirmod-orca-$$.log"
+    exit 1
+fi
+echo "Every check of Orca's speech passed."
