@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMenu>
-#include <QTimer>
 
 namespace {
 
@@ -24,9 +23,10 @@ class MenuWatcher : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // A chosen item does its work after its menu hid, so the control is read before
+        // that work, and what the work says comes after it.
         if (event->type() == QEvent::Hide && qobject_cast<QMenu*>(watched) != nullptr) {
-            // After the menu's own handling, once its chosen item has done its work.
-            QTimer::singleShot(0, this, TellFocusedControl);
+            TellFocusedControl();
         }
         return false;
     }

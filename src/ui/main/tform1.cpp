@@ -440,8 +440,7 @@ void TForm1::ClipBtnClick() {
 }
 
 // The guard keeps the two list handlers from calculating on a half-swapped pairing, so
-// exactly one calculation runs, at the end. The focus coming back from the menu reads the
-// focused input with the new result as its description, so nothing more is said.
+// exactly one calculation runs, at the end.
 void TForm1::PopupSwitchClick() {
     {
         const RecalcGuardScope guard(m_state.Combat);
@@ -452,7 +451,7 @@ void TForm1::PopupSwitchClick() {
         m_defSide->SelectRow(attackerRow);
         m_defSide->ListChange();
     }
-    RunCore({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
+    RecalculateAndAnnounce({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
 }
 
 void TForm1::HelpBtnClick() {
