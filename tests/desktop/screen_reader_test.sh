@@ -202,6 +202,8 @@ press "ctrl+Next"
 press "alt+a alt+a alt+s Tab Tab Home"
 press "Delete"
 said_line_with "Empty line" "Delete"
+# Back on the tab bar: the log's keys still work, and a notice says the entry now selected.
+press "shift+Tab shift+Tab"
 press "alt+d"
 said_line_with "cant target 0 Sparrow" "Alt+D after Delete"
 press "alt+l"
@@ -215,8 +217,9 @@ press "alt+b"
 said_line_with "About" "Alt+B"
 
 if [ "$failures" -gt 0 ]; then
-    echo "$failures checks failed; Orca's record: $log (kept)" >&2
-    cp "$log" "${TMPDIR:-/tmp}/skirmod-orca-$$.log"
+    kept="${TMPDIR:-/tmp}/skirmod-orca-$$.log"
+    cp "$log" "$kept"
+    echo "$failures checks failed; Orca's record is kept in $kept" >&2
     exit 1
 fi
 echo "Every check of Orca's speech passed."

@@ -34,6 +34,6 @@ class MenuWatcher : public QObject {
 
 }  // namespace
 
-void SpeakFocusAfterMenus(QApplication& application) {
-    application.installEventFilter(new MenuWatcher(&application));
+void SpeakFocusAfterMenus(QObject& owner) {
+    qApp->installEventFilter(new MenuWatcher(&owner));
 }

@@ -58,8 +58,8 @@ void TellDescriptionChanged(QWidget& control) {
     Q_UNUSED(registered);
     const QString path =
         QLatin1String(kObjectPathPrefix) + QString::number(QAccessible::uniqueId(accessible));
-    QDBusMessage event = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"),
-                                                    QStringLiteral("PropertyChange"));
+    QDBusMessage event = QDBusMessage::createSignal(
+        path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
     event << QStringLiteral("accessible-description") << 0 << 0
           << QVariant::fromValue(QDBusVariant(accessible->text(QAccessible::Description)))
           << QVariant::fromValue(atspi::ApplicationReference{

@@ -1,6 +1,5 @@
 #include "ui/details/results_panel.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -275,19 +274,14 @@ void ResultsPanel::SelectEntry(int index) {
     m_resultsMemo->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
 }
 
-// Qt tells screen readers of a new current entry only when the current row changes, and a
-// row taking the place of a removed one keeps the row: the entry now current is told as
-// focused. A notice says the entry with the focus elsewhere, and says the log is empty.
+// With the focus in the log, Qt tells screen readers of the entry that becomes current;
+// with the focus elsewhere, or no entry left, a notice says what the log now holds.
 void ResultsPanel::TellCurrentEntry() {
     const int current = m_resultsMemo->currentRow();
     if (current < 0) {
         m_notice->Say(QString::fromLatin1(kEmptyLogName));
     } else if (!m_resultsMemo->hasFocus()) {
         m_notice->Say(EntryName(*m_resultsMemo->item(current)));
-    } else {
-        QAccessibleEvent focused(m_resultsMemo, QAccessible::Focus);
-        focused.setChild(current);
-        QAccessible::updateAccessibility(&focused);
     }
 }
 

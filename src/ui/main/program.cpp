@@ -36,7 +36,6 @@ Program::Program() {
     StartCoreForWindows(m_state);
     m_state.DecimalSeparator = LocaleDecimalSeparator();
     InstallAccessibleFactories();
-    SpeakFocusAfterMenus(*qApp);
     QApplication::setApplicationDisplayName(QString::fromLatin1(kAppTitle));
     // Menus slide open from left to right and top to bottom.
     QApplication::setEffectEnabled(Qt::UI_General);
@@ -44,6 +43,7 @@ Program::Program() {
     m_state.Ui = &m_startupMessages;
     LoadStatsFile(m_state);
     m_mainWindow = std::make_unique<TForm1>(m_state);
+    SpeakFocusAfterMenus(*m_mainWindow);
     m_mainWindow->SetDetailsWindowSource([this]() -> QWidget& { return DetailsWindow(); });
 }
 

@@ -66,9 +66,10 @@ void ResultsLogRulesTest::commands_leave_entries_and_selection_data() {
     QTest::newRow("add selects the new last") << "+a +b s0 +c" << QStringList{"a", "b", "c"} << 2;
     QTest::newRow("delete last of three selects new last")
         << "+a +b +c -" << QStringList{"a", "b"} << 1;
-    QTest::newRow("delete middle selects nothing")
-        << "+a +b +c s1 -" << QStringList{"a", "c"} << none;
-    QTest::newRow("delete first selects nothing") << "+a +b s0 -" << QStringList{"b"} << none;
+    QTest::newRow("delete middle selects the entry in its place")
+        << "+a +b +c s1 -" << QStringList{"a", "c"} << 1;
+    QTest::newRow("delete first selects the next") << "+a +b s0 -" << QStringList{"b"} << 0;
+    QTest::newRow("delete twice from the front") << "+a +b +c s0 - -" << QStringList{"c"} << 0;
     QTest::newRow("delete only entry") << "+a -" << QStringList{} << none;
     QTest::newRow("delete without selection") << "+a +b s-1 -" << QStringList{"a", "b"} << none;
     QTest::newRow("delete twice from the end") << "+a +b +c - -" << QStringList{"a"} << 0;
