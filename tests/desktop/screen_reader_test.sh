@@ -202,7 +202,7 @@ press "ctrl+Next"
 press "alt+a alt+a alt+s Tab Tab Home"
 press "Delete"
 said_line_with "Empty line" "Delete"
-# Back on the tab bar: the log's keys still work, and a notice says the entry now selected.
+# Back on the tab bar: the log's keys still work, and Orca reads the entry now selected.
 press "shift+Tab shift+Tab"
 press "alt+d"
 said_line_with "cant target 0 Sparrow" "Alt+D after Delete"

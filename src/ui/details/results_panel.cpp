@@ -60,11 +60,6 @@ QListWidgetItem* NewEntry(const QString& text) {
     return entry;
 }
 
-QString EntryName(const QListWidgetItem& entry) {
-    const QString spoken = entry.data(Qt::AccessibleTextRole).toString();
-    return spoken.isEmpty() ? entry.text() : spoken;
-}
-
 QWidget* NewShape(const QString& name, QWidget* parent) {
     auto* shape = new QWidget(parent);
     shape->setObjectName(name);
@@ -202,12 +197,12 @@ void ResultsPanel::ResultsAddBtnClick() {
 
 void ResultsPanel::ResultsDeleteBtnClick() {
     ApplyToLog([this] { m_log.Delete(); });
-    TellCurrentEntry();
+    TellIfEmpty();
 }
 
 void ResultsPanel::ResultsClearBtnClick() {
     ApplyToLog([this] { m_log.Clear(); });
-    TellCurrentEntry();
+    TellIfEmpty();
 }
 
 void ResultsPanel::ResultsInsertBtnClick() {
@@ -274,14 +269,11 @@ void ResultsPanel::SelectEntry(int index) {
     m_resultsMemo->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
 }
 
-// With the focus in the log, Qt tells screen readers of the entry that becomes current;
-// with the focus elsewhere, or no entry left, a notice says what the log now holds.
-void ResultsPanel::TellCurrentEntry() {
-    const int current = m_resultsMemo->currentRow();
-    if (current < 0) {
+// Qt tells screen readers of the entry that a command selects, but an empty log selects
+// none, so a notice says it.
+void ResultsPanel::TellIfEmpty() {
+    if (m_resultsMemo->count() == 0) {
         m_notice->Say(QString::fromLatin1(kEmptyLogName));
-    } else if (!m_resultsMemo->hasFocus()) {
-        m_notice->Say(EntryName(*m_resultsMemo->item(current)));
     }
 }
 

@@ -48,7 +48,7 @@ class ResultsPanel : public QWidget {
     int SelectedIndex() const;
     void ShowLog();
     void SelectEntry(int index);
-    void TellCurrentEntry();
+    void TellIfEmpty();
     QString ResultLineText() const;
 
     const ProgramState& m_state;
