@@ -6,7 +6,7 @@
 #include "core/calculation.h"
 #include "core/startup.h"
 #include "core/stats_storage.h"
-#include "data/path_text.h"
+#include "data/platform.h"
 #include "data/stats_file.h"
 
 CalcSession::CalcSession(char decimalSeparator) {

@@ -13,3 +13,7 @@ void StartCoreForWindows(ProgramState& state);
 // Ends start-up's hold on calculation: the main window's first show, which then calculates
 // for the first time.
 void ReleaseStartupGuard(ProgramState& state);
+
+// The decimal separator of the user's locale, for the resources report's rates as the
+// windows and skirmod-calc write them; one that is not a single byte gives way to the point.
+char LocaleDecimalSeparator();
