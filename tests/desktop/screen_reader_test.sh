@@ -179,8 +179,8 @@ press "shift+F10"
 press "Escape"
 said_line_with "Defending ship type" "Escape from the menu"
 
-# Orca may read the control again as the menu closes, with the result it still shows; the
-# new result comes last, once.
+# Orca may read the list again as the menu closes, its description then already the new
+# result; the result is said on its own once more, last.
 press "shift+F10 Down Return"
 said_once "cant target 0" "Switch Att/Def"
 [ "$(result_lines | tail -n 1)" = "cant target 0" ] ||
