@@ -28,6 +28,8 @@ test_packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth openbox xdotool x11-utils xclip
+    # The screen-reader test: Orca, its speech server and the accessibility bus.
+    orca speech-dispatcher at-spi2-core dbus-daemon dbus-bin procps
 )
 
 list=test

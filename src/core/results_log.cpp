@@ -1,5 +1,6 @@
 #include "core/results_log.h"
 
+#include <algorithm>
 #include <iterator>
 #include <utility>
 
@@ -52,7 +53,7 @@ void DeleteLogEntry(ProgramState& state) {
         return;
     }
     log.Entries.erase(std::next(log.Entries.begin(), log.Selected));
-    log.Selected = log.Selected >= Count(log) ? Count(log) - 1 : ResultsLog::kNone;
+    log.Selected = Count(log) == 0 ? ResultsLog::kNone : std::min(log.Selected, Count(log) - 1);
 }
 
 void ClearLog(ProgramState& state) {

@@ -19,8 +19,9 @@ void AddResultToLog(ProgramState& state);
 void InsertResultInLog(ProgramState& state);
 // Insert Space: the same with an empty line.
 void InsertSpaceInLog(ProgramState& state);
-// Delete: the selected entry goes; the new last entry is selected when the removed one was
-// last, nothing otherwise. Nothing happens with nothing selected.
+// Delete: the selected entry goes; the entry that takes its place is selected, or the new
+// last entry when the removed one was last, so Delete can be pressed again. Nothing happens
+// with nothing selected.
 void DeleteLogEntry(ProgramState& state);
 void ClearLog(ProgramState& state);
 void MoveLogEntryUp(ProgramState& state);

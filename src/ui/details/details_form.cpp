@@ -123,7 +123,7 @@ void TDetailsForm::CreateSectionKeys() {
     };
     for (const auto& [command, step] : steps) {
         BindKeys(command, this, Qt::WindowShortcut, m_toolBar,
-                 [this, step = step] { m_toolBar->SelectNeighbour(step); });
+                 [this, step = step] { m_toolBar->SelectNeighbourByKey(step); });
     }
 }
 

@@ -18,6 +18,7 @@
 #include "ui/common/fonts.h"
 #include "ui/common/key_table.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/spoken_notice.h"
 #include "ui/details/results_log_delegate.h"
 
 namespace {
@@ -48,6 +49,7 @@ constexpr AccessibleText kAccessibleTexts[] = {
 };
 
 const char* const kEmptyEntryName = "Empty line";
+const char* const kEmptyLogName = "Results log empty";
 
 // An empty entry still has a name for screen readers, which would otherwise skip it.
 QListWidgetItem* NewEntry(const QString& text) {
@@ -90,6 +92,7 @@ ResultsPanel::ResultsPanel(ProgramState& state, QWidget* parent) : QWidget(paren
     layout->addWidget(CreateButtonStrip());
     layout->addWidget(log, 1);
     DescribeControls(*this, kAccessibleTexts);
+    m_notice = new SpokenNotice(*this);
 }
 
 QWidget* ResultsPanel::CreateButtonStrip() {
@@ -179,10 +182,12 @@ void ResultsPanel::ResultsAddBtnClick() {
 
 void ResultsPanel::ResultsDeleteBtnClick() {
     ApplyToLog(DeleteLogEntry);
+    TellIfEmpty();
 }
 
 void ResultsPanel::ResultsClearBtnClick() {
     ApplyToLog(ClearLog);
+    TellIfEmpty();
 }
 
 void ResultsPanel::ResultsInsertBtnClick() {
@@ -250,4 +255,12 @@ void ResultsPanel::SelectEntry(int index) {
         return;
     }
     m_resultsMemo->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+// Qt tells screen readers of the entry that a command selects, but an empty log selects
+// none, so a notice says it.
+void ResultsPanel::TellIfEmpty() {
+    if (m_resultsMemo->count() == 0) {
+        m_notice->Say(QString::fromLatin1(kEmptyLogName));
+    }
 }

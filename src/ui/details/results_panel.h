@@ -7,6 +7,7 @@
 struct ProgramState;
 class QListWidget;
 class QPlainTextEdit;
+class SpokenNotice;
 
 // `ResultsPanel`: the current result line and the results log, which the user fills from
 // the current result line, arranges and copies to the clipboard. The panel shows the core's
@@ -42,8 +43,10 @@ class ResultsPanel : public QWidget {
     int SelectedIndex() const;
     void ShowLog();
     void SelectEntry(int index);
+    void TellIfEmpty();
 
     ProgramState& m_state;
     QPlainTextEdit* m_currentResultMemo = nullptr;
     QListWidget* m_resultsMemo = nullptr;
+    SpokenNotice* m_notice = nullptr;
 };

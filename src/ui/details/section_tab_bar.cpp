@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 
 #include "ui/common/accessibility.h"
@@ -114,6 +115,22 @@ void SectionTabBar::SelectNeighbour(int step) {
     Select(kAllSections[static_cast<std::size_t>(index)]);
 }
 
+// The focused control may be on the page that gives way; it lets go first, so that the
+// focus does not pass through the new page on its way to the tab.
+void SectionTabBar::SelectNeighbourByKey(int step) {
+    if (!hasFocus()) {
+        if (QWidget* focused = window()->focusWidget()) {
+            focused->clearFocus();
+        }
+        SelectNeighbour(step);
+        setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    SelectNeighbour(step);
+    TellSelectedTabFocused();
+    update();
+}
+
 void SectionTabBar::SetLabelColor(DetailsSection section, const QColor& color) {
     SetOwnColors(m_labels[IndexOf(section)], {{QPalette::WindowText, color}});
 }
@@ -179,9 +196,15 @@ void SectionTabBar::keyPressEvent(QKeyEvent* event) {
     update();
 }
 
+// Qt tells of the bar's own focus after this handler, and screen readers keep the last
+// focus they hear: the selected tab's comes after it.
 void SectionTabBar::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    TellSelectedTabFocused();
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus()) {
+            TellSelectedTabFocused();
+        }
+    });
     update();
 }
 

@@ -33,6 +33,9 @@ class SectionTabBar : public QWidget {
     // The next section (`step` 1) or the previous one (-1), round from the last to the
     // first, as a press on its label selects it.
     void SelectNeighbour(int step);
+    // SelectNeighbour by the window's keys: the new section's tab takes the focus from
+    // wherever in the window it was, so a screen reader reads the new section's name.
+    void SelectNeighbourByKey(int step);
 
     void SetLabelColor(DetailsSection section, const QColor& color);
     // The selected label in DetailsHighlight, the others in DetailsText.

@@ -7,6 +7,7 @@
 #include <QFrame>
 
 #include "ui/common/accessibility.h"
+#include "ui/common/spoken_notice.h"
 #include "ui/details/details_form.h"
 #include "ui/details/section_tab_bar.h"
 #include "ui/details/setup/color_bar.h"
@@ -116,5 +117,6 @@ void InstallAccessibleFactories() {
     QAccessible::installFactory(ProgramComboBoxAccessibleFactory);
     QAccessible::installFactory(ProgramFrameAccessibleFactory);
     QAccessible::installFactory(ViewportAccessibleFactory);
+    QAccessible::installFactory(SpokenNoticeAccessibleFactory);
     QAccessible::installFactory(ProgramWindowAccessibleFactory);
 }

@@ -6,6 +6,7 @@
 #include "core/startup.h"
 #include "core/stats_storage.h"
 #include "ui/common/app_title.h"
+#include "ui/common/focus_after_menus.h"
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/details_form.h"
@@ -29,6 +30,7 @@ Program::Program() {
     AttachFrontend(m_state, m_startupMessages);
     LoadStatsFile(m_state);
     m_mainWindow = std::make_unique<TForm1>(m_state);
+    SpeakFocusAfterMenus(*m_mainWindow);
     m_mainWindow->SetDetailsWindowSource([this]() -> QWidget& { return DetailsWindow(); });
 }
 

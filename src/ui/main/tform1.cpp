@@ -25,6 +25,8 @@ namespace layout = tform1_layout;
 namespace {
 
 constexpr int kTimer1Interval = 50;
+// Longer than the gap between two keys of a typed number, shorter than a wait for an answer.
+constexpr int kResultPauseMs = 500;
 
 struct Placement {
     QWidget* control;
@@ -305,10 +307,12 @@ void TForm1::StackControls() {
 
 void TForm1::ConnectHandlers() {
     connect(m_attShips, &QLineEdit::textChanged, this, &TForm1::AttShipsChange);
-    connect(m_attSide, &ShipSide::selectionChanged, this,
-            [this] { RunCore([this] { SelectAttacker(m_state, m_attSide->SelectedRow()); }); });
-    connect(m_defSide, &ShipSide::selectionChanged, this,
-            [this] { RunCore([this] { SelectDefender(m_state, m_defSide->SelectedRow()); }); });
+    connect(m_attSide, &ShipSide::selectionChanged, this, [this] {
+        RecalculateAndAnnounce([this] { SelectAttacker(m_state, m_attSide->SelectedRow()); });
+    });
+    connect(m_defSide, &ShipSide::selectionChanged, this, [this] {
+        RecalculateAndAnnounce([this] { SelectDefender(m_state, m_defSide->SelectedRow()); });
+    });
 
     connect(m_spinUpBtn, &ButtonLabel::pressed, this, [this] { SpinBtnMouseDown(true); });
     connect(m_spinDownBtn, &ButtonLabel::pressed, this, [this] { SpinBtnMouseDown(false); });
@@ -334,6 +338,9 @@ void TForm1::ConnectHandlers() {
         ConnectHoverHighlight(label);
     }
     ConnectKeys();
+    m_resultPause.setSingleShot(true);
+    m_resultPause.setInterval(kResultPauseMs);
+    connect(&m_resultPause, &QTimer::timeout, this, &TForm1::AnnounceResult);
 }
 
 void TForm1::ConnectHoverHighlight(ButtonLabel* label) {
@@ -381,7 +388,7 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::AttShipsChange() {
-    RunCore([this] { SetCountText(m_state, ToBytes(m_attShips->text())); });
+    RecalculateAndAnnounce([this] { SetCountText(m_state, ToBytes(m_attShips->text())); });
 }
 
 void TForm1::SpinBtnMouseDown(bool upward) {
@@ -452,7 +459,7 @@ void TForm1::PopupSwitchClick() {
         m_defSide->SelectRow(attackerRow);
         m_defSide->ListChange();
     }
-    RunCore([this] { SwapShips(m_state); });
+    RecalculateAndAnnounce([this] { SwapShips(m_state); });
 }
 
 void TForm1::HelpBtnClick() {
@@ -487,7 +494,7 @@ void TForm1::ShowResults() {
     for (const auto& [label, text] : shown) {
         label->ShowText(ToQString(*text));
     }
-    DescribeResultOnCountBox();
+    DescribeResult();
 }
 
 // Creation and every activation; the names follow the focus of their lists.

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <utility>
@@ -70,7 +71,10 @@ class TForm1 : public QWidget, public MainWindowLink {
     static bool IsUnboundCommandKey(const QEvent& event);
     void OpenPopupMainByKey();
     void MoveBtnKeyboardMove();
-    void DescribeResultOnCountBox();
+    QString ResultSummary() const;
+    std::array<QWidget*, 5> ResultCarriers() const;
+    void DescribeResult();
+    void AnnounceResult();
 
     void FormCreate();
     void FormShow();
@@ -95,6 +99,8 @@ class TForm1 : public QWidget, public MainWindowLink {
 
     // The core operation, unless the window holds its calculations, then the results.
     void RunCore(const std::function<void()>& operation);
+    // RunCore for a change the user made; in tform1_keys.cpp.
+    void RecalculateAndAnnounce(const std::function<void()>& operation);
     void ShowResults();
 
     void ApplyColors();
@@ -136,6 +142,8 @@ class TForm1 : public QWidget, public MainWindowLink {
     GlyphLabel* m_initText = new GlyphLabel(this);
     QTimer* m_timer1 = new QTimer(this);
     KeyboardMove* m_keyboardMove = new KeyboardMove(*this);
+    // A burst of keys is spoken once, this long after its last key.
+    QTimer m_resultPause;
     PopupMain* m_popupMain = new PopupMain(m_state.Settings.Display, this);
     ShipSide* m_attSide =
         new ShipSide(m_state, {m_attShipList, m_attShip, m_attListBtn, m_listBtnOverlay}, this);

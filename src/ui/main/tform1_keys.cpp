@@ -5,6 +5,7 @@
 #include "core/readouts.h"
 #include "ui/common/key_table.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/spoken_description.h"
 #include "ui/main/tform1.h"
 
 // Alt and the first letter, as access keys are on other windows; the labels' captions stay
@@ -63,18 +64,48 @@ void TForm1::MoveBtnKeyboardMove() {
     m_keyboardMove->Start();
 }
 
-// A screen reader reads the description of the focused control when it changes, so the
-// count box carries the result that its every change recalculates.
-void TForm1::DescribeResultOnCountBox() {
+// The outcome, the number and the efficiency, as a screen reader says the result.
+QString TForm1::ResultSummary() const {
     const ResultTexts& results = CurrentResults(m_state);
     QString summary = ToQString(results.CombatText).trimmed() + QLatin1Char(' ') +
                       ToQString(results.DefShips).trimmed();
     if (!results.Efficiency.empty()) {
         summary += QStringLiteral(", resource efficiency ") + ToQString(results.Efficiency);
     }
-    if (summary != m_attShips->accessibleDescription()) {
-        m_attShips->setAccessibleDescription(summary);
-        QAccessibleEvent described(m_attShips, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&described);
+    return summary;
+}
+
+// A list's edit field may be what a screen reader follows while the arrow keys change the
+// list's text, so it carries the result too.
+std::array<QWidget*, 5> TForm1::ResultCarriers() const {
+    return {m_attShips, m_attShipList, m_attShipList->lineEdit(), m_defShipList,
+            m_defShipList->lineEdit()};
+}
+
+// A screen reader reads a control's description after its name, so the count box and both
+// lists, whose every change recalculates, carry the result.
+void TForm1::DescribeResult() {
+    const QString summary = ResultSummary();
+    for (QWidget* carrier : ResultCarriers()) {
+        carrier->setAccessibleDescription(summary);
+    }
+}
+
+// Start-up's own calculations are read with the focused control; after that every change
+// the user makes is spoken once the keys pause.
+void TForm1::RecalculateAndAnnounce(const std::function<void()>& operation) {
+    RunCore(operation);
+    if (m_firstPaintDone) {
+        m_resultPause.start();
+    }
+}
+
+// Through the focused input, whose description the result is; the focus stays where it is.
+// Of a list and its edit field, the reader ignores the one it does not follow.
+void TForm1::AnnounceResult() {
+    for (QWidget* carrier : ResultCarriers()) {
+        if (carrier->hasFocus() || carrier->parentWidget()->hasFocus()) {
+            TellDescriptionChanged(*carrier);
+        }
     }
 }

@@ -158,7 +158,7 @@ class ResultsLogTest : public QObject {
             {"ResultsInsertBtn", 0, {"new", "c", "a", "b"}, 0},
             {"ResultsInsertSpaceBtn", -1, {"new", "c", "a", "b", ""}, -1},
             {"ResultsDeleteBtn", 4, {"new", "c", "a", "b"}, 3},
-            {"ResultsDeleteBtn", 1, {"new", "a", "b"}, -1},
+            {"ResultsDeleteBtn", 1, {"new", "a", "b"}, 1},
             {"ResultsCopyBtn", 2, {"new", "a", "b"}, 2},
             {"ResultsClearBtn", 0, {}, -1},
             {"ResultsAddBtn", kKeep, {"new"}, 0},

@@ -21,14 +21,17 @@ class LogModel {
         m_rows.push_back(line);
         m_selected = Size() - 1;
     }
-    // The row below moves up into the selection only when the deleted row was the last.
+    // The row below moves up into the selection; after the last row, the new last row.
     void Delete() {
         if (!m_selected) {
             return;
         }
-        const bool wasLast = *m_selected == Size() - 1;
         m_rows.erase(m_rows.begin() + *m_selected);
-        m_selected = wasLast && Size() > 0 ? std::optional<int>(Size() - 1) : std::nullopt;
+        if (Size() == 0) {
+            m_selected.reset();
+        } else if (*m_selected == Size()) {
+            m_selected = Size() - 1;
+        }
     }
     void Clear() {
         m_rows.clear();

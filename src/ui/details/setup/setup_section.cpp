@@ -11,6 +11,7 @@
 #include "core/program_state.h"
 #include "ui/common/message_box.h"
 #include "ui/common/setup_look.h"
+#include "ui/common/spoken_notice.h"
 #include "ui/details/setup/about_panel.h"
 #include "ui/details/setup/settings_panel.h"
 #include "ui/details/setup/stats_editor_panel.h"
@@ -33,6 +34,7 @@ SetupSection::SetupSection(ProgramState& state, MainWindowLink& mainWindow,
     m_statsEditor = new StatsEditorPanel(m_state, m_detailsWindow, this);
     m_settingsPanel = new SettingsPanel(m_state, m_mainWindow, m_detailsWindow, this);
     m_aboutPanel = new AboutPanel(m_state, this);
+    m_notice = new SpokenNotice(*this);
 
     m_panels = new QStackedLayout(this);
     m_panels->setContentsMargins(0, 0, 0, 0);
@@ -87,14 +89,21 @@ void SetupSection::ApplyShownColors() {
 
 void SetupSection::SettingsBtnClick() {
     m_settingsPanel->Open();
-    m_panels->setCurrentWidget(m_settingsPanel);
+    ShowPanel(m_settingsPanel, QStringLiteral("Settings"));
 }
 
 void SetupSection::AboutBtnClick() {
-    m_panels->setCurrentWidget(m_aboutPanel);
+    ShowPanel(m_aboutPanel, QStringLiteral("About"));
     m_aboutPanel->Open();
 }
 
 void SetupSection::ShowStatsEditor() {
-    m_panels->setCurrentWidget(m_statsEditor);
+    ShowPanel(m_statsEditor, QStringLiteral("Ship statistics"));
+}
+
+// A screen reader hears the panel's name wherever the focus is, before the control that
+// the focus may move to on the new panel.
+void SetupSection::ShowPanel(QWidget* panel, const QString& spokenName) {
+    m_notice->Say(spokenName);
+    m_panels->setCurrentWidget(panel);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 class AboutPanel;
 class QStackedLayout;
 class SettingsPanel;
+class SpokenNotice;
 class StatsEditorPanel;
 struct ProgramState;
 
@@ -37,6 +39,7 @@ class SetupSection : public QWidget {
     void SettingsBtnClick();
     void AboutBtnClick();
     void ShowStatsEditor();
+    void ShowPanel(QWidget* panel, const QString& spokenName);
 
     ProgramState& m_state;
     MainWindowLink& m_mainWindow;
@@ -45,4 +48,5 @@ class SetupSection : public QWidget {
     SettingsPanel* m_settingsPanel = nullptr;
     AboutPanel* m_aboutPanel = nullptr;
     QStackedLayout* m_panels = nullptr;
+    SpokenNotice* m_notice = nullptr;
 };

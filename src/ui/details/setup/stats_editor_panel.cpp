@@ -17,6 +17,7 @@
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/setup_look.h"
+#include "ui/common/spoken_notice.h"
 #include "ui/common/window_links.h"
 #include "ui/details/setup/stats_grid.h"
 
@@ -93,6 +94,7 @@ StatsEditorPanel::StatsEditorPanel(ProgramState& state, DetailsWindowLink& detai
     CreateButtons();
 
     m_grid = new StatsGrid(this);
+    m_notice = new SpokenNotice(*this);
     DescribeControls(*this, kAccessibleTexts);
     SetEditing(false);
     ApplyGridColors();
@@ -145,6 +147,7 @@ void StatsEditorPanel::SetEditing(bool editing) {
 
 void StatsEditorPanel::EditerBtnClick() {
     SetEditing(true);
+    m_notice->Say(QStringLiteral("Editing ship statistics"));
 }
 
 void StatsEditorPanel::UpdateAndSaveBtnClick() {
@@ -155,6 +158,7 @@ void StatsEditorPanel::UpdateAndSaveBtnClick() {
 void StatsEditorPanel::CancelEditBtnClick() {
     SetEditing(false);
     ShowStatsFile();
+    m_notice->Say(QStringLiteral("Editing cancelled"));
 }
 
 void StatsEditorPanel::RestoreBtnClick() {

@@ -6,6 +6,7 @@
 class DetailsWindowLink;
 class QPlainTextEdit;
 class QPushButton;
+class SpokenNotice;
 class StatsGrid;
 struct ProgramState;
 struct SaveResult;
@@ -49,5 +50,6 @@ class StatsEditorPanel : public QWidget {
     QPlainTextEdit* m_headerBox = nullptr;
     QWidget* m_controlPanel = nullptr;
     StatsGrid* m_grid = nullptr;
+    SpokenNotice* m_notice = nullptr;
     std::array<QPushButton*, ButtonCount> m_buttons{};
 };
