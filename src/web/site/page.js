@@ -1,0 +1,157 @@
+'use strict';
+// Wires the page's controls to the engine (skirmod.js); every figure, text and rule comes
+// from there. call() sends a command and shows the answer, which names controls by id.
+const $ = (id) => document.getElementById(id);
+let call;
+
+function show(answer) {
+  for (const [id, text] of Object.entries(answer.text || {})) {
+    const control = $(id);
+    if ('value' in control && control.tagName !== 'OUTPUT') control.value = text;
+    else control.textContent = text;
+  }
+  for (const [id, entries] of Object.entries(answer.lists || {})) {
+    const list = $(id);
+    list.replaceChildren(...entries.map((entry) => {
+      const option = new Option(entry);
+      if (!entry && list.dataset.empty) option.setAttribute('aria-label', list.dataset.empty);
+      return option;
+    }));
+  }
+  for (const [id, index] of Object.entries(answer.selected || {})) $(id).selectedIndex = index;
+  for (const [name, value] of Object.entries(answer.colors || {})) {
+    document.documentElement.style.setProperty(name, value);
+  }
+  for (const [key, value] of Object.entries(answer.store || {})) {
+    if (value) localStorage.setItem('skirmod.' + key, value);
+    else localStorage.removeItem('skirmod.' + key);
+  }
+  for (const [name, bytes] of Object.entries(answer.download || {})) download(name, bytes);
+  if ('clip' in answer) navigator.clipboard.writeText(answer.clip).catch(() => {});
+  if (answer.grid) showGrid(answer.columns, answer.grid, answer.editing);
+  $('Message').textContent = answer.message || '';
+}
+
+function download(name, bytes) {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(new Blob([Uint8Array.from(bytes, (c) => c.charCodeAt(0))]));
+  link.download = name;
+  link.click();
+  URL.revokeObjectURL(link.href);
+}
+
+function element(tag, text, properties) {
+  return Object.assign(document.createElement(tag), {textContent: text}, properties);
+}
+
+// Names and the header row stay fixed; the other cells can be typed in while editing.
+function showGrid(columns, rows, editing) {
+  const head = document.createElement('tr');
+  head.append(...columns.map((name) => element('th', name, {scope: 'col'})));
+  const body = rows.map((fields, row) => {
+    const line = document.createElement('tr');
+    line.append(element('th', fields[0], {scope: 'row'}), ...fields.slice(1).map((field, i) => {
+      const cell = element('td', field, {contentEditable: editing ? 'plaintext-only' : 'false'});
+      Object.assign(cell.dataset, {row, column: i + 1});
+      return cell;
+    }));
+    return line;
+  });
+  $('StatsGrid').replaceChildren(head, ...body);
+  document.body.classList.toggle('editing', editing);
+}
+
+function latin1(bytes) {
+  let text = '';
+  for (let i = 0; i < bytes.length; i += 8192) text += String.fromCharCode(...bytes.subarray(i, i + 8192));
+  return text;
+}
+
+async function openFile(file) {
+  let bytes;
+  try {
+    bytes = new Uint8Array(await file.arrayBuffer());
+  } catch {
+    return call('open', '', 'missing');
+  }
+  return call('open', latin1(bytes));
+}
+
+function keyName(event) {
+  return (event.ctrlKey ? 'Ctrl+' : '') + (event.shiftKey && event.key.length > 1 ? 'Shift+' : '') + event.key;
+}
+
+function wire() {
+  const count = $('AttShips');
+  count.addEventListener('input', () => call('count', count.value));
+  count.addEventListener('keydown', (event) => {
+    if (Object.keys(call('step', event.key).text || {}).length) event.preventDefault();
+  });
+  for (const button of document.querySelectorAll('[data-step]')) {
+    button.addEventListener('click', () => call('step', button.dataset.step));
+  }
+  for (const control of document.querySelectorAll('select[data-command]')) {
+    control.addEventListener('change', () => call(control.dataset.command, String(control.selectedIndex)));
+  }
+  for (const button of document.querySelectorAll('button[data-command]')) {
+    // The time is for the header line of a saved table.
+    const now = () => `${new Date().toLocaleDateString()} ${new Date().toLocaleTimeString()}`;
+    button.addEventListener('click', () => call(button.dataset.command, now()));
+  }
+  const log = $('ResultsMemo');
+  const logButtons = document.querySelectorAll('[data-log]');
+  for (const button of logButtons) {
+    button.addEventListener('click', () => call('log', button.dataset.log, String(log.selectedIndex)));
+  }
+  log.addEventListener('keydown', (event) => {
+    const button = [...logButtons].find((b) => b.dataset.key === keyName(event));
+    if (button) {
+      event.preventDefault();
+      button.click();
+    }
+  });
+  const grid = $('StatsGrid');
+  grid.addEventListener('focusout', (event) => {
+    const cell = event.target;
+    if (cell.isContentEditable) call('cell', cell.dataset.row, cell.dataset.column, cell.textContent);
+  });
+  grid.addEventListener('paste', (event) => {
+    event.preventDefault();
+    const cell = event.target;
+    call('paste', cell.dataset.row, cell.dataset.column, event.clipboardData.getData('text/plain'));
+  });
+  grid.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      event.target.blur();
+    }
+  });
+  $('OpenFile').addEventListener('change', (event) => event.target.files[0] && openFile(event.target.files[0]));
+  document.addEventListener('dragover', (event) => event.preventDefault());
+  document.addEventListener('drop', (event) => {
+    event.preventDefault();
+    if (event.dataTransfer.files[0]) openFile(event.dataTransfer.files[0]);
+  });
+}
+
+Skirmod().then((engine) => {
+  const session = engine._sk_new();
+  const utf8 = (text) => {
+    const size = engine.lengthBytesUTF8(text) + 1;
+    const at = engine._malloc(size);
+    engine.stringToUTF8(text, at, size);
+    return at;
+  };
+  call = (command, ...args) => {
+    const texts = [command, ...args, '', '', ''].slice(0, 4).map(utf8);
+    const answer = JSON.parse(engine.UTF8ToString(engine._sk_call(session, ...texts)));
+    texts.forEach((at) => engine._free(at));
+    show(answer);
+    return answer;
+  };
+  call('start', localStorage.getItem('skirmod.table') || '', localStorage.getItem('skirmod.log') || '');
+  wire();
+  document.body.classList.add('ready');
+});
+
+if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
