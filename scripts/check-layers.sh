@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Fails when a file of src/ includes a header of a layer above its own, or beside it: the
-# layers point one way, ui and cli -> core -> reports -> combat -> data, and ui and cli never
-# include each other. A new folder of src/ fails too, until it is given its place here.
+# layers point one way, the front ends (ui, cli, web) -> core -> reports -> combat -> data, and
+# no front end includes another. A new folder of src/ fails too, until it is given its place here.
 # Usage: check-layers.sh [src folder]
 set -euo pipefail
 src=${1:-"$(dirname "${BASH_SOURCE[0]}")/../src"}
-declare -A rank=([data]=0 [combat]=1 [reports]=2 [core]=3 [cli]=4 [ui]=4)
+declare -A rank=([data]=0 [combat]=1 [reports]=2 [core]=3 [cli]=4 [ui]=4 [web]=4)
 
 includes=$(grep -rnoE --include='*.h' --include='*.cpp' \
     '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"/]+/[^"]*"' "$src" || true)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/program_state.h"
+#include "data/latin1_text.h"
 
 namespace json_out {
 
@@ -11,31 +12,16 @@ namespace {
 
 using nlohmann::json;
 
-std::string Utf8(const std::string& latin1) {
-    std::string utf8;
-    utf8.reserve(latin1.size());
-    for (const char c : latin1) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            utf8.push_back(c);
-        } else {
-            utf8.push_back(static_cast<char>(0xC0 | (byte >> 6)));
-            utf8.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
-        }
-    }
-    return utf8;
-}
-
 json Lines(const ReportLines& lines) {
     json array = json::array();
     for (const std::string& line : lines) {
-        array.push_back(Utf8(line));
+        array.push_back(Utf8FromLatin1(line));
     }
     return array;
 }
 
 std::string NameOf(const ShipTable& table, int row) {
-    return Utf8(table[static_cast<std::size_t>(row)][Col::ShipName]);
+    return Utf8FromLatin1(table[static_cast<std::size_t>(row)][Col::ShipName]);
 }
 
 // Costs past the signed 64-bit range are given as decimal text.
@@ -72,8 +58,9 @@ const char* KindName(ReportKind kind) {
 
 json Blocked(StopBlock block, const ShipTable& table, int attackerRow, int defenderRow,
              std::int64_t limit) {
-    return {{"reason", BlockKey(block)},
-            {"reason_text", Utf8(BlockText(block, table, attackerRow, defenderRow, limit))}};
+    return {
+        {"reason", BlockKey(block)},
+        {"reason_text", Utf8FromLatin1(BlockText(block, table, attackerRow, defenderRow, limit))}};
 }
 
 json CounterEntry(const CountersView& view, const Counter& counter) {
@@ -91,7 +78,7 @@ json CounterEntry(const CountersView& view, const Counter& counter) {
                   {"crystal", Wide(counter.Cost.Crystal)},
                   {"eon", Wide(counter.Cost.Eon)},
                   {"total", Wide(counter.Cost.Total)},
-                  {"efficiency", Utf8(counter.EfficiencyText)}});
+                  {"efficiency", Utf8FromLatin1(counter.EfficiencyText)}});
     return entry;
 }
 
@@ -111,8 +98,8 @@ void WriteResult(std::ostream& out, const ProgramState& state) {
                 {"outcome", c.OutcomeVerb},
                 {"result", c.ShipsResult},
                 {"target", c.TargetLabel},
-                {"efficiency", Utf8(state.Results.Efficiency)},
-                {"result_line", Utf8(c.ResultLine)}});
+                {"efficiency", Utf8FromLatin1(state.Results.Efficiency)},
+                {"result_line", Utf8FromLatin1(c.ResultLine)}});
 }
 
 void WriteReport(std::ostream& out, const ProgramState& state, ReportKind kind) {
@@ -137,11 +124,11 @@ void WriteStop(std::ostream& out, const StopView& stop) {
     } else {
         answer.update({{"ships", a.Ships},
                        {"result", a.Result},
-                       {"result_line", Utf8(stop.ResultLine)},
+                       {"result_line", Utf8FromLatin1(stop.ResultLine)},
                        {"one_fewer",
                         {{"ships", a.Ships - 1},
                          {"result", a.ResultOneFewer},
-                         {"result_line", Utf8(stop.ResultLineOneFewer)}}}});
+                         {"result_line", Utf8FromLatin1(stop.ResultLineOneFewer)}}}});
     }
     Write(out, answer);
 }

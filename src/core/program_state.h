@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "combat/combat_state.h"
 #include "data/display_settings.h"
@@ -30,8 +31,8 @@ class Frontend {
     virtual std::string CurrentDateTimeText() { return {}; }
 };
 
-// The values the calculation reads from the main window's input controls. The window
-// copies them in before it calls the core.
+// The values the calculation reads from the main window's input controls, as the input
+// operations (core/inputs.h) set them.
 struct MainInputs {
     int AttShipListIndex = 0;
     int DefShipListIndex = 0;
@@ -48,6 +49,14 @@ struct StatsFileState {
     std::string SaveFileName = "ShipStats.txt";
 };
 
+// The results log's entries and its one selected entry (core/results_log.h); it lives only
+// in memory.
+struct ResultsLog {
+    static constexpr int kNone = -1;
+    std::vector<std::string> Entries;
+    int Selected = kNone;
+};
+
 // All program-wide state: one instance lives as long as the program, owned by main.
 struct ProgramState {
     ShipTable StoredStats;
@@ -58,6 +67,7 @@ struct ProgramState {
     ResultTexts Results;
     ReportTexts Reports;
     StatsFileState Stats;
+    ResultsLog Log;
     // The locale's decimal separator, for the rates of the resources report.
     char DecimalSeparator = '.';
     // The user chose Abort in a start-up file message: end once start-up is done.
@@ -67,3 +77,14 @@ struct ProgramState {
 
 // The frontend to talk to: the windows, or a silent stand-in when there are none.
 Frontend& UiOf(ProgramState& state);
+
+// From now on the core tells `frontend` what changed and asks it its questions.
+void AttachFrontend(ProgramState& state, Frontend& frontend);
+// Back to the silent stand-in, when `frontend` is the one attached: a window that goes
+// leaves a newer one alone.
+void DetachFrontend(ProgramState& state, const Frontend& frontend);
+// Back to the silent stand-in, whichever frontend was attached: the windows are going.
+void DetachEveryFrontend(ProgramState& state);
+
+// The locale's decimal separator, which the resources report writes into its rates.
+void SetDecimalSeparator(ProgramState& state, char separator);

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/settings_edits.h"
+#include "core/stats_edits.h"
 #include "data/default_ships.h"
 #include "data/file_view.h"
 #include "data/path_text.h"
@@ -20,10 +21,8 @@ std::string InCurrentDirectory(std::string_view name) {
 }
 
 // The OK/Abort start-up question; Abort ends the program once start-up is over.
-void WarnAndUseDefaults(ProgramState& state, std::string_view problem) {
-    const std::string message = "Warning... " + state.Stats.StatsFilePath + std::string(problem) +
-                                " Proceed with default values ???";
-    if (!UiOf(state).ConfirmOkAbort(message)) {
+void WarnAndUseDefaults(ProgramState& state, StatsFileRead read) {
+    if (!UiOf(state).ConfirmOkAbort(StatsFileWarning(state.Stats.StatsFilePath, read))) {
         state.QuitRequested = true;
     }
     BuildDefaultStats(state);
@@ -93,16 +92,10 @@ void LoadStatsFile(ProgramState& state) {
     stats.StatsFilePath = InCurrentDirectory("ShipStats.txt");
     stats.ReadMePath = InCurrentDirectory("ReadMe1st.txt");
     stats.StatsFileFound = true;
-    switch (ReadStatsFile(state, stats.StatsFilePath)) {
-        case StatsFileRead::NotFound:
-            WarnAndUseDefaults(state, " file not found.");
-            return;
-        case StatsFileRead::Unreadable:
-        case StatsFileRead::Damaged:
-            WarnAndUseDefaults(state, " file possibly corrupted.");
-            return;
-        case StatsFileRead::Whole:
-            break;
+    const StatsFileRead read = ReadStatsFile(state, stats.StatsFilePath);
+    if (read != StatsFileRead::Whole) {
+        WarnAndUseDefaults(state, read);
+        return;
     }
     ApplySettingsLine(state, stats.FileMemo.Line(kSettingsLineNumber));
     UiOf(state).ShowStatsFile();
@@ -113,9 +106,7 @@ SaveResult SaveModifiedStatsFile(ProgramState& state, const ShipTable& grid) {
     if (!path) {
         return {};
     }
-    const std::string now = UiOf(state).CurrentDateTimeText();
-    state.StoredStats = grid;
-    FillFileView(state.Stats.FileMemo, std::string(kModifiedFileHeader) + now, state.StoredStats);
+    StoreEditedStats(state, grid, UiOf(state).CurrentDateTimeText());
     return WriteViewTo(state, *path);
 }
 

@@ -12,63 +12,34 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "core/calculation.h"
-#include "core/page_operations.h"
+#include "core/inputs.h"
+#include "core/pasted_block.h"
+#include "core/readouts.h"
+#include "core/results_log.h"
 #include "core/startup.h"
-#include "core/stats_storage.h"
-#include "data/file_view.h"
+#include "core/stats_edits.h"
 #include "data/int_text.h"
-#include "data/stats_file.h"
+#include "data/latin1_text.h"
 
 namespace {
 
-// The download is written here, in the in-memory file system, by the desktop's own save.
-constexpr const char* kDownloadPath = "/ShipStats.txt";
-
-class PageFrontend : public Frontend {
-  public:
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return kDownloadPath; }
-    std::string CurrentDateTimeText() override { return m_now; }
-    void SetNow(std::string now) { m_now = std::move(now); }
-
-  private:
-    std::string m_now;
-};
-
-// The page's log: entries and the selected one, as the Details window keeps them.
-struct PageLog {
-    static constexpr int kNone = -1;
-    std::vector<std::string> entries;
-    int selected = kNone;
+// A stats file as the page keeps it: the name it was opened under and its bytes; no bytes
+// for the built-in table.
+struct TableFile {
+    std::string name;
+    std::string bytes;
 };
 
 struct Session {
     ProgramState state;
-    PageFrontend frontend;
-    PageLog log;
-    ShipTable grid;
-    bool editing = false;
+    TableFile file;
+    // The table as it was at Edit, for Cancel; set only while editing.
+    std::optional<TableFile> beforeEdit;
     std::string answer;
 };
-
-// UTF-8 from the page as 8-bit text; nothing when a character has no Latin-1 byte.
-std::optional<std::string> Latin1FromUtf8(std::string_view utf8) {
-    std::string bytes;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
-            bytes += static_cast<char>(lead);
-        } else if ((lead == 0xC2 || lead == 0xC3) && i + 1 < utf8.size()) {
-            const auto next = static_cast<unsigned char>(utf8[++i]);
-            bytes += static_cast<char>(((lead & 0x03) << 6) | (next & 0x3F));
-        } else {
-            return std::nullopt;
-        }
-    }
-    return bytes;
-}
 
 // A JSON string of 8-bit text: bytes above 127 become the Latin-1 characters \u0080-\u00ff.
 std::string Quoted(std::string_view bytes) {
@@ -145,43 +116,50 @@ constexpr std::string_view kReportIds[] = {
     "ResourcesDefMemo", "BasicStatsAttMemo", "BasicStatsDefMemo"};
 static_assert(std::size(kReportIds) == std::size(kReportBoxes));
 
-void ShowResults(const Session& s, Answer& a) {
-    const ResultTexts& r = s.state.Results;
+void ShowResults(const ProgramState& state, Answer& a) {
+    const ResultTexts& r = CurrentResults(state);
     const std::pair<std::string_view, const std::string*> fields[] = {
         {"CombatText", &r.CombatText},       {"DefShips", &r.DefShips},
         {"TargetDisplay", &r.TargetDisplay}, {"InitText", &r.InitText},
         {"TargetText", &r.TargetText},       {"ClassText", &r.ClassText},
-        {"Efficiency", &r.Efficiency},       {"CurrentResultMemo", &s.state.Combat.ResultLine}};
+        {"Efficiency", &r.Efficiency},       {"CurrentResultMemo", &CurrentResultLine(state)}};
     for (const auto& [id, text] : fields) {
         a.Add("text", id, Quoted(*text));
     }
     for (const ReportBox& box : kReportBoxes) {
         a.Add("text", kReportIds[static_cast<std::size_t>(box.report)],
-              Quoted(Joined(s.state.Reports.*box.lines, "\n")));
+              Quoted(Joined(ReportText(state, box.report), "\n")));
     }
 }
 
-void ShowInputs(const Session& s, Answer& a) {
-    a.Add("text", "AttShips", Quoted(s.state.Inputs.AttShipsText));
-    a.Add("selected", "AttShipList", std::to_string(s.state.Inputs.AttShipListIndex));
-    a.Add("selected", "DefShipList", std::to_string(s.state.Inputs.DefShipListIndex));
+void ShowInputs(const ProgramState& state, Answer& a) {
+    a.Add("text", "AttShips", Quoted(CountText(state)));
+    a.Add("selected", "AttShipList", std::to_string(SelectedAttacker(state)));
+    a.Add("selected", "DefShipList", std::to_string(SelectedDefender(state)));
 }
 
-void ShowLog(const Session& s, Answer& a) {
-    a.Add("lists", "ResultsMemo", JsonList(s.log.entries));
-    a.Add("selected", "ResultsMemo", std::to_string(s.log.selected));
-    a.Add("store", "log", Quoted(Joined(s.log.entries, "\r\n")));
+void ShowLog(const ProgramState& state, Answer& a) {
+    a.Add("lists", "ResultsMemo", JsonList(LogEntries(state)));
+    a.Add("selected", "ResultsMemo", std::to_string(SelectedLogEntry(state)));
+    a.Add("store", "log", Quoted(CopiedLogText(state)));
 }
 
 // CSS for a colour of the settings line: RGB, or the browser's own colour for a system one.
 std::string CssColor(ColorValue value) {
     constexpr ColorValue kSystemColorFlag = 0x80000000;
-    if (value == 0x1FFFFFFF) {
+    constexpr ColorValue kNoColor = 0x1FFFFFFF;
+    constexpr ColorValue kDefaultColor = 0x20000000;
+    constexpr unsigned kWindow = 5;
+    constexpr unsigned kHighlight = 13;
+    if (value == kNoColor) {
         return "transparent";
     }
-    if (value == 0x20000000 || (value & 0xFF000000) == kSystemColorFlag) {
+    if (value == kDefaultColor) {
+        return "Canvas";
+    }
+    if ((value & 0xFF000000) == kSystemColorFlag) {
         const unsigned index = value & 0xFF;
-        return index == 5 ? "Field" : index == 13 ? "Highlight" : "CanvasText";
+        return index == kWindow ? "Field" : index == kHighlight ? "Highlight" : "CanvasText";
     }
     char rgb[8];
     std::snprintf(rgb, sizeof rgb, "#%02x%02x%02x", value & 0xFF, (value >> 8) & 0xFF,
@@ -189,243 +167,242 @@ std::string CssColor(ColorValue value) {
     return rgb;
 }
 
+// The custom properties of the page's style sheet, in the order of ColorRole.
 constexpr std::string_view kColorProperties[] = {
     "--main-bg",    "--main-border",  "--main-text",        "--main-highlight",
     "--details-bg", "--details-text", "--details-highlight"};
 static_assert(std::size(kColorProperties) == std::size(kColorFields));
 
 void ShowTable(const Session& s, Answer& a) {
-    const ShipTable& table = s.editing ? s.grid : s.state.StoredStats;
-    std::vector<std::string> names;
+    const ProgramState& state = s.state;
     std::string rows = "[";
-    for (const ShipRecord& ship : table) {
+    for (const ShipRecord& ship : StoredTable(state)) {
         rows += (rows.size() > 1 ? "," : "") + JsonList({ship.fields.begin(), ship.fields.end()});
-    }
-    for (const ShipRecord& ship : s.state.ActiveStats) {
-        names.push_back(ship[Col::ShipName]);
     }
     a.Set("columns", JsonList({StatsColumnNames.begin(), StatsColumnNames.end()}));
     a.Set("grid", rows + "]");
-    a.Set("editing", s.editing ? "true" : "false");
+    a.Set("editing", s.beforeEdit ? "true" : "false");
+    const std::vector<std::string> names = ShipNames(state);
     a.Add("lists", "AttShipList", JsonList(names));
     a.Add("lists", "DefShipList", JsonList(names));
-    a.Add("text", "FileHeaderText", Quoted(s.state.Stats.FileMemo.Line(1)));
+    a.Add("text", "FileHeaderText",
+          Quoted(StatsFileHeader(state) + "\n" + StatsFileLocation(state)));
     for (const ColorField& field : kColorFields) {
         a.Add("colors", kColorProperties[static_cast<std::size_t>(field.role)],
-              Quoted(CssColor(s.state.Settings.Display.*field.value)));
+              Quoted(CssColor(Display(state).*field.value)));
     }
 }
 
 void ShowEverything(const Session& s, Answer& a) {
     ShowTable(s, a);
-    ShowInputs(s, a);
-    ShowResults(s, a);
-    ShowLog(s, a);
+    ShowInputs(s.state, a);
+    ShowResults(s.state, a);
+    ShowLog(s.state, a);
 }
 
 void StoreTable(const Session& s, Answer& a) {
-    a.Add("store", "table",
-          Quoted(s.state.Stats.StatsFileFound ? s.state.Stats.FileMemo.Text() : std::string()));
+    a.Add("store", "table", Quoted(s.file.bytes));
+    a.Add("store", "name", Quoted(s.file.name));
 }
 
 int RowOf(std::string_view text) {
     return std::clamp(ToInt32Or(text, 0), 0, static_cast<int>(kShipCount) - 1);
 }
 
-// The message the desktop gives for a stats file it cannot use.
-std::string FileProblem(StatsFileRead read) {
-    const std::string_view problem =
-        read == StatsFileRead::NotFound ? " file not found." : " file possibly corrupted.";
-    return "Warning... ShipStats.txt" + std::string(problem);
-}
-
-void StartPage(Session& s, const std::string& table, const std::string& log) {
-    s.state.Ui = &s.frontend;
-    StartCore(s.state);
-    BuildDefaultStats(s.state);
-    if (!table.empty()) {
-        LoadStatsText(s.state, table);
+// The file's table, or the built-in one when it has no bytes or they are not a whole file.
+StatsFileRead UseTable(Session& s, TableFile file) {
+    if (file.bytes.empty()) {
+        RestoreBuiltInStats(s.state);
+        s.file = {};
+        return StatsFileRead::Whole;
     }
-    const DisplaySettings& d = s.state.Settings.Display;
-    ChooseAttacker(s.state, RowOf(std::to_string(d.DefaultAttacker)));
-    ChooseDefender(s.state, RowOf(std::to_string(d.DefaultDefender)));
-    SetAttackerCountText(s.state, std::to_string(d.DefaultFleetSize));
-    FileView lines;
-    lines.SetText(log);
-    for (std::size_t n = 1; n <= lines.Count(); ++n) {
-        s.log.entries.push_back(lines.Line(n));
+    const StatsFileRead read = OpenStatsBytes(s.state, file.name, file.bytes);
+    if (read == StatsFileRead::Whole) {
+        s.file = std::move(file);
     }
+    return read;
 }
-
-std::string ReadBack(const char* path) {
-    std::string bytes;
-    if (std::FILE* file = std::fopen(path, "rb")) {
-        char block[4096];
-        for (std::size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;) {
-            bytes.append(block, n);
-        }
-        std::fclose(file);
-    }
-    return bytes;
-}
-
-}  // namespace
-
-namespace {
 
 struct Args {
     std::string_view a, b, c;
 };
 
+// 8-bit text from the page; what Latin-1 cannot hold is left out.
+std::string Bytes(std::string_view utf8) {
+    return Latin1FromUtf8(utf8).value_or("");
+}
+
 using Command = void (*)(Session&, const Args&, Answer&);
 
+// The stored table (a: its bytes, b: its name) and log (c), then the start-up inputs that
+// the settings line names.
 void Start(Session& s, const Args& in, Answer& a) {
-    StartPage(s, Latin1FromUtf8(in.a).value_or(""), Latin1FromUtf8(in.b).value_or(""));
+    StartCore(s.state);
+    if (UseTable(s, {Bytes(in.b), Bytes(in.a)}) != StatsFileRead::Whole) {
+        UseTable(s, {});
+    }
+    const DisplaySettings& d = Display(s.state);
+    SetInputs(s.state, RowOf(std::to_string(d.DefaultAttacker)),
+              RowOf(std::to_string(d.DefaultDefender)), std::to_string(d.DefaultFleetSize));
+    RestoreLog(s.state, Bytes(in.c));
     ShowEverything(s, a);
 }
 
 void Count(Session& s, const Args& in, Answer& a) {
-    SetAttackerCountText(s.state, Latin1FromUtf8(in.a).value_or(""));
-    ShowResults(s, a);
+    SetCountText(s.state, Bytes(in.a));
+    ShowResults(s.state, a);
 }
 
+// The count box's keys and the spin buttons, which send the key they stand for.
 void Step(Session& s, const Args& in, Answer& a) {
-    SetAttackerCountText(s.state,
-                         SteppedCountText(s.state.Inputs.AttShipsText, ToInt64Or(in.a, 0)));
-    ShowInputs(s, a);
-    ShowResults(s, a);
+    constexpr std::pair<std::string_view, std::int64_t> kSteps[] = {
+        {"ArrowUp", 1}, {"ArrowDown", -1}, {"PageUp", 10}, {"PageDown", -10}};
+    for (const auto& [key, amount] : kSteps) {
+        if (in.a == key) {
+            StepCount(s.state, amount);
+            ShowInputs(s.state, a);
+            ShowResults(s.state, a);
+        }
+    }
 }
 
 void Attacker(Session& s, const Args& in, Answer& a) {
-    ChooseAttacker(s.state, RowOf(in.a));
-    ShowResults(s, a);
+    SelectAttacker(s.state, RowOf(in.a));
+    ShowResults(s.state, a);
 }
 
 void Defender(Session& s, const Args& in, Answer& a) {
-    ChooseDefender(s.state, RowOf(in.a));
-    ShowResults(s, a);
+    SelectDefender(s.state, RowOf(in.a));
+    ShowResults(s.state, a);
 }
 
 void Switch(Session& s, const Args&, Answer& a) {
-    SwitchAttDef(s.state);
-    ShowInputs(s, a);
-    ShowResults(s, a);
+    SwapShips(s.state);
+    ShowInputs(s.state, a);
+    ShowResults(s.state, a);
 }
 
 void CopyResult(Session& s, const Args&, Answer& a) {
-    a.Set("clip", Quoted(s.state.Combat.ResultLine));
+    a.Set("clip", Quoted(CurrentResultLine(s.state)));
 }
 
+// A file the user chose or dropped (a: its bytes, b: its name; c: "missing" when the
+// browser could not read it); one that cannot be used leaves the table as it was.
 void Open(Session& s, const Args& in, Answer& a) {
-    const std::optional<std::string> bytes = Latin1FromUtf8(in.a);
+    const std::string name = Bytes(in.b);
     const StatsFileRead read =
-        in.b == "missing" || !bytes ? StatsFileRead::NotFound : LoadStatsText(s.state, *bytes);
+        in.c == "missing" ? StatsFileRead::NotFound : UseTable(s, {name, Bytes(in.a)});
     if (read != StatsFileRead::Whole) {
-        a.Set("message", Quoted(FileProblem(read)));
+        a.Set("message", Quoted(StatsFileWarning(name, read)));
         return;
     }
-    s.editing = false;
+    s.beforeEdit.reset();
     ShowEverything(s, a);
     StoreTable(s, a);
 }
 
 void Edit(Session& s, const Args&, Answer& a) {
-    s.grid = s.state.StoredStats;
-    s.editing = true;
+    s.beforeEdit = s.file;
     ShowTable(s, a);
 }
 
 void Cancel(Session& s, const Args&, Answer& a) {
-    s.editing = false;
-    ShowTable(s, a);
+    if (s.beforeEdit) {
+        UseTable(s, *std::exchange(s.beforeEdit, std::nullopt));
+    }
+    ShowEverything(s, a);
 }
 
+// The desktop's Save, with the download standing in for its file dialog (a: the time for
+// the header line).
 void Save(Session& s, const Args& in, Answer& a) {
-    s.frontend.SetNow(Latin1FromUtf8(in.a).value_or(""));
-    const SaveResult saved = SaveModifiedStatsFile(s.state, s.grid);
-    if (saved.Outcome != SaveOutcome::Saved) {
-        a.Set("message", Quoted(saved.Error));
-        return;
-    }
-    s.editing = false;
-    RecalculateAll(s.state);
-    a.Add("download", "ShipStats.txt", Quoted(ReadBack(kDownloadPath)));
+    const ShipTable edited = StoredTable(s.state);
+    StoreEditedStats(s.state, edited, Bytes(in.a));
+    const std::string name = s.file.name.empty() ? "ShipStats.txt" : s.file.name;
+    s.file = {name, StatsFileBytes(s.state)};
+    s.beforeEdit.reset();
+    a.Add("download", "ShipStats.txt", Quoted(s.file.bytes));
     ShowEverything(s, a);
     StoreTable(s, a);
 }
 
 void Restore(Session& s, const Args&, Answer& a) {
-    s.editing = false;
-    RestoreBuiltInStats(s.state);
+    s.beforeEdit.reset();
+    UseTable(s, {});
     ShowEverything(s, a);
     StoreTable(s, a);
 }
 
-// The Details window's log buttons, on the entry selected in the page's list.
+// The Details window's log buttons, on the entry the page's list has selected (b).
 void Log(Session& s, const Args& in, Answer& a) {
-    PageLog& log = s.log;
-    const int count = static_cast<int>(log.entries.size());
-    const int picked = ToInt32Or(in.b, PageLog::kNone);
-    log.selected = picked >= 0 && picked < count ? picked : PageLog::kNone;
-    const auto at = [&log](int index) { return log.entries.begin() + index; };
-    const std::string& line = s.state.Combat.ResultLine;
-    if (in.a == "add") {
-        log.entries.push_back(line);
-        log.selected = count;
-    } else if (in.a == "insert" || in.a == "space") {
-        log.entries.insert(log.selected == PageLog::kNone ? log.entries.end() : at(log.selected),
-                           in.a == "insert" ? line : std::string());
-    } else if (in.a == "delete" && log.selected != PageLog::kNone) {
-        log.entries.erase(at(log.selected));
-        log.selected = log.selected >= count - 1 ? count - 2 : PageLog::kNone;
-    } else if (in.a == "clear") {
-        log.entries.clear();
-        log.selected = PageLog::kNone;
-    } else if (in.a == "up" && log.selected >= 1) {
-        std::swap(log.entries[log.selected], log.entries[log.selected - 1]);
-        --log.selected;
-    } else if (in.a == "down" && log.selected != PageLog::kNone && log.selected <= count - 2) {
-        std::swap(log.entries[log.selected], log.entries[log.selected + 1]);
-        ++log.selected;
-    } else if (in.a == "copy") {
-        a.Set("clip", Quoted(Joined(log.entries, "\r\n") + (count > 0 ? "\r\n" : "")));
+    constexpr std::pair<std::string_view, void (*)(ProgramState&)> kButtons[] = {
+        {"add", AddResultToLog},    {"insert", InsertResultInLog}, {"space", InsertSpaceInLog},
+        {"delete", DeleteLogEntry}, {"clear", ClearLog},           {"up", MoveLogEntryUp},
+        {"down", MoveLogEntryDown}};
+    SelectLogEntry(s.state, ToInt32Or(in.b, ResultsLog::kNone));
+    for (const auto& [name, button] : kButtons) {
+        if (in.a == name) {
+            button(s.state);
+        }
     }
-    ShowLog(s, a);
+    if (in.a == "copy") {
+        a.Set("clip", Quoted(CopiedLogText(s.state)));
+    }
+    ShowLog(s.state, a);
 }
 
-// A typed cell of the grid: names and the header are not cells; text Latin-1 cannot hold
-// is refused, as the desktop's paste refuses it.
-void Cell(Session& s, const Args& in, Answer& a) {
-    const int column = ToInt32Or(in.b, 0);
-    const std::optional<std::string> text = Latin1FromUtf8(in.c);
-    if (!s.editing || column < 1 || column >= static_cast<int>(kColumnCount)) {
-        return;
+// What the desktop says to a refused paste; a typed cell is refused with the same words.
+void ShowRefusal(CellEdit edit, Answer& a) {
+    if (edit == CellEdit::LineBreak) {
+        a.Set("message", Quoted("Nothing pasted: a cell of the block holds a line break."));
+    } else if (edit == CellEdit::NotLatin1) {
+        a.Set("message",
+              Quoted("Nothing pasted: the block holds characters the stats file cannot store."));
     }
-    if (!text || text->find_first_of("\r\n") != std::string::npos) {
-        a.Set("message", Quoted(!text ? "Not changed: the cell would hold characters the stats "
-                                        "file cannot store."
-                                      : "Not changed: a cell holds no line break."));
+}
+
+// A typed cell (a: row, b: column, c: text) or a pasted block starting there: while editing
+// only, and the grid shows what the core kept.
+// A typed cell that was kept needs no new grid, which would take the focus away.
+void ChangeCells(Session& s, const Args& in, Answer& a,
+                 CellEdit (*change)(ProgramState&, std::size_t, std::size_t, std::string_view)) {
+    CellEdit edit = CellEdit::FixedCell;
+    if (s.beforeEdit) {
+        edit = change(s.state, static_cast<std::size_t>(ToInt32Or(in.a, -1)),
+                      static_cast<std::size_t>(ToInt32Or(in.b, -1)), in.c);
+        ShowRefusal(edit, a);
+    }
+    if (edit != CellEdit::Stored || change != EditStatsCell) {
         ShowTable(s, a);
-        return;
     }
-    s.grid[static_cast<std::size_t>(RowOf(in.a))].fields[static_cast<std::size_t>(column)] = *text;
+    ShowResults(s.state, a);
+}
+
+void Cell(Session& s, const Args& in, Answer& a) {
+    ChangeCells(s, in, a, EditStatsCell);
+}
+
+void Paste(Session& s, const Args& in, Answer& a) {
+    ChangeCells(s, in, a, PasteStatsBlock);
 }
 
 constexpr std::pair<std::string_view, Command> kCommands[] = {
-    {"log", Log},         {"cell", Cell},         {"start", Start},       {"count", Count},
-    {"step", Step},       {"attacker", Attacker}, {"defender", Defender}, {"switch", Switch},
-    {"copy", CopyResult}, {"open", Open},         {"edit", Edit},         {"cancel", Cancel},
-    {"save", Save},       {"restore", Restore},
+    {"start", Start},       {"count", Count},   {"step", Step},       {"attacker", Attacker},
+    {"defender", Defender}, {"switch", Switch}, {"copy", CopyResult}, {"open", Open},
+    {"edit", Edit},         {"cancel", Cancel}, {"save", Save},       {"restore", Restore},
+    {"log", Log},           {"cell", Cell},     {"paste", Paste},
 };
 
 }  // namespace
 
 extern "C" {
 
+// One page, one session; it lives as long as the page.
 EMSCRIPTEN_KEEPALIVE Session* sk_new() {
     return new Session;
 }
 
+// The answer stays valid until the next call.
 EMSCRIPTEN_KEEPALIVE const char* sk_call(Session* s, const char* command, const char* a,
                                          const char* b, const char* c) {
     Answer answer;

@@ -57,7 +57,10 @@ function showGrid(columns, rows, editing) {
     }));
     return line;
   });
+  const focused = document.activeElement.dataset || {};
   $('StatsGrid').replaceChildren(head, ...body);
+  const again = $('StatsGrid').querySelector(`[data-row="${focused.row}"][data-column="${focused.column}"]`);
+  if (again) again.focus();
   document.body.classList.toggle('editing', editing);
 }
 
@@ -72,9 +75,9 @@ async function openFile(file) {
   try {
     bytes = new Uint8Array(await file.arrayBuffer());
   } catch {
-    return call('open', '', 'missing');
+    return call('open', '', file.name, 'missing');
   }
-  return call('open', latin1(bytes));
+  return call('open', latin1(bytes), file.name);
 }
 
 function keyName(event) {
@@ -111,9 +114,11 @@ function wire() {
     }
   });
   const grid = $('StatsGrid');
+  grid.addEventListener('input', (event) => { event.target.dataset.typed = 'yes'; });
   grid.addEventListener('focusout', (event) => {
     const cell = event.target;
-    if (cell.isContentEditable) call('cell', cell.dataset.row, cell.dataset.column, cell.textContent);
+    if (cell.dataset.typed) call('cell', cell.dataset.row, cell.dataset.column, cell.textContent);
+    delete cell.dataset.typed;
   });
   grid.addEventListener('paste', (event) => {
     event.preventDefault();
@@ -149,7 +154,8 @@ Skirmod().then((engine) => {
     show(answer);
     return answer;
   };
-  call('start', localStorage.getItem('skirmod.table') || '', localStorage.getItem('skirmod.log') || '');
+  const stored = (key) => localStorage.getItem('skirmod.' + key) || '';
+  call('start', stored('table'), stored('name'), stored('log'));
   wire();
   document.body.classList.add('ready');
 });

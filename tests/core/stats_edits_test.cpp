@@ -1,0 +1,133 @@
+#include "core/stats_edits.h"
+
+#include <gtest/gtest.h>
+
+#include "core/inputs.h"
+#include "core/readouts.h"
+#include "core/startup.h"
+#include "data/default_ships.h"
+#include "data/file_io.h"
+#include "data/file_view.h"
+#include "data/stats_file.h"
+#include "data/temp_dir.h"
+
+namespace {
+
+constexpr std::size_t kGuns = static_cast<std::size_t>(Col::Guns);
+constexpr std::size_t kName = static_cast<std::size_t>(Col::ShipName);
+
+// The built-in table as a stats file, its first ship renamed.
+std::string RenamedFileBytes(const std::string& firstName) {
+    ShipTable table = DefaultShipTable();
+    table[0][Col::ShipName] = firstName;
+    FileView view;
+    FillFileView(view, "Test file", table);
+    view.Replace(kSettingsLineNumber, DefaultSettingsLine);
+    return view.Text();
+}
+
+class StatsEditsTest : public ::testing::Test {
+  protected:
+    StatsEditsTest() {
+        StartCore(state);
+        SetInputs(state, 0, 1, "10");
+    }
+    ProgramState state;
+};
+
+}  // namespace
+
+TEST(StatsFileWarning, TheDesktopsStartUpQuestions) {
+    EXPECT_EQ(StatsFileWarning("/x/ShipStats.txt", StatsFileRead::NotFound),
+              "Warning... /x/ShipStats.txt file not found. Proceed with default values ???");
+    for (StatsFileRead read : {StatsFileRead::Unreadable, StatsFileRead::Damaged}) {
+        EXPECT_EQ(StatsFileWarning("S.txt", read),
+                  "Warning... S.txt file possibly corrupted. Proceed with default values ???");
+    }
+}
+
+TEST_F(StatsEditsTest, CellEditsStoreLatin1AndRecalculate) {
+    struct Case {
+        std::size_t row;
+        std::size_t column;
+        const char* utf8;
+        CellEdit outcome;
+        const char* stored;  // the cell's bytes afterwards
+    };
+    const std::string guns = StoredTable(state)[0][Col::Guns];
+    const std::string name = StoredTable(state)[0][Col::ShipName];
+    const Case cases[] = {
+        {0, kGuns, "7", CellEdit::Stored, "7"},
+        {0, kGuns, "J\xC3\xB6rg", CellEdit::Stored, "J\xF6rg"},
+        {0, kGuns, "\xD0\x98", CellEdit::NotLatin1, guns.c_str()},
+        {0, kGuns, "\xE2\x82\xAC", CellEdit::NotLatin1, guns.c_str()},
+        {0, kGuns, "1\n2", CellEdit::LineBreak, guns.c_str()},
+        {0, kGuns, "1\r", CellEdit::LineBreak, guns.c_str()},
+        {0, kName, "Other", CellEdit::FixedCell, name.c_str()},
+    };
+    for (const Case& c : cases) {
+        StartCore(state);
+        SetInputs(state, 0, 1, "10");
+        EXPECT_EQ(EditStatsCell(state, c.row, c.column, c.utf8), c.outcome) << c.utf8;
+        EXPECT_EQ(StoredTable(state)[c.row].fields[c.column], c.stored) << c.utf8;
+    }
+    EXPECT_EQ(EditStatsCell(state, kShipCount, kGuns, "1"), CellEdit::FixedCell);
+    EXPECT_EQ(EditStatsCell(state, 0, kColumnCount, "1"), CellEdit::FixedCell);
+    EXPECT_EQ(EditStatsCell(state, 0, kGuns, "13"), CellEdit::Stored);
+    EXPECT_EQ(CurrentCombat(state).AttackerGuns, 13);
+}
+
+TEST_F(StatsEditsTest, AWholeFileBecomesTheTableAndADamagedOneChangesNothing) {
+    ASSERT_EQ(OpenStatsBytes(state, "mine.txt", RenamedFileBytes("Zed")), StatsFileRead::Whole);
+    EXPECT_EQ(ShipNames(state)[0], "Zed");
+    EXPECT_EQ(StatsFileHeader(state), "Test file");
+    EXPECT_EQ(StatsFileLocation(state), "File location...  mine.txt");
+    EXPECT_TRUE(CurrentResultLine(state).starts_with("10 Zed ")) << CurrentResultLine(state);
+
+    std::string damaged = RenamedFileBytes("Yon");
+    damaged.resize(damaged.rfind("\r\n", damaged.size() - 3) + 2);
+    const std::string tooLarge(FileView::kMaxFileSize + 1, '\n');
+    EXPECT_EQ(OpenStatsBytes(state, "d.txt", damaged), StatsFileRead::Damaged);
+    EXPECT_EQ(OpenStatsBytes(state, "big.txt", tooLarge), StatsFileRead::Unreadable);
+    EXPECT_EQ(ShipNames(state)[0], "Zed");
+    EXPECT_EQ(StoredTable(state)[0][Col::ShipName], "Zed");
+    EXPECT_EQ(StatsFileHeader(state), "Test file");
+    EXPECT_EQ(StatsFileLocation(state), "File location...  mine.txt");
+}
+
+// The download's bytes are the desktop Save's: compared with a real save to disk.
+TEST_F(StatsEditsTest, DownloadBytesEqualTheDesktopsSave) {
+    TempDir dir;
+    struct Dialog : Frontend {
+        std::string path;
+        std::optional<std::string> ChooseSaveFile(const std::string&) override { return path; }
+        std::string CurrentDateTimeText() override { return "02/01/2026 10:11:12"; }
+    } dialog;
+    dialog.path = dir.File("Saved.txt");
+    state.Ui = &dialog;
+    ShipTable grid = StoredTable(state);
+    grid[3][Col::Armor] = "\xE9t\xE9";
+    ASSERT_EQ(SaveModifiedStatsFile(state, grid).Outcome, SaveOutcome::Saved);
+
+    ProgramState web;
+    StartCore(web);
+    ASSERT_EQ(EditStatsCell(web, 3, static_cast<std::size_t>(Col::Armor), "\xC3\xA9t\xC3\xA9"),
+              CellEdit::Stored);
+    StoreEditedStats(web, StoredTable(web), "02/01/2026 10:11:12");
+    const std::string bytes = StatsFileBytes(web);
+    EXPECT_EQ(bytes, ReadBytes(dialog.path));
+    EXPECT_TRUE(
+        bytes.starts_with("Modified ShipStats.txt file. Last Edited... 02/01/2026 10:11:12\r\n"));
+    EXPECT_NE(bytes.find("\r\n" + std::string(DefaultSettingsLine) + "\r\n"), std::string::npos);
+}
+
+TEST_F(StatsEditsTest, RestoreBringsTheBuiltInTableBack) {
+    ASSERT_EQ(OpenStatsBytes(state, "mine.txt", RenamedFileBytes("Zed")), StatsFileRead::Whole);
+    RestoreBuiltInStats(state);
+    EXPECT_EQ(StoredTable(state), DefaultShipTable());
+    EXPECT_EQ(ShipNames(state)[0], DefaultShipTable()[0][Col::ShipName]);
+    EXPECT_EQ(StatsFileHeader(state), kDefaultFileHeader);
+    EXPECT_EQ(StatsFileLocation(state),
+              "WARNING -- ShipStats.txt file not found... using program defaults");
+    EXPECT_TRUE(CurrentResultLine(state).starts_with("10 " + ShipNames(state)[0] + " "));
+}
