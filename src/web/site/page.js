@@ -13,7 +13,7 @@ function show(answer) {
   for (const [id, entries] of Object.entries(answer.lists || {})) {
     const list = $(id);
     list.replaceChildren(...entries.map((entry) => {
-      const option = new Option(entry);
+      const option = new Option(entry, entry);
       if (!entry && list.dataset.empty) option.setAttribute('aria-label', list.dataset.empty);
       return option;
     }));

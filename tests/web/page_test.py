@@ -1,0 +1,365 @@
+#!/usr/bin/python3
+"""The page in headless Chromium, one browser start for every check.
+
+Usage: page_test.py SITE_DIR SKIRMOD_CALC SAMPLE_STATS AXE_JS [SCREENSHOT_DIR]
+
+The oracle for every figure and text is skirmod-calc on the same stats file; the bytes of
+a download are checked against the sample file edited by hand here. Random pairings use a
+fixed seed, printed on failure; SKIRMOD_WEB_SEED and SKIRMOD_WEB_PAIRINGS change them, and
+SKIRMOD_WEB_PORT picks the local port (0: any free one).
+"""
+import functools
+import http.server
+import json
+import os
+import random
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import traceback
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.select import Select
+from selenium.webdriver.support.wait import WebDriverWait
+
+SEED = int(os.environ.get("SKIRMOD_WEB_SEED", "23"))
+PAIRINGS = int(os.environ.get("SKIRMOD_WEB_PAIRINGS", "200"))
+CHROMIUM_FLAGS = ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+                  "--disable-background-networking --disable-component-update --disable-sync")
+
+# The count box's texts: every way a count can be written, and what is not a count.
+COUNT_KINDS = [
+    lambda r: str(r.randint(0, 60)),
+    lambda r: str(r.randint(100, 250000)),
+    lambda r: str(r.randint(-500, -1)),
+    lambda r: "$%X" % r.randint(1, 4095),
+    lambda r: " %d" % r.randint(1, 999),
+    lambda r: str(r.choice([2**63 - 1, 2**62 + r.randint(0, 99), 10**15])),
+    lambda r: r.choice(["", "abc", "12x", "-"]),
+]
+
+REPORTS = {
+    "calculation": ["CalculationMemo"],
+    "targeting": ["TargetAttMemo", "TargetDefMemo"],
+    "resources": ["ResourcesAttMemo", "ResourcesDefMemo"],
+    "basic": ["BasicStatsAttMemo", "BasicStatsDefMemo"],
+}
+
+# The desktop's accessible names (src/ui) of the controls the page shares with it.
+DESKTOP_NAMES = {
+    "AttShips": "Ships attacking", "AttShipList": "Attacking ship type",
+    "DefShipList": "Defending ship type", "CurrentResultMemo": "Current result",
+    "SpinUpBtn": "Spin up", "SpinDownBtn": "Spin down", "ResultsMemo": "Results log",
+    "CalculationMemo": "Calculation", "TargetAttMemo": "Attacker targeting",
+    "TargetDefMemo": "Defender targeting", "ResourcesAttMemo": "Attacker resources",
+    "ResourcesDefMemo": "Defender resources", "BasicStatsAttMemo": "Attacker basic stats",
+    "BasicStatsDefMemo": "Defender basic stats", "FileHeaderText": "Stats file header",
+    "ResultsAddBtn": "Add", "ResultsInsertBtn": "Insert", "ResultsInsertSpaceBtn": "Insert Space",
+    "ResultsDeleteBtn": "Delete", "ResultsClearBtn": "Clear", "ResultsMoveUpBtn": "Move Up",
+    "ResultsMoveDownBtn": "Move Down", "ResultsCopyBtn": "Copy", "EditerBtn": "Edit",
+    "UpdateAndSaveBtn": "Save", "CancelEditBtn": "Cancel", "RestoreBtn": "Restore",
+}
+
+
+class Page:
+    def __init__(self, site, calc, sample, axe, shots):
+        self.calc, self.sample, self.axe, self.shots = calc, sample, axe, shots
+        self.work = tempfile.mkdtemp(prefix="skirmod-web-")
+        handler = functools.partial(QuietHandler, directory=site)
+        port = int(os.environ.get("SKIRMOD_WEB_PORT", "0"))
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
+        options = Options()
+        for flag in CHROMIUM_FLAGS.split():
+            options.add_argument(flag)
+        options.add_argument("--user-data-dir=" + os.path.join(self.work, "profile"))
+        options.add_argument("--window-size=1280,1000")
+        options.binary_location = "/usr/bin/chromium"
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.downloads = os.path.join(self.work, "downloads")
+        self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                                    {"behavior": "allow", "downloadPath": self.downloads})
+        self.load()
+
+    def load(self):
+        self.driver.get(self.url)
+        WebDriverWait(self.driver, 20).until(
+            lambda d: d.execute_script("return document.body.classList.contains('ready')"))
+
+    def el(self, element_id):
+        return self.driver.find_element(By.ID, element_id)
+
+    def value(self, element_id):
+        return self.driver.execute_script(
+            "const e = document.getElementById(arguments[0]);"
+            "return 'value' in e && e.tagName !== 'OUTPUT' ? e.value : e.textContent", element_id)
+
+    def type_count(self, text):
+        box = self.el("AttShips")
+        box.send_keys(Keys.CONTROL, "a")
+        box.send_keys(Keys.DELETE)
+        if text:
+            box.send_keys(text)
+
+    def open_file(self, path):
+        self.el("OpenFile").send_keys(path)
+
+    def message(self):
+        return self.el("Message").text
+
+    def skirmod_calc(self, *args):
+        run = subprocess.run([self.calc, "--stats", self.sample, *args], capture_output=True,
+                             check=True)
+        return run.stdout.decode("latin-1")
+
+    def ship_names(self):
+        return [o.text for o in Select(self.el("AttShipList")).options]
+
+    def result_line(self):
+        return self.value("CurrentResultMemo") + "\n"
+
+    def report(self, boxes):
+        return "\n".join(self.value(box) + "\n" for box in boxes)
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def check_pairings(page):
+    """Typed counts and chosen ships give skirmod-calc's result line and four reports."""
+    page.open_file(page.sample)
+    names = page.ship_names()
+    rng = random.Random(SEED)
+    for n in range(PAIRINGS):
+        att, dfn = rng.randrange(len(names)), rng.randrange(len(names))
+        count = rng.choice(COUNT_KINDS)(rng)
+        Select(page.el("AttShipList")).select_by_index(att)
+        Select(page.el("DefShipList")).select_by_index(dfn)
+        page.type_count(count)
+        where = "pairing %d of seed %d: %s v %s, count %r" % (n, SEED, names[att], names[dfn], count)
+        expected = page.skirmod_calc("result", names[att], names[dfn], count)
+        assert page.result_line() == expected, "%s\n page: %r\n calc: %r" % (
+            where, page.result_line(), expected)
+        for kind, boxes in REPORTS.items():
+            expected = page.skirmod_calc("report", kind, names[att], names[dfn], count)
+            assert page.report(boxes) == expected, "%s: report %s differs" % (where, kind)
+
+
+def expected_download(sample, row, column, text):
+    """The sample with one value changed, as the desktop's Save writes it: every value of row
+    r and column c sits on line 1 + 3 * (19 r + c) + 2; the header line is checked apart."""
+    lines = open(sample, "rb").read().split(b"\r\n")
+    lines[1 + 3 * (19 * row + column) + 1] = text
+    return lines
+
+
+def check_open_edit_download(page):
+    """Open -> edit -> Save downloads the desktop's bytes; reloading keeps table and log."""
+    page.open_file(page.sample)
+    page.el("EditerBtn").click()
+    cell = page.driver.find_element(By.CSS_SELECTOR, '#StatsGrid td[data-row="3"][data-column="9"]')
+    cell.click()
+    cell.send_keys(Keys.CONTROL, "a")
+    cell.send_keys("77")
+    cell.send_keys(Keys.TAB)
+    page.el("UpdateAndSaveBtn").click()
+    saved = os.path.join(page.downloads, "ShipStats.txt")
+    WebDriverWait(page.driver, 10).until(lambda d: os.path.exists(saved))
+    got = open(saved, "rb").read().split(b"\r\n")
+    want = expected_download(page.sample, 3, 9, b"77")
+    assert got[0].startswith(b"Modified ShipStats.txt file. Last Edited... "), got[0]
+    assert got[1:] == want[1:], "the download differs from the sample edited by hand"
+    page.el("ResultsAddBtn").click()
+    log = page.value("CurrentResultMemo")
+    page.load()
+    cell = page.driver.find_element(By.CSS_SELECTOR, '#StatsGrid td[data-row="3"][data-column="9"]')
+    assert cell.text == "77", "the edited table was not kept: %r" % cell.text
+    assert log_entries(page) == [log], (log_entries(page), log)
+    os.remove(saved)
+
+
+def check_damaged_file(page):
+    """A damaged file gives the desktop's message and keeps the table."""
+    damaged = os.path.join(page.work, "Damaged.txt")
+    lines = open(page.sample, "rb").read().split(b"\r\n")
+    open(damaged, "wb").write(b"\r\n".join(lines[:100] + [b"Sparrowhawk"] + lines[102:]))
+    before = page.driver.find_element(By.ID, "StatsGrid").text
+    page.open_file(damaged)
+    assert page.message() == ("Warning... Damaged.txt file possibly corrupted. "
+                              "Proceed with default values ???"), page.message()
+    assert page.driver.find_element(By.ID, "StatsGrid").text == before
+
+
+def check_latin1(page):
+    """Bytes 128-255 show as Latin-1; a typed character beyond it is refused like a paste."""
+    accented = os.path.join(page.work, "Accented.txt")
+    data = open(page.sample, "rb").read().replace(b"\r\nSparrow\r\n", b"\r\nSp\xe9rrow\xff\r\n", 1)
+    open(accented, "wb").write(data)
+    page.open_file(accented)
+    assert "Sp\u00e9rrow\u00ff" in page.ship_names()
+    page.el("EditerBtn").click()
+    cell = page.driver.find_element(By.CSS_SELECTOR, '#StatsGrid td[data-row="0"][data-column="1"]')
+    before = cell.text
+    cell.click()
+    cell.send_keys("\u20ac")
+    cell.send_keys(Keys.TAB)
+    assert page.message() == ("Nothing pasted: the block holds characters the stats file "
+                              "cannot store."), page.message()
+    cell = page.driver.find_element(By.CSS_SELECTOR, '#StatsGrid td[data-row="0"][data-column="1"]')
+    assert cell.text == before
+    page.el("CancelEditBtn").click()
+    page.open_file(page.sample)
+
+
+def press(page, *keys):
+    webdriver.ActionChains(page.driver).send_keys(*keys).perform()
+
+
+def focused(page):
+    return page.driver.execute_script("return document.activeElement.id")
+
+
+def tab_to(page, element_id, limit=60):
+    for _ in range(limit):
+        if focused(page) == element_id:
+            return
+        press(page, Keys.TAB)
+    raise AssertionError("Tab never reached %s" % element_id)
+
+
+def log_entries(page):
+    return [o.get_attribute("value") for o in Select(page.el("ResultsMemo")).options]
+
+
+def check_keyboard(page):
+    """Count, ships, switch and the log by keyboard alone, in the order Tab takes."""
+    page.el("ResultsClearBtn").click()
+    page.open_file(page.sample)
+    page.load()
+    page.driver.find_element(By.TAG_NAME, "body").click()
+    tab_to(page, "AttShips")
+    page.type_count("184")
+    press(page, Keys.ARROW_UP, Keys.PAGE_UP, Keys.PAGE_UP, Keys.ARROW_DOWN, Keys.PAGE_DOWN)
+    assert page.value("AttShips") == "194", page.value("AttShips")
+    tab_to(page, "SpinUpBtn")
+    press(page, Keys.ENTER)
+    tab_to(page, "AttShipList")
+    start = Select(page.el("AttShipList")).first_selected_option.text
+    press(page, Keys.ARROW_DOWN)
+    tab_to(page, "DefShipList")
+    press(page, Keys.ARROW_DOWN, Keys.ARROW_DOWN)
+    names = page.ship_names()
+    att, dfn = names[names.index(start) + 1], names[2]
+    tab_to(page, "SwitchBtn")
+    press(page, Keys.ENTER)
+    expected = page.skirmod_calc("result", dfn, att, "195")
+    assert page.result_line() == expected, (page.result_line(), expected)
+    tab_to(page, "ResultsAddBtn")
+    press(page, Keys.ENTER)
+    tab_to(page, "ResultsInsertSpaceBtn")
+    press(page, Keys.ENTER)
+    tab_to(page, "ResultsMemo")
+    press(page, Keys.HOME)
+    webdriver.ActionChains(page.driver).key_down(Keys.CONTROL).send_keys(Keys.ARROW_DOWN).key_up(
+        Keys.CONTROL).perform()
+    assert log_entries(page) == [expected.rstrip("\n"), ""], log_entries(page)
+    press(page, Keys.DELETE, Keys.DELETE)
+    assert not log_entries(page)
+
+
+def check_names_and_live_region(page):
+    """The desktop's accessible names; the result line is one polite live region."""
+    names = {}
+    for editing in (False, True):
+        shown = [i for i in DESKTOP_NAMES if page.el(i).is_displayed() and i not in names]
+        names.update({i: page.el(i).accessible_name for i in shown})
+        page.el("EditerBtn" if not editing else "CancelEditBtn").click()
+    assert names == DESKTOP_NAMES, {i: n for i, n in names.items() if n != DESKTOP_NAMES.get(i)}
+    live = page.driver.find_elements(By.CSS_SELECTOR, "[aria-live], [role=status], [role=alert], output")
+    polite = [e.get_attribute("id") for e in live if e.get_attribute("aria-live") == "polite"]
+    assert polite == ["CurrentResultMemo"], polite
+
+
+def axe_findings(page):
+    page.driver.execute_script(open(page.axe).read())
+    violations = page.driver.execute_async_script(
+        "axe.run(document).then((r) => arguments[0](r.violations.map("
+        "(v) => ({id: v.id, impact: v.impact, nodes: v.nodes.map((n) => n.target.join(' '))}))))")
+    return [v for v in violations if v["impact"] in ("serious", "critical")]
+
+
+def check_axe(page):
+    """No serious or critical finding of axe-core, reading and editing the table."""
+    findings = axe_findings(page)
+    page.el("EditerBtn").click()
+    findings += axe_findings(page)
+    page.el("CancelEditBtn").click()
+    assert not findings, json.dumps(findings, indent=1)[:3000]
+
+
+def check_phone_width(page):
+    """At 360 CSS pixels nothing scrolls sideways."""
+    page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": 360, "height": 780, "deviceScaleFactor": 2, "mobile": True})
+    page.load()
+    Select(page.el("AttShipList")).select_by_visible_text("Dreadnought")
+    Select(page.el("DefShipList")).select_by_visible_text("Sovereign")
+    page.type_count("184")
+    width = page.driver.execute_script(
+        "return [document.documentElement.scrollWidth, window.innerWidth]")
+    if page.shots:
+        page.driver.save_screenshot(os.path.join(page.shots, "web-phone.png"))
+    page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    assert width[0] <= width[1] == 360, width
+    if page.shots:
+        page.driver.set_window_size(1280, 900)
+        page.load()
+        page.driver.save_screenshot(os.path.join(page.shots, "web-desktop.png"))
+
+
+def check_offline(page):
+    """Once loaded, the page works with the server gone: the service worker's cache."""
+    page.driver.execute_async_script(
+        "navigator.serviceWorker.ready.then(() => arguments[0]())")
+    page.load()
+    page.server.shutdown()
+    page.server.server_close()
+    page.load()
+    page.type_count("7")
+    assert page.result_line().startswith("7 "), page.result_line()
+
+
+CHECKS = [check_pairings, check_open_edit_download, check_damaged_file, check_latin1,
+          check_keyboard, check_names_and_live_region, check_axe, check_phone_width,
+          check_offline]
+
+
+def main():
+    page = Page(*sys.argv[1:5], sys.argv[5] if len(sys.argv) > 5 else None)
+    failed = 0
+    try:
+        for check in CHECKS:
+            started = time.monotonic()
+            try:
+                check(page)
+                print("PASS %s (%.1f s)" % (check.__name__, time.monotonic() - started))
+            except Exception:
+                failed += 1
+                print("FAIL %s (seed %d)\n%s" % (check.__name__, SEED, traceback.format_exc()))
+    finally:
+        page.driver.quit()
+    print("%d of %d checks failed" % (failed, len(CHECKS)))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
