@@ -13,7 +13,8 @@ function show(answer) {
   for (const [id, entries] of Object.entries(answer.lists || {})) {
     const list = $(id);
     list.replaceChildren(...entries.map((entry) => {
-      const option = new Option(entry, entry);
+      // Runs of blanks stay as wide as on the desktop; the value keeps the text itself.
+      const option = new Option(entry.replace(/ (?= )/g, '\u00a0'), entry);
       if (!entry && list.dataset.empty) option.setAttribute('aria-label', list.dataset.empty);
       return option;
     }));
