@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,8 @@ struct Session {
     TableFile file;
     // The table as it was at Edit, for Cancel; set only while editing.
     std::optional<TableFile> beforeEdit;
+    // What the page's read-only texts show, by id.
+    std::map<std::string, std::string, std::less<>> shown;
     std::string answer;
 };
 
@@ -116,7 +119,18 @@ constexpr std::string_view kReportIds[] = {
     "ResourcesDefMemo", "BasicStatsAttMemo", "BasicStatsDefMemo"};
 static_assert(std::size(kReportIds) == std::size(kReportBoxes));
 
-void ShowResults(const ProgramState& state, Answer& a) {
+// Texts the page shows already are left out: a count change leaves most boxes as they were.
+void ShowText(Session& s, Answer& a, std::string_view id, const std::string& text) {
+    const auto known = s.shown.find(id);
+    std::string& shown = known != s.shown.end() ? known->second : s.shown[std::string(id)];
+    if (shown != text) {
+        shown = text;
+        a.Add("text", id, Quoted(text));
+    }
+}
+
+void ShowResults(Session& s, Answer& a) {
+    const ProgramState& state = s.state;
     const ResultTexts& r = CurrentResults(state);
     const std::pair<std::string_view, const std::string*> fields[] = {
         {"CombatText", &r.CombatText},       {"DefShips", &r.DefShips},
@@ -124,11 +138,11 @@ void ShowResults(const ProgramState& state, Answer& a) {
         {"TargetText", &r.TargetText},       {"ClassText", &r.ClassText},
         {"Efficiency", &r.Efficiency},       {"CurrentResultMemo", &CurrentResultLine(state)}};
     for (const auto& [id, text] : fields) {
-        a.Add("text", id, Quoted(*text));
+        ShowText(s, a, id, *text);
     }
     for (const ReportBox& box : kReportBoxes) {
-        a.Add("text", kReportIds[static_cast<std::size_t>(box.report)],
-              Quoted(Joined(ReportText(state, box.report), "\n")));
+        ShowText(s, a, kReportIds[static_cast<std::size_t>(box.report)],
+                 Joined(ReportText(state, box.report), "\n"));
     }
 }
 
@@ -173,15 +187,18 @@ constexpr std::string_view kColorProperties[] = {
     "--details-bg", "--details-text", "--details-highlight"};
 static_assert(std::size(kColorProperties) == std::size(kColorFields));
 
-void ShowTable(const Session& s, Answer& a) {
-    const ProgramState& state = s.state;
+void ShowGrid(const Session& s, Answer& a) {
     std::string rows = "[";
-    for (const ShipRecord& ship : StoredTable(state)) {
+    for (const ShipRecord& ship : StoredTable(s.state)) {
         rows += (rows.size() > 1 ? "," : "") + JsonList({ship.fields.begin(), ship.fields.end()});
     }
     a.Set("columns", JsonList({StatsColumnNames.begin(), StatsColumnNames.end()}));
     a.Set("grid", rows + "]");
     a.Set("editing", s.beforeEdit ? "true" : "false");
+}
+
+// What the table sets outside the grid: the ship lists, the header box and the colours.
+void ShowTableFile(const ProgramState& state, Answer& a) {
     const std::vector<std::string> names = ShipNames(state);
     a.Add("lists", "AttShipList", JsonList(names));
     a.Add("lists", "DefShipList", JsonList(names));
@@ -193,11 +210,17 @@ void ShowTable(const Session& s, Answer& a) {
     }
 }
 
-void ShowEverything(const Session& s, Answer& a) {
-    ShowTable(s, a);
+// All but the grid, which the page asks for once the first result is painted.
+void ShowCalculator(Session& s, Answer& a) {
+    ShowTableFile(s.state, a);
     ShowInputs(s.state, a);
-    ShowResults(s.state, a);
+    ShowResults(s, a);
     ShowLog(s.state, a);
+}
+
+void ShowEverything(Session& s, Answer& a) {
+    ShowCalculator(s, a);
+    ShowGrid(s, a);
 }
 
 void StoreTable(const Session& s, Answer& a) {
@@ -245,12 +268,12 @@ void Start(Session& s, const Args& in, Answer& a) {
     SetInputs(s.state, RowOf(std::to_string(d.DefaultAttacker)),
               RowOf(std::to_string(d.DefaultDefender)), std::to_string(d.DefaultFleetSize));
     RestoreLog(s.state, Bytes(in.c));
-    ShowEverything(s, a);
+    ShowCalculator(s, a);
 }
 
 void Count(Session& s, const Args& in, Answer& a) {
     SetCountText(s.state, Bytes(in.a));
-    ShowResults(s.state, a);
+    ShowResults(s, a);
 }
 
 // The count box's keys and the spin buttons, which send the key they stand for.
@@ -261,25 +284,25 @@ void Step(Session& s, const Args& in, Answer& a) {
         if (in.a == key) {
             StepCount(s.state, amount);
             ShowInputs(s.state, a);
-            ShowResults(s.state, a);
+            ShowResults(s, a);
         }
     }
 }
 
 void Attacker(Session& s, const Args& in, Answer& a) {
     SelectAttacker(s.state, RowOf(in.a));
-    ShowResults(s.state, a);
+    ShowResults(s, a);
 }
 
 void Defender(Session& s, const Args& in, Answer& a) {
     SelectDefender(s.state, RowOf(in.a));
-    ShowResults(s.state, a);
+    ShowResults(s, a);
 }
 
 void Switch(Session& s, const Args&, Answer& a) {
     SwapShips(s.state);
     ShowInputs(s.state, a);
-    ShowResults(s.state, a);
+    ShowResults(s, a);
 }
 
 void CopyResult(Session& s, const Args&, Answer& a) {
@@ -301,9 +324,13 @@ void Open(Session& s, const Args& in, Answer& a) {
     StoreTable(s, a);
 }
 
+void Grid(Session& s, const Args&, Answer& a) {
+    ShowGrid(s, a);
+}
+
 void Edit(Session& s, const Args&, Answer& a) {
     s.beforeEdit = s.file;
-    ShowTable(s, a);
+    ShowGrid(s, a);
 }
 
 void Cancel(Session& s, const Args&, Answer& a) {
@@ -373,9 +400,9 @@ void ChangeCells(Session& s, const Args& in, Answer& a,
         ShowRefusal(edit, a);
     }
     if (edit != CellEdit::Stored || change != EditStatsCell) {
-        ShowTable(s, a);
+        ShowGrid(s, a);
     }
-    ShowResults(s.state, a);
+    ShowResults(s, a);
 }
 
 void Cell(Session& s, const Args& in, Answer& a) {
@@ -390,7 +417,7 @@ constexpr std::pair<std::string_view, Command> kCommands[] = {
     {"start", Start},       {"count", Count},   {"step", Step},       {"attacker", Attacker},
     {"defender", Defender}, {"switch", Switch}, {"copy", CopyResult}, {"open", Open},
     {"edit", Edit},         {"cancel", Cancel}, {"save", Save},       {"restore", Restore},
-    {"log", Log},           {"cell", Cell},     {"paste", Paste},
+    {"log", Log},           {"grid", Grid},     {"cell", Cell},       {"paste", Paste},
 };
 
 }  // namespace

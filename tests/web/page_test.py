@@ -8,30 +8,25 @@ a download are checked against the sample file edited by hand here. Random pairi
 fixed seed, printed on failure; SKIRMOD_WEB_SEED and SKIRMOD_WEB_PAIRINGS change them, and
 SKIRMOD_WEB_PORT picks the local port (0: any free one).
 """
-import functools
-import http.server
 import json
 import os
 import random
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 import traceback
 
 from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.select import Select
 from selenium.webdriver.support.wait import WebDriverWait
 
+from headless import chromium, serve_site
+
 SEED = int(os.environ.get("SKIRMOD_WEB_SEED", "23"))
 PAIRINGS = int(os.environ.get("SKIRMOD_WEB_PAIRINGS", "200"))
-CHROMIUM_FLAGS = ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
-                  "--disable-background-networking --disable-component-update --disable-sync")
 
 # The count box's texts: every way a count can be written, and what is not a count.
 COUNT_KINDS = [
@@ -71,18 +66,8 @@ class Page:
     def __init__(self, site, calc, sample, axe, shots):
         self.calc, self.sample, self.axe, self.shots = calc, sample, axe, shots
         self.work = tempfile.mkdtemp(prefix="skirmod-web-")
-        handler = functools.partial(QuietHandler, directory=site)
-        port = int(os.environ.get("SKIRMOD_WEB_PORT", "0"))
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        self.url = "http://127.0.0.1:%d/" % self.server.server_address[1]
-        options = Options()
-        for flag in CHROMIUM_FLAGS.split():
-            options.add_argument(flag)
-        options.add_argument("--user-data-dir=" + os.path.join(self.work, "profile"))
-        options.add_argument("--window-size=1280,1000")
-        options.binary_location = "/usr/bin/chromium"
-        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.server, self.url = serve_site(site)
+        self.driver = chromium(os.path.join(self.work, "profile"))
         self.downloads = os.path.join(self.work, "downloads")
         self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                                     {"behavior": "allow", "downloadPath": self.downloads})
@@ -97,8 +82,11 @@ class Page:
         return self.driver.find_element(By.ID, element_id)
 
     def value(self, element_id):
+        """What a control shows; a report box shows one line per block."""
         return self.driver.execute_script(
             "const e = document.getElementById(arguments[0]);"
+            "if (e.classList.contains('report'))"
+            "  return [...e.children].map((line) => line.textContent).join('\\n');"
             "return 'value' in e && e.tagName !== 'OUTPUT' ? e.value : e.textContent", element_id)
 
     def type_count(self, text):
@@ -127,11 +115,6 @@ class Page:
 
     def report(self, boxes):
         return "\n".join(self.value(box) + "\n" for box in boxes)
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
 
 
 def check_pairings(page):

@@ -7,7 +7,8 @@ let call;
 function show(answer) {
   for (const [id, text] of Object.entries(answer.text || {})) {
     const control = $(id);
-    if ('value' in control && control.tagName !== 'OUTPUT') control.value = text;
+    if (control.classList.contains('report')) setLines(control, text);
+    else if ('value' in control && control.tagName !== 'OUTPUT') control.value = text;
     else control.textContent = text;
   }
   for (const [id, entries] of Object.entries(answer.lists || {})) {
@@ -31,6 +32,16 @@ function show(answer) {
   if ('clip' in answer) navigator.clipboard.writeText(answer.clip).catch(() => {});
   if (answer.grid) showGrid(answer.columns, answer.grid, answer.editing);
   $('Message').textContent = answer.message || '';
+}
+
+// A report box holds one block per line, and only the lines that changed are replaced.
+function setLines(box, text) {
+  const lines = text.split('\n');
+  while (box.children.length > lines.length) box.lastChild.remove();
+  lines.forEach((line, i) => {
+    const row = box.children[i] || box.appendChild(document.createElement('div'));
+    if (row.textContent !== line) row.textContent = line;
+  });
 }
 
 function download(name, bytes) {
@@ -158,7 +169,11 @@ Skirmod().then((engine) => {
   const stored = (key) => localStorage.getItem('skirmod.' + key) || '';
   call('start', stored('table'), stored('name'), stored('log'));
   wire();
-  document.body.classList.add('ready');
+  // The grid's thousand cells wait until the first result is on the screen.
+  requestAnimationFrame(() => setTimeout(() => {
+    call('grid');
+    document.body.classList.add('ready');
+  }));
 });
 
 if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
