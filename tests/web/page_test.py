@@ -89,6 +89,17 @@ class Page:
             "  return [...e.children].map((line) => line.textContent).join('\\n');"
             "return 'value' in e && e.tagName !== 'OUTPUT' ? e.value : e.textContent", element_id)
 
+    def cell(self, row, column):
+        """A cell of the grid, which the page fills once it is scrolled near."""
+        self.driver.execute_script("document.getElementById('StatsGrid').scrollIntoView()")
+        where = (By.CSS_SELECTOR, '#StatsGrid td[data-row="%d"][data-column="%d"]' % (row, column))
+        WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(*where))
+        return self.driver.find_element(*where)
+
+    def grid_text(self):
+        self.cell(0, 1)
+        return self.el("StatsGrid").text
+
     def type_count(self, text):
         box = self.el("AttShips")
         box.send_keys(Keys.CONTROL, "a")
@@ -149,7 +160,7 @@ def check_open_edit_download(page):
     """Open -> edit -> Save downloads the desktop's bytes; reloading keeps table and log."""
     page.open_file(page.sample)
     page.el("EditerBtn").click()
-    cell = page.driver.find_element(By.CSS_SELECTOR, '#StatsGrid td[data-row="3"][data-column="9"]')
+    cell = page.cell(3, 9)
     cell.click()
     cell.send_keys(Keys.CONTROL, "a")
     cell.send_keys("77")
@@ -164,7 +175,7 @@ def check_open_edit_download(page):
     page.el("ResultsAddBtn").click()
     log = page.value("CurrentResultMemo")
     page.load()
-    cell = page.driver.find_element(By.CSS_SELECTOR, '#StatsGrid td[data-row="3"][data-column="9"]')
+    cell = page.cell(3, 9)
     assert cell.text == "77", "the edited table was not kept: %r" % cell.text
     assert log_entries(page) == [log], (log_entries(page), log)
     os.remove(saved)
@@ -175,11 +186,11 @@ def check_damaged_file(page):
     damaged = os.path.join(page.work, "Damaged.txt")
     lines = open(page.sample, "rb").read().split(b"\r\n")
     open(damaged, "wb").write(b"\r\n".join(lines[:100] + [b"Sparrowhawk"] + lines[102:]))
-    before = page.driver.find_element(By.ID, "StatsGrid").text
+    before = page.grid_text()
     page.open_file(damaged)
     assert page.message() == ("Warning... Damaged.txt file possibly corrupted. "
                               "Proceed with default values ???"), page.message()
-    assert page.driver.find_element(By.ID, "StatsGrid").text == before
+    assert page.grid_text() == before
 
 
 def check_latin1(page):
@@ -190,14 +201,14 @@ def check_latin1(page):
     page.open_file(accented)
     assert "Sp\u00e9rrow\u00ff" in page.ship_names()
     page.el("EditerBtn").click()
-    cell = page.driver.find_element(By.CSS_SELECTOR, '#StatsGrid td[data-row="0"][data-column="1"]')
+    cell = page.cell(0, 1)
     before = cell.text
     cell.click()
     cell.send_keys("\u20ac")
     cell.send_keys(Keys.TAB)
     assert page.message() == ("Nothing pasted: the block holds characters the stats file "
                               "cannot store."), page.message()
-    cell = page.driver.find_element(By.CSS_SELECTOR, '#StatsGrid td[data-row="0"][data-column="1"]')
+    cell = page.cell(0, 1)
     assert cell.text == before
     page.el("CancelEditBtn").click()
     page.open_file(page.sample)

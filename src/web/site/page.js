@@ -169,11 +169,13 @@ Skirmod().then((engine) => {
   const stored = (key) => localStorage.getItem('skirmod.' + key) || '';
   call('start', stored('table'), stored('name'), stored('log'));
   wire();
-  // The grid's thousand cells wait until the first result is on the screen.
-  requestAnimationFrame(() => setTimeout(() => {
-    call('grid');
-    document.body.classList.add('ready');
-  }));
+  document.body.classList.add('ready');
+  // The grid's thousand cells wait until it is scrolled near.
+  new IntersectionObserver((seen, observer) => {
+    if (!seen.some((entry) => entry.isIntersecting)) return;
+    observer.disconnect();
+    if (!$('StatsGrid').rows.length) call('grid');
+  }, {rootMargin: '300px'}).observe($('StatsGrid'));
 });
 
 if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
