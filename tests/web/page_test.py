@@ -193,6 +193,29 @@ def check_damaged_file(page):
     assert page.grid_text() == before
 
 
+def paste(page, cell, text):
+    page.driver.execute_script(
+        "const data = new DataTransfer(); data.setData('text/plain', arguments[1]);"
+        "arguments[0].dispatchEvent(new ClipboardEvent('paste', {clipboardData: data,"
+        " bubbles: true, cancelable: true}))", cell, text)
+
+
+def check_paste_and_cancel(page):
+    """A pasted block fills rightwards and downwards; a bad one changes nothing; Cancel
+    drops every edit."""
+    page.open_file(page.sample)
+    before = page.grid_text()
+    page.el("EditerBtn").click()
+    paste(page, page.cell(1, 9), "5\t6\r\n7\t8\r\n")
+    assert [page.cell(r, c).text for r, c in ((1, 9), (1, 10), (2, 9), (2, 10))] == [
+        "5", "6", "7", "8"]
+    paste(page, page.cell(1, 9), "1\t\u20ac")
+    assert page.message().startswith("Nothing pasted:"), page.message()
+    assert page.cell(1, 9).text == "5"
+    page.el("CancelEditBtn").click()
+    assert page.grid_text() == before
+
+
 def check_latin1(page):
     """Bytes 128-255 show as Latin-1; a typed character beyond it is refused like a paste."""
     accented = os.path.join(page.work, "Accented.txt")
@@ -338,7 +361,8 @@ def check_offline(page):
     assert page.result_line().startswith("7 "), page.result_line()
 
 
-CHECKS = [check_pairings, check_open_edit_download, check_damaged_file, check_latin1,
+CHECKS = [check_pairings, check_open_edit_download, check_damaged_file, check_paste_and_cancel,
+          check_latin1,
           check_keyboard, check_names_and_live_region, check_axe, check_phone_width,
           check_offline]
 
