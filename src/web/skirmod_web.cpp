@@ -81,14 +81,20 @@ class Answer {
         members += (members.empty() ? "" : ",") + Quoted(key) + ":" + json;
     }
     void Set(std::string_view key, const std::string& json) {
-        m_top += "," + Quoted(key) + ":" + json;
+        m_top.emplace_back(std::string(key), json);
     }
     std::string Json() const {
-        std::string json = "{\"ok\":true" + m_top;
-        for (const auto& [name, members] : m_sections) {
-            json += "," + Quoted(name) + ":{" + members + "}";
+        std::string json;
+        const auto member = [&json](const std::string& key, const std::string& value) {
+            json += (json.empty() ? "{" : ",") + Quoted(key) + ":" + value;
+        };
+        for (const auto& [key, value] : m_top) {
+            member(key, value);
         }
-        return json + "}";
+        for (const auto& [name, members] : m_sections) {
+            member(name, "{" + members + "}");
+        }
+        return json.empty() ? "{}" : json + "}";
     }
 
   private:
@@ -102,7 +108,7 @@ class Answer {
     }
 
     std::vector<std::pair<std::string, std::string>> m_sections;
-    std::string m_top;
+    std::vector<std::pair<std::string, std::string>> m_top;
 };
 
 std::string JsonList(const std::vector<std::string>& entries) {

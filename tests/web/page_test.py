@@ -64,7 +64,9 @@ DESKTOP_NAMES = {
 
 class Page:
     def __init__(self, site, calc, sample, axe, shots):
-        self.calc, self.sample, self.axe, self.shots = calc, sample, axe, shots
+        self.calc, self.axe, self.shots = calc, axe, shots
+        # The browser's file chooser takes absolute paths only.
+        self.sample = os.path.abspath(sample)
         self.work = tempfile.mkdtemp(prefix="skirmod-web-")
         self.server, self.url = serve_site(site)
         self.driver = chromium(os.path.join(self.work, "profile"))
@@ -81,13 +83,17 @@ class Page:
     def el(self, element_id):
         return self.driver.find_element(By.ID, element_id)
 
-    def value(self, element_id):
-        """What a control shows; a report box shows one line per block."""
+    def values(self, *element_ids):
+        """What controls show, in one round trip; a report box shows one line per block."""
         return self.driver.execute_script(
-            "const e = document.getElementById(arguments[0]);"
+            "return arguments[0].map((id) => { const e = document.getElementById(id);"
             "if (e.classList.contains('report'))"
             "  return [...e.children].map((line) => line.textContent).join('\\n');"
-            "return 'value' in e && e.tagName !== 'OUTPUT' ? e.value : e.textContent", element_id)
+            "return 'value' in e && e.tagName !== 'OUTPUT' ? e.value : e.textContent; })",
+            list(element_ids))
+
+    def value(self, element_id):
+        return self.values(element_id)[0]
 
     def cell(self, row, column):
         """A cell of the grid, which the page fills once it is scrolled near."""
@@ -114,18 +120,22 @@ class Page:
         return self.el("Message").text
 
     def skirmod_calc(self, *args):
-        run = subprocess.run([self.calc, "--stats", self.sample, *args], capture_output=True,
-                             check=True)
-        return run.stdout.decode("latin-1")
+        return self.skirmod_calc_all([args])[0]
+
+    def skirmod_calc_all(self, questions):
+        """skirmod-calc's answers to several questions, asked at once."""
+        runs = [subprocess.Popen([self.calc, "--stats", self.sample, *args],
+                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+                for args in questions]
+        answers = [run.communicate()[0].decode("latin-1") for run in runs]
+        assert all(run.returncode == 0 for run in runs), questions
+        return answers
 
     def ship_names(self):
         return [o.text for o in Select(self.el("AttShipList")).options]
 
     def result_line(self):
         return self.value("CurrentResultMemo") + "\n"
-
-    def report(self, boxes):
-        return "\n".join(self.value(box) + "\n" for box in boxes)
 
 
 def check_pairings(page):
@@ -140,12 +150,15 @@ def check_pairings(page):
         Select(page.el("DefShipList")).select_by_index(dfn)
         page.type_count(count)
         where = "pairing %d of seed %d: %s v %s, count %r" % (n, SEED, names[att], names[dfn], count)
-        expected = page.skirmod_calc("result", names[att], names[dfn], count)
-        assert page.result_line() == expected, "%s\n page: %r\n calc: %r" % (
-            where, page.result_line(), expected)
-        for kind, boxes in REPORTS.items():
-            expected = page.skirmod_calc("report", kind, names[att], names[dfn], count)
-            assert page.report(boxes) == expected, "%s: report %s differs" % (where, kind)
+        pairing = [names[att], names[dfn], count]
+        expected = page.skirmod_calc_all(
+            [["result", *pairing]] + [["report", kind, *pairing] for kind in REPORTS])
+        shown = page.values("CurrentResultMemo", *(b for boxes in REPORTS.values() for b in boxes))
+        texts = [shown.pop(0) + "\n"]
+        for boxes in REPORTS.values():
+            texts.append("\n".join(shown.pop(0) + "\n" for _ in boxes))
+        for what, text, want in zip(["result", *REPORTS], texts, expected):
+            assert text == want, "%s: %s differs\n page: %r\n calc: %r" % (where, what, text, want)
 
 
 def expected_download(sample, row, column, text):
@@ -216,13 +229,20 @@ def check_paste_and_cancel(page):
     assert page.grid_text() == before
 
 
-def check_latin1(page):
-    """Bytes 128-255 show as Latin-1; a typed character beyond it is refused like a paste."""
+def check_latin1_and_colours(page):
+    """Bytes 128-255 show as Latin-1, and the settings line colours the calculator; a typed
+    character beyond Latin-1 is refused like a paste."""
     accented = os.path.join(page.work, "Accented.txt")
-    data = open(page.sample, "rb").read().replace(b"\r\nSparrow\r\n", b"\r\nSp\xe9rrow\xff\r\n", 1)
-    open(accented, "wb").write(data)
+    lines = open(page.sample, "rb").read().split(b"\r\n")
+    lines[3] = b"1,0,0,0,0,clMaroon,clLime,$0000FFFF,clAqua,clSkyBlue,clNavy,clBlue,"
+    lines[2] = b"Sp\xe9rrow\xff"  # the first ship's name
+    open(accented, "wb").write(b"\r\n".join(lines))
     page.open_file(accented)
     assert "Sp\u00e9rrow\u00ff" in page.ship_names()
+    colours = page.driver.execute_script(
+        "const style = getComputedStyle(document.getElementById('Calculator'));"
+        "return [style.backgroundColor, style.borderTopColor, style.color]")
+    assert colours == ["rgb(128, 0, 0)", "rgb(0, 255, 0)", "rgb(255, 255, 0)"], colours
     page.el("EditerBtn").click()
     cell = page.cell(0, 1)
     before = cell.text
@@ -362,7 +382,7 @@ def check_offline(page):
 
 
 CHECKS = [check_pairings, check_open_edit_download, check_damaged_file, check_paste_and_cancel,
-          check_latin1,
+          check_latin1_and_colours,
           check_keyboard, check_names_and_live_region, check_axe, check_phone_width,
           check_offline]
 
