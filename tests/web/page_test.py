@@ -73,6 +73,8 @@ class Page:
         self.downloads = os.path.join(self.work, "downloads")
         self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                                     {"behavior": "allow", "downloadPath": self.downloads})
+        self.driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         self.load()
 
     def load(self):
@@ -261,6 +263,10 @@ def press(page, *keys):
     webdriver.ActionChains(page.driver).send_keys(*keys).perform()
 
 
+def chord(page, modifier, key):
+    webdriver.ActionChains(page.driver).key_down(modifier).send_keys(key).key_up(modifier).perform()
+
+
 def focused(page):
     return page.driver.execute_script("return document.activeElement.id")
 
@@ -300,14 +306,19 @@ def check_keyboard(page):
     press(page, Keys.ENTER)
     expected = page.skirmod_calc("result", dfn, att, "195")
     assert page.result_line() == expected, (page.result_line(), expected)
+    chord(page, Keys.SHIFT, Keys.TAB)
+    assert focused(page) == "ClipBtn", focused(page)
+    press(page, Keys.ENTER)
+    copied = page.driver.execute_async_script(
+        "navigator.clipboard.readText().then(arguments[0], (e) => arguments[0](String(e)))")
+    assert copied + "\n" == expected, copied
     tab_to(page, "ResultsAddBtn")
     press(page, Keys.ENTER)
     tab_to(page, "ResultsInsertSpaceBtn")
     press(page, Keys.ENTER)
     tab_to(page, "ResultsMemo")
     press(page, Keys.HOME)
-    webdriver.ActionChains(page.driver).key_down(Keys.CONTROL).send_keys(Keys.ARROW_DOWN).key_up(
-        Keys.CONTROL).perform()
+    chord(page, Keys.CONTROL, Keys.ARROW_DOWN)
     assert log_entries(page) == [expected.rstrip("\n"), ""], log_entries(page)
     press(page, Keys.DELETE, Keys.DELETE)
     assert not log_entries(page)
