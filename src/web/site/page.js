@@ -108,9 +108,9 @@ function wire() {
   for (const control of document.querySelectorAll('select[data-command]')) {
     control.addEventListener('change', () => call(control.dataset.command, String(control.selectedIndex)));
   }
+  // The time is for the header line of a saved table.
+  const now = () => `${new Date().toLocaleDateString()} ${new Date().toLocaleTimeString()}`;
   for (const button of document.querySelectorAll('button[data-command]')) {
-    // The time is for the header line of a saved table.
-    const now = () => `${new Date().toLocaleDateString()} ${new Date().toLocaleTimeString()}`;
     button.addEventListener('click', () => call(button.dataset.command, now()));
   }
   const log = $('ResultsMemo');
