@@ -1,8 +1,8 @@
 // The page's way into the core. The page's script calls sk_call(session, command, a, b, c)
-// with UTF-8 texts; the command runs through the core, and the answer is JSON in plain
-// ASCII that says what the page must show, by the ids its controls share with the
-// desktop's object names. 8-bit text stays 8-bit: it reaches the page as Latin-1
-// characters, and text from the page that Latin-1 cannot hold is refused here.
+// with UTF-8 texts and their lengths; the command runs through the core, and the answer is JSON in
+// plain ASCII that says what the page must show, by the ids its controls share with the desktop's
+// object names. 8-bit text stays 8-bit: it reaches the page as Latin-1 characters, and text from
+// the page that Latin-1 cannot hold is refused here.
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
@@ -318,7 +318,7 @@ void CopyResult(Session& s, const Args&, Answer& a) {
 // A file the user chose or dropped (a: its bytes, b: its name; c: "missing" when the
 // browser could not read it); one that cannot be used leaves the table as it was.
 void Open(Session& s, const Args& in, Answer& a) {
-    const std::string name = Bytes(in.b);
+    const std::string name = Latin1FromUtf8(in.b).value_or("ShipStats.txt");
     const StatsFileRead read =
         in.c == "missing" ? StatsFileRead::NotFound : UseTable(s, {name, Bytes(in.a)});
     if (read != StatsFileRead::Whole) {
@@ -436,12 +436,14 @@ EMSCRIPTEN_KEEPALIVE Session* sk_new() {
 }
 
 // The answer stays valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* sk_call(Session* s, const char* command, const char* a,
-                                         const char* b, const char* c) {
+// Each text comes with its length in bytes: a stats file may hold NUL bytes.
+EMSCRIPTEN_KEEPALIVE const char* sk_call(Session* s, const char* command, std::size_t commandSize,
+                                         const char* a, std::size_t aSize, const char* b,
+                                         std::size_t bSize, const char* c, std::size_t cSize) {
     Answer answer;
     for (const auto& [name, run] : kCommands) {
-        if (name == command) {
-            run(*s, {a, b, c}, answer);
+        if (name == std::string_view(command, commandSize)) {
+            run(*s, {{a, aSize}, {b, bSize}, {c, cSize}}, answer);
         }
     }
     s->answer = answer.Json();

@@ -238,9 +238,11 @@ def check_latin1_and_colours(page):
     lines = open(page.sample, "rb").read().split(b"\r\n")
     lines[3] = b"1,0,0,0,0,clMaroon,clLime,$0000FFFF,clAqua,clSkyBlue,clNavy,clBlue,"
     lines[2] = b"Sp\xe9rrow\xff"  # the first ship's name
+    lines[5] = b"A\x00ur"  # its race: a NUL byte is text too
     open(accented, "wb").write(b"\r\n".join(lines))
     page.open_file(accented)
     assert "Sp\u00e9rrow\u00ff" in page.ship_names()
+    assert page.driver.execute_script("return arguments[0].textContent", page.cell(0, 1)) == "A\x00ur"
     colours = page.driver.execute_script(
         "const style = getComputedStyle(document.getElementById('Calculator'));"
         "return [style.backgroundColor, style.borderTopColor, style.color]")

@@ -153,16 +153,17 @@ function wire() {
 
 Skirmod().then((engine) => {
   const session = engine._sk_new();
+  // A text and its length in bytes: a NUL byte of a stats file is text too.
   const utf8 = (text) => {
-    const size = engine.lengthBytesUTF8(text) + 1;
-    const at = engine._malloc(size);
-    engine.stringToUTF8(text, at, size);
-    return at;
+    const size = engine.lengthBytesUTF8(text);
+    const at = engine._malloc(size + 1);
+    engine.stringToUTF8(text, at, size + 1);
+    return [at, size];
   };
   call = (command, ...args) => {
     const texts = [command, ...args, '', '', ''].slice(0, 4).map(utf8);
-    const answer = JSON.parse(engine.UTF8ToString(engine._sk_call(session, ...texts)));
-    texts.forEach((at) => engine._free(at));
+    const answer = JSON.parse(engine.UTF8ToString(engine._sk_call(session, ...texts.flat())));
+    texts.forEach(([at]) => engine._free(at));
     show(answer);
     return answer;
   };
