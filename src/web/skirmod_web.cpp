@@ -234,22 +234,33 @@ void StoreTable(const Session& s, Answer& a) {
     a.Add("store", "name", Quoted(s.file.name));
 }
 
-int RowOf(std::string_view text) {
-    return std::clamp(ToInt32Or(text, 0), 0, static_cast<int>(kShipCount) - 1);
+int RowOf(std::int64_t row) {
+    return static_cast<int>(std::clamp<std::int64_t>(row, 0, kShipCount - 1));
 }
 
-// The file's table, or the built-in one when it has no bytes or they are not a whole file.
-StatsFileRead UseTable(Session& s, TableFile file) {
-    if (file.bytes.empty()) {
-        RestoreBuiltInStats(s.state);
-        s.file = {};
-        return StatsFileRead::Whole;
-    }
+int RowOf(std::string_view text) {
+    return RowOf(ToInt64Or(text, 0));
+}
+
+void UseBuiltInTable(Session& s) {
+    RestoreBuiltInStats(s.state);
+    s.file = {};
+}
+
+// A whole file's table; anything else leaves the table as it was.
+StatsFileRead OpenTable(Session& s, TableFile file) {
     const StatsFileRead read = OpenStatsBytes(s.state, file.name, file.bytes);
     if (read == StatsFileRead::Whole) {
         s.file = std::move(file);
     }
     return read;
+}
+
+// The table a visit ends with, or before Edit: the built-in one has no bytes.
+void UseTable(Session& s, TableFile file) {
+    if (file.bytes.empty() || OpenTable(s, std::move(file)) != StatsFileRead::Whole) {
+        UseBuiltInTable(s);
+    }
 }
 
 struct Args {
@@ -267,12 +278,10 @@ using Command = void (*)(Session&, const Args&, Answer&);
 // the settings line names.
 void Start(Session& s, const Args& in, Answer& a) {
     StartCore(s.state);
-    if (UseTable(s, {Bytes(in.b), Bytes(in.a)}) != StatsFileRead::Whole) {
-        UseTable(s, {});
-    }
+    UseTable(s, {Bytes(in.b), Bytes(in.a)});
     const DisplaySettings& d = Display(s.state);
-    SetInputs(s.state, RowOf(std::to_string(d.DefaultAttacker)),
-              RowOf(std::to_string(d.DefaultDefender)), std::to_string(d.DefaultFleetSize));
+    SetInputs(s.state, RowOf(d.DefaultAttacker), RowOf(d.DefaultDefender),
+              std::to_string(d.DefaultFleetSize));
     RestoreLog(s.state, Bytes(in.c));
     ShowCalculator(s, a);
 }
@@ -320,7 +329,7 @@ void CopyResult(Session& s, const Args&, Answer& a) {
 void Open(Session& s, const Args& in, Answer& a) {
     const std::string name = Latin1FromUtf8(in.b).value_or("ShipStats.txt");
     const StatsFileRead read =
-        in.c == "missing" ? StatsFileRead::NotFound : UseTable(s, {name, Bytes(in.a)});
+        in.c == "missing" ? StatsFileRead::NotFound : OpenTable(s, {name, Bytes(in.a)});
     if (read != StatsFileRead::Whole) {
         a.Set("message", Quoted(StatsFileWarning(name, read)));
         return;
@@ -361,7 +370,7 @@ void Save(Session& s, const Args& in, Answer& a) {
 
 void Restore(Session& s, const Args&, Answer& a) {
     s.beforeEdit.reset();
-    UseTable(s, {});
+    UseBuiltInTable(s);
     ShowEverything(s, a);
     StoreTable(s, a);
 }

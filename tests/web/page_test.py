@@ -196,16 +196,23 @@ def check_open_edit_download(page):
     os.remove(saved)
 
 
-def check_damaged_file(page):
-    """A damaged file gives the desktop's message and keeps the table."""
-    damaged = os.path.join(page.work, "Damaged.txt")
-    lines = open(page.sample, "rb").read().split(b"\r\n")
-    open(damaged, "wb").write(b"\r\n".join(lines[:100] + [b"Sparrowhawk"] + lines[102:]))
+def check_damaged_files(page):
+    """A damaged, empty or too large file gives the desktop's message and keeps the table."""
+    sample = open(page.sample, "rb").read().split(b"\r\n")
+    files = [
+        ("Damaged.txt", b"\r\n".join(sample[:100] + [b"Sparrowhawk"] + sample[102:])),
+        ("Empty.txt", b""),
+        ("Large.txt", b"\r\n".join(sample) + b"x" * (16 * 1024 * 1024)),
+    ]
+    page.open_file(page.sample)
     before = page.grid_text()
-    page.open_file(damaged)
-    assert page.message() == ("Warning... Damaged.txt file possibly corrupted. "
-                              "Proceed with default values ???"), page.message()
-    assert page.grid_text() == before
+    for name, data in files:
+        path = os.path.join(page.work, name)
+        open(path, "wb").write(data)
+        page.open_file(path)
+        assert page.message() == ("Warning... %s file possibly corrupted. Proceed with default "
+                                  "values ???" % name), page.message()
+        assert page.grid_text() == before, name
 
 
 def paste(page, cell, text):
@@ -394,7 +401,7 @@ def check_offline(page):
     assert page.result_line().startswith("7 "), page.result_line()
 
 
-CHECKS = [check_pairings, check_open_edit_download, check_damaged_file, check_paste_and_cancel,
+CHECKS = [check_pairings, check_open_edit_download, check_damaged_files, check_paste_and_cancel,
           check_latin1_and_colours,
           check_keyboard, check_names_and_live_region, check_axe, check_phone_width,
           check_offline]
