@@ -3,14 +3,15 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/calculation.h"
+#include "core/inputs.h"
 #include "core/startup.h"
+#include "core/stats_edits.h"
 #include "core/stats_storage.h"
 #include "data/path_text.h"
 #include "data/stats_file.h"
 
 CalcSession::CalcSession(char decimalSeparator) {
-    m_state.DecimalSeparator = decimalSeparator;
+    SetDecimalSeparator(m_state, decimalSeparator);
     StartCore(m_state);
 }
 
@@ -27,8 +28,7 @@ TableLoad CalcSession::LoadTable(const std::string& path) {
         case StatsFileRead::Whole:
             break;
     }
-    m_state.Stats.StatsFilePath = path;
-    m_state.ActiveStats = m_state.StoredStats;
+    TakeLoadedStats(m_state, path);
     return {TableStatus::FromFile, {}};
 }
 
@@ -41,10 +41,5 @@ TableLoad CalcSession::LoadDefaultTable(const std::string& path) {
 }
 
 void CalcSession::Calculate(int attackerRow, int defenderRow, const std::string& countText) {
-    m_state.Inputs.AttShipListIndex = attackerRow;
-    m_state.Inputs.DefShipListIndex = defenderRow;
-    m_state.Inputs.AttShipsText = countText;
-    ApplyAttackerSelection(m_state);
-    ApplyDefenderSelection(m_state);
-    CalculateCombat(m_state);
+    SetInputs(m_state, attackerRow, defenderRow, countText);
 }

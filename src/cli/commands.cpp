@@ -1,9 +1,7 @@
 #include "cli/commands.h"
 
-#include <algorithm>
 #include <limits>
 #include <optional>
-#include <string_view>
 
 #include "cli/calc_session.h"
 #include "cli/cli_args.h"
@@ -44,26 +42,21 @@ std::optional<int> FindShip(const Run& run, const std::string& typed) {
     return std::nullopt;
 }
 
-// Digits alone (after blanks, a plus sign and a hexadecimal mark): a number that could
-// only fail to read by being too large.
-bool IsPositiveDigits(std::string_view text) {
-    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
-    if (text.starts_with('+')) {
-        text.remove_prefix(1);
-    }
-    const bool hex = text.starts_with('$') || text.starts_with("0x");
-    if (hex) {
-        text.remove_prefix(text.front() == '$' ? 1 : 2);
-    }
-    return !text.empty() && text.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "0123456789") ==
-                                std::string_view::npos;
-}
-
-// Why the text is no number, as the end of a sentence about it.
+// Why the text is no number, as the end of a sentence about it: the table's own reader
+// tells a number beyond either end of its range from text that is no number.
 std::string WhyNotANumber(const std::string& text) {
-    return IsPositiveDigits(text) ? "is too large: the largest accepted is " +
-                                        std::to_string(std::numeric_limits<std::int64_t>::max())
-                                  : "is not a whole number";
+    switch (Int64TextKind(text)) {
+        case IntTextKind::TooLarge:
+            return "is too large: the largest accepted is " +
+                   std::to_string(std::numeric_limits<std::int64_t>::max());
+        case IntTextKind::TooSmall:
+            return "is too small: the smallest accepted is " +
+                   std::to_string(std::numeric_limits<std::int64_t>::min());
+        case IntTextKind::Number:
+        case IntTextKind::NotANumber:
+            break;
+    }
+    return "is not a whole number";
 }
 
 std::optional<std::int64_t> WantedDefenders(const Run& run) {

@@ -32,7 +32,7 @@ bool CanStop(const Counter& counter) {
 
 }  // namespace
 
-std::vector<Counter> RankCounters(ProgramState& state, int defenderRow, std::int64_t wanted) {
+std::vector<Counter> RankCounters(const ProgramState& state, int defenderRow, std::int64_t wanted) {
     std::vector<Counter> counters(kShipCount);
     for (std::size_t row = 0; row < kShipCount; ++row) {
         Counter& counter = counters[row];

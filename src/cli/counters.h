@@ -27,4 +27,4 @@ struct Counter {
 // All 54 types as attackers against `wanted` defenders of `defenderRow`: those that can
 // stop them first, cheapest total first (ties in table order), then the rest in table
 // order.
-std::vector<Counter> RankCounters(ProgramState& state, int defenderRow, std::int64_t wanted);
+std::vector<Counter> RankCounters(const ProgramState& state, int defenderRow, std::int64_t wanted);

@@ -91,10 +91,10 @@ StopBlock BlockOf(const CombatState& c, bool resolvedAsTarget) {
 
 }  // namespace
 
-StopAnswer FindStop(ProgramState& state, int attackerRow, int defenderRow, std::int64_t wanted) {
-    state.Inputs.AttShipListIndex = attackerRow;
-    state.Inputs.DefShipListIndex = defenderRow;
-    CombatState& c = state.Combat;
+StopAnswer FindStop(const ProgramState& state, int attackerRow, int defenderRow,
+                    std::int64_t wanted) {
+    // A copy: the base hit chance and the table's figures, the shown results untouched.
+    CombatState c = state.Combat;
     TakeAttackerStats(c, state.ActiveStats, attackerRow);
     TakeDefenderStats(c, state.ActiveStats, defenderRow);
     ResolveTarget(c, state.ActiveStats);

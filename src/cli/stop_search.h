@@ -36,6 +36,7 @@ struct StopAnswer {
 // The fewest attackers of row `attackerRow` whose tick kills, holds or captures at least
 // `wanted` (>= 1) defenders of row `defenderRow`, with the table's own formulas on
 // ActiveStats. Counts run from 0 to the non-wrapping limit: within it the result moves in
-// one direction only, so a doubling then halving search is exact. Uses state.Inputs and
-// state.Combat as scratch, without the reports.
-StopAnswer FindStop(ProgramState& state, int attackerRow, int defenderRow, std::int64_t wanted);
+// one direction only, so a doubling then halving search is exact. Works on a copy of the
+// combat state: the state's results and reports stay as they were.
+StopAnswer FindStop(const ProgramState& state, int attackerRow, int defenderRow,
+                    std::int64_t wanted);

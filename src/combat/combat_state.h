@@ -39,10 +39,6 @@ struct CombatState {
     std::string OutcomeVerb;
     std::string EfficiencyText;
     std::string ResultLine;
-    // While set, selections and calculations return at once: several selections are
-    // changing in a row (start-up, the attacker/defender swap). Set through
-    // RecalcGuardScope, or by the core's start-up until the main window shows.
-    bool RecalcGuard = false;
 };
 
 // The main window's seven result controls, as the calculation writes them.

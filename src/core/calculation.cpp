@@ -10,9 +10,6 @@ namespace {
 using TakeStats = void (*)(CombatState&, const ShipTable&, int);
 
 void ApplySelection(ProgramState& state, TakeStats takeStats, int listIndex) {
-    if (state.Combat.RecalcGuard) {
-        return;
-    }
     takeStats(state.Combat, state.ActiveStats, listIndex);
     ResolveTarget(state.Combat, state.ActiveStats);
     UpdateBasicStatsReport(state);
@@ -31,9 +28,6 @@ void ApplyDefenderSelection(ProgramState& state) {
 
 void CalculateCombat(ProgramState& state) {
     CombatState& c = state.Combat;
-    if (c.RecalcGuard) {
-        return;
-    }
     c.AttackerShips = ToInt64Or(state.Inputs.AttShipsText, 0);
     ComputeOutcome(c, state.Results, state.ActiveStats);
     UpdateResourcesReport(state);

@@ -1,5 +1,7 @@
 #include "core/readouts.h"
 
+#include "data/system_colors.h"
+
 std::vector<std::string> ShipNames(const ProgramState& state) {
     std::vector<std::string> names;
     names.reserve(state.ActiveStats.size());
@@ -25,8 +27,58 @@ const ReportLines& ReportText(const ProgramState& state, Report report) {
     return state.Reports[report];
 }
 
-const DisplaySettings& Display(const ProgramState& state) {
+const DisplaySettings& DisplaySettingsOf(const ProgramState& state) {
     return state.Settings.Display;
+}
+
+namespace {
+
+std::string CssSystemColor(SystemColor kind) {
+    switch (kind) {
+        case SystemColor::Face:
+        case SystemColor::Light:
+            return "ButtonFace";
+        case SystemColor::Window:
+            return "Field";
+        case SystemColor::TipBackground:
+            return "Canvas";
+        case SystemColor::Highlight:
+            return "Highlight";
+        case SystemColor::HighlightedText:
+            return "HighlightText";
+        case SystemColor::Mid:
+            return "GrayText";
+        case SystemColor::Shadow:
+            return "ButtonBorder";
+        case SystemColor::ButtonText:
+            return "ButtonText";
+        case SystemColor::TipText:
+        case SystemColor::WindowText:
+            break;
+    }
+    return "CanvasText";
+}
+
+}  // namespace
+
+std::string CssColor(ColorValue value) {
+    if (value == kNoColor) {
+        return "transparent";
+    }
+    if (value == kDefaultColor) {
+        return "Canvas";
+    }
+    if (IsSystemColor(value)) {
+        return CssSystemColor(SystemColorOf(value));
+    }
+    constexpr char kHex[] = "0123456789abcdef";
+    std::string css = "#";
+    for (const unsigned shift : {0U, 8U, 16U}) {
+        const unsigned channel = (value >> shift) & 0xFFU;
+        css += kHex[channel >> 4];
+        css += kHex[channel & 0xFU];
+    }
+    return css;
 }
 
 const ShipTable& StoredTable(const ProgramState& state) {
@@ -39,7 +91,7 @@ const std::string& StatsFileHeader(const ProgramState& state) {
 
 std::string StatsFileLocation(const ProgramState& state) {
     if (!state.Stats.StatsFileFound) {
-        return "WARNING -- ShipStats.txt file not found... using program defaults";
+        return std::string(kStatsFileMissing);
     }
-    return "File location...  " + state.Stats.StatsFilePath;
+    return std::string(kStatsFileAt) + state.Stats.StatsFilePath;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/program_state.h"
@@ -19,7 +20,11 @@ const CombatState& CurrentCombat(const ProgramState& state);
 // One report box's lines.
 const ReportLines& ReportText(const ProgramState& state, Report report);
 // The settings line's values: the windows' colours, the defaults of start-up.
-const DisplaySettings& Display(const ProgramState& state);
+const DisplaySettings& DisplaySettingsOf(const ProgramState& state);
+
+// A colour of the display settings as CSS writes it: "#rrggbb", "transparent" for no
+// colour, and the nearest CSS system colour for the default and the system colours.
+std::string CssColor(ColorValue value);
 
 // The stored table, which the stats grid shows and edits.
 const ShipTable& StoredTable(const ProgramState& state);
@@ -27,3 +32,6 @@ const ShipTable& StoredTable(const ProgramState& state);
 const std::string& StatsFileHeader(const ProgramState& state);
 // The header box's second line: where the file is, or that the defaults stand in.
 std::string StatsFileLocation(const ProgramState& state);
+inline constexpr std::string_view kStatsFileAt = "File location...  ";
+inline constexpr std::string_view kStatsFileMissing =
+    "WARNING -- ShipStats.txt file not found... using program defaults";

@@ -8,12 +8,3 @@ void StartCore(ProgramState& state) {
     InstallDefaultStats(state);
     state.ActiveStats = state.StoredStats;
 }
-
-void StartCoreForWindows(ProgramState& state) {
-    StartCore(state);
-    state.Combat.RecalcGuard = true;
-}
-
-void ReleaseStartupGuard(ProgramState& state) {
-    state.Combat.RecalcGuard = false;
-}

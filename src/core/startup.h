@@ -3,13 +3,6 @@
 #include "core/program_state.h"
 
 // The core's start-up: base hit chance 25, the built-in table and the default settings in
-// StoredStats, copied into ActiveStats. Without windows to build, it may calculate at once.
+// StoredStats, copied into ActiveStats. Windows that must not calculate while they are
+// built hold their own calls until they show.
 void StartCore(ProgramState& state);
-
-// StartCore before the windows exist: RecalcGuard is set so that nothing calculates while
-// they are built and their lists filled; it stays set until ReleaseStartupGuard.
-void StartCoreForWindows(ProgramState& state);
-
-// Ends start-up's hold on calculation: the main window's first show, which then calculates
-// for the first time.
-void ReleaseStartupGuard(ProgramState& state);

@@ -17,32 +17,36 @@ int DigitValue(char c, unsigned base) {
     return -1;
 }
 
-// Reads digits into a magnitude no larger than `limit`; nullopt on a bad character,
-// no digits at all, or a magnitude above the limit.
-std::optional<std::uint64_t> ReadMagnitude(std::string_view digits, unsigned base,
-                                           std::uint64_t limit) {
+enum class Digits { Read, Bad, Overflow };
+
+// Reads digits into a magnitude no larger than `limit`. Bad: a character that is no digit,
+// or no digits at all; Overflow: digits only, but a magnitude above the limit.
+Digits ReadMagnitude(std::string_view digits, unsigned base, std::uint64_t limit,
+                     std::uint64_t& value) {
     if (digits.empty()) {
-        return std::nullopt;
+        return Digits::Bad;
     }
-    std::uint64_t value = 0;
+    value = 0;
+    bool overflow = false;
     for (char c : digits) {
         const int digit = DigitValue(c, base);
-        if (digit < 0 || value > (limit - static_cast<unsigned>(digit)) / base) {
-            return std::nullopt;
+        if (digit < 0) {
+            return Digits::Bad;
         }
+        overflow = overflow || value > (limit - static_cast<unsigned>(digit)) / base;
         value = value * base + static_cast<unsigned>(digit);
     }
-    return value;
+    return overflow ? Digits::Overflow : Digits::Read;
 }
 
 // Decimal values must fit the signed range of Int; hexadecimal ones its unsigned range,
 // their bit pattern then taken as two's complement.
 template <typename Int>
-std::optional<Int> ParseInt(std::string_view text) {
+IntTextKind ReadInt(std::string_view text, Int& result) {
     using Unsigned = std::make_unsigned_t<Int>;
     std::size_t pos = text.find_first_not_of(' ');
     if (pos == std::string_view::npos) {
-        return std::nullopt;
+        return IntTextKind::NotANumber;
     }
     text.remove_prefix(pos);
     const bool negative = text.front() == '-';
@@ -50,23 +54,36 @@ std::optional<Int> ParseInt(std::string_view text) {
         text.remove_prefix(1);
     }
     const bool hex = text.starts_with('$') || text.starts_with("0x");
-    std::optional<std::uint64_t> magnitude;
+    std::uint64_t magnitude = 0;
+    Digits digits = Digits::Bad;
     if (hex) {
         text.remove_prefix(text.front() == '$' ? 1 : 2);
-        magnitude = ReadMagnitude(text, 16, std::numeric_limits<Unsigned>::max());
+        digits = ReadMagnitude(text, 16, std::numeric_limits<Unsigned>::max(), magnitude);
     } else {
         const std::uint64_t limit =
             static_cast<std::uint64_t>(std::numeric_limits<Int>::max()) + (negative ? 1 : 0);
-        magnitude = ReadMagnitude(text, 10, limit);
+        digits = ReadMagnitude(text, 10, limit, magnitude);
     }
-    if (!magnitude) {
-        return std::nullopt;
+    switch (digits) {
+        case Digits::Bad:
+            return IntTextKind::NotANumber;
+        case Digits::Overflow:
+            return negative ? IntTextKind::TooSmall : IntTextKind::TooLarge;
+        case Digits::Read:
+            break;
     }
-    Unsigned bits = static_cast<Unsigned>(*magnitude);
+    Unsigned bits = static_cast<Unsigned>(magnitude);
     if (negative) {
         bits = static_cast<Unsigned>(Unsigned{0} - bits);
     }
-    return static_cast<Int>(bits);
+    result = static_cast<Int>(bits);
+    return IntTextKind::Number;
+}
+
+template <typename Int>
+std::optional<Int> ParseInt(std::string_view text) {
+    Int value = 0;
+    return ReadInt(text, value) == IntTextKind::Number ? std::optional<Int>(value) : std::nullopt;
 }
 
 }  // namespace
@@ -77,6 +94,11 @@ std::optional<std::int32_t> ParseInt32(std::string_view text) {
 
 std::optional<std::int64_t> ParseInt64(std::string_view text) {
     return ParseInt<std::int64_t>(text);
+}
+
+IntTextKind Int64TextKind(std::string_view text) {
+    std::int64_t value = 0;
+    return ReadInt(text, value);
 }
 
 std::int32_t ToInt32Or(std::string_view text, std::int32_t fallback) {

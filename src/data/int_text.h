@@ -10,6 +10,11 @@
 std::optional<std::int32_t> ParseInt32(std::string_view text);
 std::optional<std::int64_t> ParseInt64(std::string_view text);
 
+// What a text is to ParseInt64: a number, a number beyond either end of the 64-bit range
+// (its digits all valid), or no number at all.
+enum class IntTextKind { Number, TooLarge, TooSmall, NotANumber };
+IntTextKind Int64TextKind(std::string_view text);
+
 // Anything that is not such a number, the empty text included, gives the fallback.
 std::int32_t ToInt32Or(std::string_view text, std::int32_t fallback);
 std::int64_t ToInt64Or(std::string_view text, std::int64_t fallback);

@@ -164,29 +164,6 @@ void ShowLog(const ProgramState& state, Answer& a) {
     a.Add("store", "log", Quoted(CopiedLogText(state)));
 }
 
-// CSS for a colour of the settings line: RGB, or the browser's own colour for a system one.
-std::string CssColor(ColorValue value) {
-    constexpr ColorValue kSystemColorFlag = 0x80000000;
-    constexpr ColorValue kNoColor = 0x1FFFFFFF;
-    constexpr ColorValue kDefaultColor = 0x20000000;
-    constexpr unsigned kWindow = 5;
-    constexpr unsigned kHighlight = 13;
-    if (value == kNoColor) {
-        return "transparent";
-    }
-    if (value == kDefaultColor) {
-        return "Canvas";
-    }
-    if ((value & 0xFF000000) == kSystemColorFlag) {
-        const unsigned index = value & 0xFF;
-        return index == kWindow ? "Field" : index == kHighlight ? "Highlight" : "CanvasText";
-    }
-    char rgb[8];
-    std::snprintf(rgb, sizeof rgb, "#%02x%02x%02x", value & 0xFF, (value >> 8) & 0xFF,
-                  (value >> 16) & 0xFF);
-    return rgb;
-}
-
 // The custom properties of the page's style sheet, in the order of ColorRole.
 constexpr std::string_view kColorProperties[] = {
     "--main-bg",    "--main-border",  "--main-text",        "--main-highlight",
@@ -212,7 +189,7 @@ void ShowTableFile(const ProgramState& state, Answer& a) {
           Quoted(StatsFileHeader(state) + "\n" + StatsFileLocation(state)));
     for (const ColorField& field : kColorFields) {
         a.Add("colors", kColorProperties[static_cast<std::size_t>(field.role)],
-              Quoted(CssColor(Display(state).*field.value)));
+              Quoted(CssColor(DisplaySettingsOf(state).*field.value)));
     }
 }
 
@@ -279,7 +256,7 @@ using Command = void (*)(Session&, const Args&, Answer&);
 void Start(Session& s, const Args& in, Answer& a) {
     StartCore(s.state);
     UseTable(s, {Bytes(in.b), Bytes(in.a)});
-    const DisplaySettings& d = Display(s.state);
+    const DisplaySettings& d = DisplaySettingsOf(s.state);
     SetInputs(s.state, RowOf(d.DefaultAttacker), RowOf(d.DefaultDefender),
               std::to_string(d.DefaultFleetSize));
     RestoreLog(s.state, Bytes(in.c));

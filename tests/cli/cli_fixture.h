@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "core/calculation.h"
+#include "core/inputs.h"
 #include "core/program_state.h"
 #include "core/startup.h"
 #include "core/stats_storage.h"
@@ -60,15 +61,11 @@ class CliTest : public ::testing::Test {
         std::filesystem::current_path(m_dir.Path());
         m_windows = std::make_unique<ProgramState>();
         ProgramState& state = *m_windows;
-        StartCoreForWindows(state);
+        StartCore(state);
         LoadStatsFile(state);
         std::filesystem::current_path(previous);
 
-        state.Inputs = {attacker, defender, countText};
-        ReleaseStartupGuard(state);
-        ApplyAttackerSelection(state);
-        ApplyDefenderSelection(state);
-        CalculateCombat(state);
+        SetInputs(state, attacker, defender, countText);
         RecalculateAll(state);
         return state;
     }

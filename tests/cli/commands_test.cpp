@@ -48,13 +48,22 @@ TEST_F(CommandsTest, BadNumberOfDefendersExitsTwoSayingWhy) {
         {"1.5", "N '1.5' is not a whole number"},
         {"0", "N must be at least 1, not '0'"},
         {"-5", "N must be at least 1, not '-5'"},
-        {"-99999999999999999999", "N '-99999999999999999999' is not a whole number"},
+        {"-99999999999999999999",
+         "N '-99999999999999999999' is too small: the smallest accepted is -9223372036854775808"},
         {"99999999999999999999",
          "N '99999999999999999999' is too large: the largest accepted is 9223372036854775807"},
         {" +9223372036854775808",
          "N ' +9223372036854775808' is too large: the largest accepted is 9223372036854775807"},
         {"$10000000000000000",
          "N '$10000000000000000' is too large: the largest accepted is 9223372036854775807"},
+        {"0x10000000000000000",
+         "N '0x10000000000000000' is too large: the largest accepted is 9223372036854775807"},
+        {"$FFFFFFFFFFFFFFFFF",
+         "N '$FFFFFFFFFFFFFFFFF' is too large: the largest accepted is 9223372036854775807"},
+        {"0x", "N '0x' is not a whole number"},
+        {"$", "N '$' is not a whole number"},
+        {"0xG", "N '0xG' is not a whole number"},
+        {"99999999999999999999x", "N '99999999999999999999x' is not a whole number"},
     };
     for (const auto& [n, message] : cases) {
         const std::string expected = std::string("skirmod-calc: ") + message + "\n";

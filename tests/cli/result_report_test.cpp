@@ -182,6 +182,9 @@ TEST_F(ResultReportTest, CountThatIsNoNumberIsNotedButStillCalculated) {
         {"99999999999999999999",
          "the count '99999999999999999999' is too large: the largest accepted is "
          "9223372036854775807"},
+        {"-99999999999999999999",
+         "the count '-99999999999999999999' is too small: the smallest accepted is "
+         "-9223372036854775808"},
     };
     for (const auto& [count, note] : notes) {
         const CalcRun result = Calc({"result", "Dreadnought", "Sovereign", count});

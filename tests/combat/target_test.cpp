@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "combat/combat_fixture.h"
-#include "combat/recalc_guard.h"
 
 namespace {
 
@@ -59,24 +58,6 @@ TEST_F(TargetTest, SelectionTakesCombatStatsWithFallbackOne) {
     EXPECT_EQ(c.DefenderAgility, 12);
     EXPECT_EQ(c.DefenderArmour, 26);
     EXPECT_EQ(c.DefenderEmpRes, 1);
-}
-
-TEST_F(TargetTest, GuardKeepsEverythingAsItWas) {
-    Fight("10");
-    const CombatState before = state.Combat;
-    const std::string resultLine = state.Combat.ResultLine;
-    const RecalcGuardScope guard(state.Combat);
-    state.Inputs.AttShipListIndex = 7;
-    state.Inputs.DefShipListIndex = 9;
-    state.Inputs.AttShipsText = "500";
-    ApplyAttackerSelection(state);
-    ApplyDefenderSelection(state);
-    CalculateCombat(state);
-    EXPECT_EQ(state.Combat.AttackerRow, before.AttackerRow);
-    EXPECT_EQ(state.Combat.DefenderRow, before.DefenderRow);
-    EXPECT_EQ(state.Combat.AttackerGuns, before.AttackerGuns);
-    EXPECT_EQ(state.Combat.AttackerShips, 10);
-    EXPECT_EQ(state.Combat.ResultLine, resultLine);
 }
 
 TEST_F(TargetTest, RecalculateAllBringsStoredEditsIn) {

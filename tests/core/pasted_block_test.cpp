@@ -8,31 +8,6 @@
 
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
-
-TEST(SplitTabBlock, SpreadsheetCopiesIntoRowsOfFields) {
-    struct Case {
-        const char* text;
-        Rows rows;
-    };
-    const Case cases[] = {
-        {"", {}},
-        {"7", {{"7"}}},
-        {"1\t2\r\n3\t4\r\n", {{"1", "2"}, {"3", "4"}}},
-        {"1\n2\r3", {{"1"}, {"2"}, {"3"}}},
-        {"a\t\tb", {{"a", "", "b"}}},
-        {"a\n\nb", {{"a"}, {""}, {"b"}}},
-        {"\"x\ty\"\tz", {{"x\ty", "z"}}},
-        {"\"say \"\"hi\"\"\"", {{"say \"hi\""}}},
-        {"\"two\nlines\"\t1", {{"two\nlines", "1"}}},
-        {"\"open\tfield", {{"\"open", "field"}}},
-        {"ab\"c\"", {{"ab\"c\""}}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(SplitTabBlock(c.text), c.rows) << c.text;
-    }
-}
-
 class PasteStatsBlockTest : public ::testing::Test {
   protected:
     PasteStatsBlockTest() {

@@ -41,3 +41,31 @@ TEST(IntText, RangeLimitsOfEachWidth) {
     EXPECT_EQ(ToInt64Or("9223372036854775808", 0), 0);
     EXPECT_EQ(ToInt64Or("99999999999999999999999", 0), 0);
 }
+
+// The kind tells a number beyond the range, in any of its forms, from text that is none.
+TEST(IntText, KindTellsOutOfRangeFromNoNumber) {
+    const std::pair<const char*, IntTextKind> cases[] = {
+        {"9223372036854775807", IntTextKind::Number},
+        {"-9223372036854775808", IntTextKind::Number},
+        {"0x7FFFFFFFFFFFFFFF", IntTextKind::Number},
+        {"$FFFFFFFFFFFFFFFF", IntTextKind::Number},
+        {"9223372036854775808", IntTextKind::TooLarge},
+        {" +99999999999999999999", IntTextKind::TooLarge},
+        {"$10000000000000000", IntTextKind::TooLarge},
+        {"0x10000000000000000", IntTextKind::TooLarge},
+        {"$FFFFFFFFFFFFFFFFF", IntTextKind::TooLarge},
+        {"-9223372036854775809", IntTextKind::TooSmall},
+        {"-99999999999999999999", IntTextKind::TooSmall},
+        {"-0x10000000000000000", IntTextKind::TooSmall},
+        {"99999999999999999999x", IntTextKind::NotANumber},
+        {"0x", IntTextKind::NotANumber},
+        {"$", IntTextKind::NotANumber},
+        {"0xG", IntTextKind::NotANumber},
+        {"x10", IntTextKind::NotANumber},
+        {"", IntTextKind::NotANumber},
+        {"1.5", IntTextKind::NotANumber},
+    };
+    for (const auto& [text, kind] : cases) {
+        EXPECT_EQ(Int64TextKind(text), kind) << '"' << text << '"';
+    }
+}

@@ -3,46 +3,36 @@
 #include <QApplication>
 #include <QPalette>
 
+#include "data/system_colors.h"
+
 namespace {
 
-constexpr ColorValue kSystemColorFlag = 0x80000000;
-constexpr ColorValue kNoColor = 0x1FFFFFFF;
-constexpr ColorValue kDefaultColor = 0x20000000;
-
-QPalette::ColorRole PaletteRoleFor(unsigned index) {
-    switch (index) {
-        case 1:   // desktop background
-        case 12:  // application work space
-        case 15:  // button face
-        case 4:   // menu
-        case 30:  // menu bar
+QPalette::ColorRole PaletteRoleFor(SystemColor kind) {
+    switch (kind) {
+        case SystemColor::Face:
             return QPalette::Button;
-        case 5:  // window
+        case SystemColor::Window:
             return QPalette::Base;
-        case 24:  // tooltip background
+        case SystemColor::TipBackground:
             return QPalette::ToolTipBase;
-        case 23:  // tooltip text
+        case SystemColor::TipText:
             return QPalette::ToolTipText;
-        case 13:  // highlight
-        case 29:  // menu highlight
+        case SystemColor::Highlight:
             return QPalette::Highlight;
-        case 14:  // highlighted text
+        case SystemColor::HighlightedText:
             return QPalette::HighlightedText;
-        case 16:  // button shadow
-        case 17:  // grey text
+        case SystemColor::Mid:
             return QPalette::Mid;
-        case 20:  // button highlight
-        case 22:  // 3D light
+        case SystemColor::Light:
             return QPalette::Light;
-        case 21:  // 3D dark shadow
-        case 6:   // window frame
+        case SystemColor::Shadow:
             return QPalette::Shadow;
-        case 18:  // button text
-        case 7:   // menu text
+        case SystemColor::ButtonText:
             return QPalette::ButtonText;
-        default:
-            return QPalette::WindowText;
+        case SystemColor::WindowText:
+            break;
     }
+    return QPalette::WindowText;
 }
 
 }  // namespace
@@ -54,8 +44,8 @@ QColor ToQColor(ColorValue value) {
     if (value == kDefaultColor) {
         return QApplication::palette().color(QPalette::Window);
     }
-    if ((value & 0xFF000000) == kSystemColorFlag) {
-        return QApplication::palette().color(PaletteRoleFor(value & 0xFF));
+    if (IsSystemColor(value)) {
+        return QApplication::palette().color(PaletteRoleFor(SystemColorOf(value)));
     }
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));

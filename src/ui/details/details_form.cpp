@@ -10,6 +10,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "core/readouts.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/app_title.h"
 #include "ui/common/colors.h"
@@ -64,7 +65,7 @@ TDetailsForm::TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWid
     m_setup->ShowStatsFile();
     m_setup->FillDefaultLists();
     ShowCoreTexts();
-    m_state.Ui = this;
+    AttachFrontend(m_state, *this);
 }
 
 // The window may be built after calculations ran: it starts with what the core holds.
@@ -72,15 +73,13 @@ void TDetailsForm::ShowCoreTexts() {
     for (const ReportBox& box : kReportBoxes) {
         ReportUpdated(box.report);
     }
-    if (!m_state.Combat.ResultLine.empty()) {
+    if (!CurrentResultLine(m_state).empty()) {
         ShowCurrentResult();
     }
 }
 
 TDetailsForm::~TDetailsForm() {
-    if (m_state.Ui == this) {
-        m_state.Ui = nullptr;
-    }
+    DetachFrontend(m_state, *this);
 }
 
 // The tab bar over a stack of the six panels, in tab order; one is shown at a time.

@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
-#include <functional>
 
-#include "core/program_state.h"
+#include "core/readouts.h"
+#include "core/results_log.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/details_palette.h"
 #include "ui/common/fonts.h"
@@ -69,8 +69,7 @@ QWidget* NewShape(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-ResultsPanel::ResultsPanel(const ProgramState& state, QWidget* parent)
-    : QWidget(parent), m_state(state) {
+ResultsPanel::ResultsPanel(ProgramState& state, QWidget* parent) : QWidget(parent), m_state(state) {
     setObjectName(QStringLiteral("ResultsPanel"));
     setFont(SansSerifFont(kFontPixels));
 
@@ -179,7 +178,8 @@ QListWidget* ResultsPanel::CreateResultsLog() {
 }
 
 void ResultsPanel::ShowCurrentResult() {
-    m_currentResultMemo->setPlainText(QStringLiteral("Current Result...\n") + ResultLineText());
+    m_currentResultMemo->setPlainText(QStringLiteral("Current Result...\n") +
+                                      ToQString(CurrentResultLine(m_state)));
     m_currentResultMemo->moveCursor(QTextCursor::Start);
 }
 
@@ -189,41 +189,41 @@ void ResultsPanel::ApplyColors(const QColor& background, const QColor& text) {
 }
 
 void ResultsPanel::ResultsAddBtnClick() {
-    ApplyToLog([this] { m_log.Add(ResultLineText()); });
+    ApplyToLog(AddResultToLog);
 }
 
 void ResultsPanel::ResultsDeleteBtnClick() {
-    ApplyToLog([this] { m_log.Delete(); });
+    ApplyToLog(DeleteLogEntry);
 }
 
 void ResultsPanel::ResultsClearBtnClick() {
-    ApplyToLog([this] { m_log.Clear(); });
+    ApplyToLog(ClearLog);
 }
 
 void ResultsPanel::ResultsInsertBtnClick() {
-    ApplyToLog([this] { m_log.Insert(ResultLineText()); });
+    ApplyToLog(InsertResultInLog);
 }
 
 void ResultsPanel::ResultsInsertSpaceBtnClick() {
-    ApplyToLog([this] { m_log.Insert(QString()); });
+    ApplyToLog(InsertSpaceInLog);
 }
 
 void ResultsPanel::ResultsCopyBtnClick() {
-    QGuiApplication::clipboard()->setText(m_log.CopiedText());
+    QGuiApplication::clipboard()->setText(ToQString(CopiedLogText(m_state)));
 }
 
 void ResultsPanel::ResultsMoveUpBtnClick() {
-    ApplyToLog([this] { m_log.MoveUp(); });
+    ApplyToLog(MoveLogEntryUp);
 }
 
 void ResultsPanel::ResultsMoveDownBtnClick() {
-    ApplyToLog([this] { m_log.MoveDown(); });
+    ApplyToLog(MoveLogEntryDown);
 }
 
 // The log takes the user's selection, applies the command, and the list shows the result.
-void ResultsPanel::ApplyToLog(const std::function<void()>& command) {
-    m_log.Select(SelectedIndex());
-    command();
+void ResultsPanel::ApplyToLog(void (*command)(ProgramState&)) {
+    SelectLogEntry(m_state, SelectedIndex());
+    command(m_state);
     ShowLog();
 }
 
@@ -235,7 +235,10 @@ int ResultsPanel::SelectedIndex() const {
 // Only the rows between the unchanged head and tail are replaced, so a command touches as
 // few rows as it changes.
 void ResultsPanel::ShowLog() {
-    const QStringList& entries = m_log.Entries();
+    QStringList entries;
+    for (const std::string& entry : LogEntries(m_state)) {
+        entries << ToQString(entry);
+    }
     const int shown = m_resultsMemo->count();
     const int wanted = static_cast<int>(entries.size());
     int head = 0;
@@ -253,7 +256,7 @@ void ResultsPanel::ShowLog() {
     for (int row = head; row < wanted - tail; ++row) {
         m_resultsMemo->insertItem(row, NewEntry(entries[row]));
     }
-    SelectEntry(m_log.Selected());
+    SelectEntry(SelectedLogEntry(m_state));
 }
 
 void ResultsPanel::SelectEntry(int index) {
@@ -262,8 +265,4 @@ void ResultsPanel::SelectEntry(int index) {
         return;
     }
     m_resultsMemo->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
-}
-
-QString ResultsPanel::ResultLineText() const {
-    return ToQString(m_state.Combat.ResultLine);
 }

@@ -3,9 +3,6 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
-#include <functional>
-
-#include "ui/details/results_log.h"
 
 struct ProgramState;
 class QListWidget;
@@ -13,14 +10,14 @@ class QPlainTextEdit;
 class QToolButton;
 
 // `ResultsPanel`: the current result line and the results log, which the user fills from
-// the current result line, arranges and copies to the clipboard. The panel shows a
-// ResultsLog, which holds the log's rules. The log lives only in
+// the current result line, arranges and copies to the clipboard. The panel shows the core's
+// results log (core/results_log.h), which holds the log's rules; the log lives only in
 // memory and outlasts hiding the window.
 class ResultsPanel : public QWidget {
     Q_OBJECT
 
   public:
-    explicit ResultsPanel(const ProgramState& state, QWidget* parent = nullptr);
+    explicit ResultsPanel(ProgramState& state, QWidget* parent = nullptr);
 
     // "Current Result..." and the ResultLine, scrolled to the first line.
     void ShowCurrentResult();
@@ -42,15 +39,13 @@ class ResultsPanel : public QWidget {
     void ResultsMoveUpBtnClick();
     void ResultsMoveDownBtnClick();
 
-    void ApplyToLog(const std::function<void()>& command);
+    void ApplyToLog(void (*command)(ProgramState&));
     // The entry the user selected in the list, or ResultsLog::kNone.
     int SelectedIndex() const;
     void ShowLog();
     void SelectEntry(int index);
-    QString ResultLineText() const;
 
-    const ProgramState& m_state;
+    ProgramState& m_state;
     QPlainTextEdit* m_currentResultMemo = nullptr;
     QListWidget* m_resultsMemo = nullptr;
-    ResultsLog m_log;
 };

@@ -32,14 +32,14 @@ bool StartupMessages::ConfirmOkAbort(const std::string& message) {
 
 // File I/O and questions come first, so windows are only built from the loaded state.
 Program::Program() {
-    StartCoreForWindows(m_state);
-    m_state.DecimalSeparator = LocaleDecimalSeparator();
+    StartCore(m_state);
+    SetDecimalSeparator(m_state, LocaleDecimalSeparator());
     InstallAccessibleFactories();
     QApplication::setApplicationDisplayName(QString::fromLatin1(kAppTitle));
     // Menus slide open from left to right and top to bottom.
     QApplication::setEffectEnabled(Qt::UI_General);
     QApplication::setEffectEnabled(Qt::UI_AnimateMenu);
-    m_state.Ui = &m_startupMessages;
+    AttachFrontend(m_state, m_startupMessages);
     LoadStatsFile(m_state);
     m_mainWindow = std::make_unique<TForm1>(m_state);
     m_mainWindow->SetDetailsWindowSource([this]() -> QWidget& { return DetailsWindow(); });
@@ -55,7 +55,7 @@ TDetailsForm& Program::DetailsWindow() {
 
 // The core must not reach the Details window while the windows go.
 Program::~Program() {
-    m_state.Ui = nullptr;
+    DetachEveryFrontend(m_state);
 }
 
 void Program::Start() {

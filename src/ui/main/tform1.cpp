@@ -8,16 +8,15 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "combat/recalc_guard.h"
-#include "combat/wrap_math.h"
 #include "core/calculation.h"
-#include "core/startup.h"
-#include "data/int_text.h"
+#include "core/inputs.h"
+#include "core/readouts.h"
 #include "ui/common/app_title.h"
 #include "ui/common/colors.h"
 #include "ui/common/fonts.h"
 #include "ui/common/frame_line.h"
 #include "ui/common/qt_text.h"
+#include "ui/main/recalc_guard.h"
 #include "ui/main/tform1_accessible.h"
 #include "ui/main/tform1_layout.h"
 
@@ -303,12 +302,10 @@ void TForm1::StackControls() {
 
 void TForm1::ConnectHandlers() {
     connect(m_attShips, &QLineEdit::textChanged, this, &TForm1::AttShipsChange);
-    connect(m_attSide, &ShipSide::selectionChanged, this, [this] {
-        RunCore({ApplyAttackerSelection, CalculateCombat});
-    });
-    connect(m_defSide, &ShipSide::selectionChanged, this, [this] {
-        RunCore({ApplyDefenderSelection, CalculateCombat});
-    });
+    connect(m_attSide, &ShipSide::selectionChanged, this,
+            [this] { RunCore([this] { SelectAttacker(m_state, m_attSide->SelectedRow()); }); });
+    connect(m_defSide, &ShipSide::selectionChanged, this,
+            [this] { RunCore([this] { SelectDefender(m_state, m_defSide->SelectedRow()); }); });
 
     connect(m_spinUpBtn, &ButtonLabel::pressed, this, [this] { SpinBtnMouseDown(true); });
     connect(m_spinDownBtn, &ButtonLabel::pressed, this, [this] { SpinBtnMouseDown(false); });
@@ -364,21 +361,24 @@ void TForm1::FormShow() {
     m_defSide->SelectRow(settings.DefaultDefender);
     m_attSide->ShowName();
     m_defSide->ShowName();
-    ReleaseStartupGuard(m_state);
-    RunCore({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
+    m_recalcGuard = false;
+    RunCore([this] {
+        SetInputs(m_state, m_attSide->SelectedRow(), m_defSide->SelectedRow(),
+                  ToBytes(m_attShips->text()));
+    });
 }
 
 // The names follow the table that the results now come from.
 void TForm1::FormActivate() {
     ApplyColors();
     ApplyHints(Display().ShowTipsOnStartup);
-    RunCore({RecalculateAll});
+    RunCore([this] { RecalculateAll(m_state); });
     m_attSide->ShowName();
     m_defSide->ShowName();
 }
 
 void TForm1::AttShipsChange() {
-    RunCore({CalculateCombat});
+    RunCore([this] { SetCountText(m_state, ToBytes(m_attShips->text())); });
 }
 
 void TForm1::SpinBtnMouseDown(bool upward) {
@@ -391,10 +391,9 @@ void TForm1::SpinBtnMouseUp() {
     m_timer1->stop();
 }
 
-// The count is never limited: it wraps like every 64-bit figure of the calculation.
+// The count box's change handler calculates with the new text.
 void TForm1::AddToCount(std::int64_t amount) {
-    const std::int64_t count = ToInt64Or(ToBytes(m_attShips->text()), 0);
-    m_attShips->setText(QString::number(wrap::Add(count, amount)));
+    m_attShips->setText(ToQString(SteppedCountText(ToBytes(m_attShips->text()), amount)));
 }
 
 void TForm1::MoveBtnMouseDown(QPoint pos) {
@@ -431,14 +430,14 @@ void TForm1::CloseBtnClick() {
 }
 
 void TForm1::ClipBtnClick() {
-    QGuiApplication::clipboard()->setText(ToQString(m_state.Combat.ResultLine));
+    QGuiApplication::clipboard()->setText(ToQString(CurrentResultLine(m_state)));
 }
 
-// The guard keeps the two list handlers from calculating on a half-swapped pairing, so
-// exactly one calculation runs, at the end.
+// The guard keeps the two list handlers from calculating on a half-swapped pairing; the
+// core's swap then runs exactly one calculation.
 void TForm1::PopupSwitchClick() {
     {
-        const RecalcGuardScope guard(m_state.Combat);
+        const RecalcGuardScope guard(m_recalcGuard);
         const int attackerRow = m_attSide->SelectedRow();
         const int defenderRow = m_defSide->SelectedRow();
         m_attSide->SelectRow(defenderRow);
@@ -446,7 +445,7 @@ void TForm1::PopupSwitchClick() {
         m_defSide->SelectRow(attackerRow);
         m_defSide->ListChange();
     }
-    RunCore({ApplyAttackerSelection, ApplyDefenderSelection, CalculateCombat});
+    RunCore([this] { SwapShips(m_state); });
 }
 
 void TForm1::HelpBtnClick() {
@@ -463,22 +462,15 @@ void TForm1::DetailsBtnClick() {
     }
 }
 
-void TForm1::RunCore(std::initializer_list<CoreStep> steps) {
-    CopyInputs();
-    for (CoreStep step : steps) {
-        step(m_state);
+void TForm1::RunCore(const std::function<void()>& operation) {
+    if (!m_recalcGuard) {
+        operation();
     }
     ShowResults();
 }
 
-void TForm1::CopyInputs() {
-    m_state.Inputs.AttShipListIndex = m_attSide->SelectedRow();
-    m_state.Inputs.DefShipListIndex = m_defSide->SelectedRow();
-    m_state.Inputs.AttShipsText = ToBytes(m_attShips->text());
-}
-
 void TForm1::ShowResults() {
-    const ResultTexts& results = m_state.Results;
+    const ResultTexts& results = CurrentResults(m_state);
     const std::pair<GlyphLabel*, const std::string*> shown[] = {
         {m_combatText, &results.CombatText},       {m_defShips, &results.DefShips},
         {m_targetDisplay, &results.TargetDisplay}, {m_initText, &results.InitText},
@@ -533,7 +525,7 @@ void TForm1::ApplyHints(bool on) {
 }
 
 const DisplaySettings& TForm1::Display() const {
-    return m_state.Settings.Display;
+    return DisplaySettingsOf(m_state);
 }
 
 void TForm1::CentreOnScreen() {

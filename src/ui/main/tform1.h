@@ -8,7 +8,6 @@
 #include <QWindow>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -24,9 +23,9 @@
 // The compact, frameless, always-on-top calculator window.
 //
 // Its inputs are the count box AttShips and two ShipSides (attacker and defender: a list,
-// the name shown over it, its arrow label). Every handler copies the three input values
-// into state.Inputs, runs the core's selection and calculation steps, and shows the seven
-// result texts the core wrote into state.Results. Colours come from the display settings
+// the name shown over it, its arrow label). Every handler hands the changed input to the
+// core's input operation (core/inputs.h), which calculates, and shows the seven result
+// texts the core holds. Colours come from the display settings
 // when the window is created and at every activation, which also brings StoredStats into
 // the calculation; the settings panel previews single colours through PreviewColor.
 class TForm1 : public QWidget, public MainWindowLink {
@@ -61,8 +60,6 @@ class TForm1 : public QWidget, public MainWindowLink {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    using CoreStep = void (*)(ProgramState&);
-
     void PlaceControls();
     void SetUpControls();
     void StackControls();
@@ -94,8 +91,8 @@ class TForm1 : public QWidget, public MainWindowLink {
     void HelpBtnClick();
     void DetailsBtnClick();
 
-    void RunCore(std::initializer_list<CoreStep> steps);
-    void CopyInputs();
+    // The core operation, unless the window holds its calculations, then the results.
+    void RunCore(const std::function<void()>& operation);
     void ShowResults();
 
     void ApplyColors();
@@ -150,6 +147,9 @@ class TForm1 : public QWidget, public MainWindowLink {
     bool m_dragging = false;
     QPoint m_dragStart;
     bool m_firstShowDone = false;
+    // Set until the first show, whose one calculation uses the settings' defaults, and while
+    // the swap changes both lists (RecalcGuardScope).
+    bool m_recalcGuard = true;
     bool m_firstPaintDone = false;
     // Set when the minimise label took the Details window along, so they come back together.
     bool m_minimisedTogether = false;

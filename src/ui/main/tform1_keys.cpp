@@ -3,6 +3,7 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include "core/readouts.h"
 #include "ui/common/qt_text.h"
 #include "ui/main/tform1.h"
 
@@ -43,7 +44,7 @@ void TForm1::MoveBtnKeyboardMove() {
 // A screen reader reads the description of the focused control when it changes, so the
 // count box carries the result that its every change recalculates.
 void TForm1::DescribeResultOnCountBox() {
-    const ResultTexts& results = m_state.Results;
+    const ResultTexts& results = CurrentResults(m_state);
     QString summary = ToQString(results.CombatText).trimmed() + QLatin1Char(' ') +
                       ToQString(results.DefShips).trimmed();
     if (!results.Efficiency.empty()) {

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <string>
 
-#include "core/calculation.h"
+#include "core/inputs.h"
 #include "program_fixture.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/window_links.h"
@@ -43,15 +43,9 @@ class DetailsProgram {
         return m_written && QTest::qWaitForWindowExposed(&Window());
     }
 
-    // What the main window does on a selection or a count change: the inputs in, then
-    // the core.
+    // What the main window does on its first show: all three inputs, one calculation.
     void Calculate(int attacker, int defender, const std::string& count) {
-        ProgramState& state = State();
-        ReleaseStartupGuard(state);
-        state.Inputs = {attacker, defender, count};
-        ApplyAttackerSelection(state);
-        ApplyDefenderSelection(state);
-        CalculateCombat(state);
+        SetInputs(State(), attacker, defender, count);
     }
 
     template <typename T = QWidget>

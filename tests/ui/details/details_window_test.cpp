@@ -325,8 +325,7 @@ class DetailsWindowTest : public QObject {
         auto* calculation = program.Find<QPlainTextEdit>(QStringLiteral("CalculationMemo"));
         calculation->setPlainText(QStringLiteral("typed by the user"));
 
-        program.State().Inputs.AttShipsText = "300";
-        CalculateCombat(program.State());
+        SetCountText(program.State(), "300");
 
         QCOMPARE(basicStats->toPlainText(), QStringLiteral("typed by the user"));
         QCOMPARE(calculation->toPlainText(),
@@ -397,8 +396,7 @@ class DetailsWindowTest : public QObject {
             QCOMPARE(state.Ui, static_cast<Frontend*>(&window));
         }
         QCOMPARE(state.Ui, nullptr);
-        state.Inputs.AttShipsText = "10";
-        CalculateCombat(state);
+        SetCountText(state, "10");
         QVERIFY(!state.Combat.ResultLine.empty());
     }
 

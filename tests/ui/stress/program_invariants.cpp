@@ -12,6 +12,7 @@
 #include <tuple>
 #include <utility>
 
+#include "core/inputs.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/report_boxes.h"
 
@@ -87,14 +88,25 @@ QString ProgramInvariants::DialogViolation() {
     return {};
 }
 
-// Only start-up and the attacker/defender swap set the guard, and both clear it before they
-// return; a guard left set would silently stop every calculation.
+// The window hands each changed control to the core: the core's inputs are what the
+// controls show, and a guard left set would leave the results behind them.
 QString ProgramInvariants::ShownResultViolation() {
     const ProgramState& state = m_program.State();
-    if (state.Combat.RecalcGuard) {
-        return QStringLiteral("RecalcGuard is still set after the action");
-    }
     const MainWindowControls& main = m_program.Controls();
+    const MainInputs shown{main.List("AttShipList")->currentIndex(),
+                           main.List("DefShipList")->currentIndex(),
+                           ToBytes(main.AttShips()->text())};
+    if (SelectedAttacker(state) != shown.AttShipListIndex ||
+        SelectedDefender(state) != shown.DefShipListIndex ||
+        CountText(state) != shown.AttShipsText) {
+        return QStringLiteral("the core's inputs %1, %2, %3 are not the controls' %4, %5, %6")
+            .arg(SelectedAttacker(state))
+            .arg(SelectedDefender(state))
+            .arg(Quoted(ToQString(CountText(state))))
+            .arg(shown.AttShipListIndex)
+            .arg(shown.DefShipListIndex)
+            .arg(Quoted(ToQString(shown.AttShipsText)));
+    }
     ProgramState fresh = FreshCalculationOf(state, main);
     const std::pair<const char*, const std::string*> captions[] = {
         {"CombatText", &fresh.Results.CombatText},       {"DefShips", &fresh.Results.DefShips},

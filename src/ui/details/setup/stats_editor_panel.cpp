@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "core/program_state.h"
+#include "core/readouts.h"
 #include "core/stats_storage.h"
 #include "data/stats_file.h"
 #include "ui/common/accessibility.h"
@@ -64,11 +65,12 @@ const char* const kRestoreWarning =
     "Warning... This will cause the ShipStats.txt file to be overwritten with default "
     "values.  OK to proceed ???";
 
+// The path in the system's own encoding, which the core's Latin-1 text cannot know.
 QString FileLocationLine(const StatsFileState& stats) {
     if (!stats.StatsFileFound) {
-        return QStringLiteral("WARNING -- ShipStats.txt file not found... using program defaults");
+        return ToQString(kStatsFileMissing);
     }
-    return QStringLiteral("File location...  ") + FromPathText(stats.StatsFilePath);
+    return ToQString(kStatsFileAt) + FromPathText(stats.StatsFilePath);
 }
 
 }  // namespace

@@ -278,7 +278,7 @@ void StatsGrid::PasteAtCurrentCell() {
         return;
     }
     for (const PastedCell& pasted : paste.cells) {
-        item(pasted.cell.row - 1, pasted.cell.column - 1)->setText(pasted.text);
+        item(pasted.cell.row - 1, pasted.cell.column - 1)->setText(ToQString(pasted.text));
     }
 }
 

@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "ui/common/qt_text.h"
 #include "ui/details/setup/grid_clipboard.h"
 
 Q_DECLARE_METATYPE(PasteRefusal)
@@ -16,7 +17,7 @@ QStringList Described(const GridPaste& paste) {
         cells << QStringLiteral("%1,%2=%3")
                      .arg(pasted.cell.row)
                      .arg(pasted.cell.column)
-                     .arg(pasted.text);
+                     .arg(ToQString(pasted.text));
     }
     return cells;
 }
