@@ -39,8 +39,7 @@ bool WriteStatsFile(const QString& folder) {
     FillFileView(view, kDefaultFileHeader, DefaultShipTable());
     view.Replace(kSettingsLineNumber,
                  "1,0,250,0,1,clBlack,clSkyBlue,clSkyBlue,clAqua,clSkyBlue,clNavy,clBlue,");
-    return view.WriteTo(QDir(folder).filePath(QStringLiteral("ShipStats.txt")).toStdString())
-        .empty();
+    return view.WriteTo(QDir(folder).filePath(QStringLiteral("ShipStats.txt")).toStdString()).Saved;
 }
 
 // From a change of the count text to every result text of the main window and every

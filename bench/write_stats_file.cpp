@@ -14,10 +14,9 @@ int main(int argc, char* argv[]) {
     FileView view;
     FillFileView(view, kDefaultFileHeader, DefaultShipTable());
     view.Replace(kSettingsLineNumber, DefaultSettingsLine);
-    const std::string error = view.WriteTo(argv[1]);
-    if (!error.empty()) {
-        std::fprintf(stderr, "%s\n", error.c_str());
-        return 1;
+    const FileView::WriteReport report = view.WriteTo(argv[1]);
+    if (!report.Message.empty()) {
+        std::fprintf(stderr, "%s\n", report.Message.c_str());
     }
-    return 0;
+    return report.Saved ? 0 : 1;
 }

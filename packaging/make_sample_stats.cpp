@@ -32,9 +32,8 @@ int main(int argc, char* argv[]) {
     ProgramState state;
     state.Ui = &target;
     const SaveResult result = SaveDefaultStatsFile(state);
-    if (result.Outcome != SaveOutcome::Saved) {
-        std::cerr << argv[0] << ": cannot write " << argv[1] << ": " << result.Error << '\n';
-        return 1;
+    if (!result.Message.empty()) {
+        std::cerr << argv[0] << ": " << result.Message << '\n';
     }
-    return 0;
+    return result.Outcome == SaveOutcome::Saved ? 0 : 1;
 }

@@ -7,7 +7,7 @@
 #include "core/startup.h"
 #include "core/stats_edits.h"
 #include "core/stats_storage.h"
-#include "data/path_text.h"
+#include "data/platform.h"
 #include "data/stats_file.h"
 
 CalcSession::CalcSession(char decimalSeparator) {

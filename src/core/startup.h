@@ -6,3 +6,7 @@
 // StoredStats, copied into ActiveStats. Windows that must not calculate while they are
 // built hold their own calls until they show.
 void StartCore(ProgramState& state);
+
+// The decimal separator of the user's locale, for the resources report's rates as the
+// windows and skirmod-calc write them; one that is not a single byte gives way to the point.
+char LocaleDecimalSeparator();

@@ -8,7 +8,7 @@
 #include "core/stats_edits.h"
 #include "data/default_ships.h"
 #include "data/file_view.h"
-#include "data/path_text.h"
+#include "data/platform.h"
 #include "data/stats_file.h"
 
 namespace {
@@ -28,14 +28,17 @@ void WarnAndUseDefaults(ProgramState& state, StatsFileRead read) {
     BuildDefaultStats(state);
 }
 
+SaveResult ResultOf(FileView::WriteReport report) {
+    return {report.Saved ? SaveOutcome::Saved : SaveOutcome::Failed, std::move(report.Message)};
+}
+
 SaveResult WriteViewTo(ProgramState& state, const std::string& path) {
     state.Stats.FileMemo.Replace(kSettingsLineNumber, state.Settings.SettingsLine);
-    std::string error = state.Stats.FileMemo.WriteTo(path);
-    if (!error.empty()) {
-        return {SaveOutcome::Failed, std::move(error)};
+    SaveResult result = ResultOf(state.Stats.FileMemo.WriteTo(path));
+    if (result.Outcome == SaveOutcome::Saved) {
+        UiOf(state).ShowStatsFile();
     }
-    UiOf(state).ShowStatsFile();
-    return {SaveOutcome::Saved, {}};
+    return result;
 }
 
 // Where the save dialog opens: the file chosen in the last confirmed dialog, or before
@@ -124,10 +127,9 @@ SaveResult SaveDefaultStatsFile(ProgramState& state) {
 SaveResult SaveSettingsLine(ProgramState& state, const std::string& line) {
     state.Settings.SettingsLine = line;
     state.Stats.FileMemo.Replace(kSettingsLineNumber, line);
-    std::string error = state.Stats.FileMemo.WriteTo(state.Stats.SaveFileName);
-    if (!error.empty()) {
-        return {SaveOutcome::Failed, std::move(error)};
+    SaveResult result = ResultOf(state.Stats.FileMemo.WriteTo(state.Stats.SaveFileName));
+    if (result.Outcome == SaveOutcome::Saved) {
+        state.Settings.SavedSettingsLine = line;
     }
-    state.Settings.SavedSettingsLine = line;
-    return {SaveOutcome::Saved, {}};
+    return result;
 }

@@ -29,7 +29,8 @@ enum class SaveOutcome { Cancelled, Saved, Failed };
 
 struct SaveResult {
     SaveOutcome Outcome = SaveOutcome::Cancelled;
-    std::string Error;  // the platform's reason, when Failed
+    // For the user: why a save Failed, or a warning about one Saved; empty when all is well.
+    std::string Message;
 };
 
 // The grid's Save: `grid` becomes StoredStats and is written to the file the user picks.
@@ -40,5 +41,5 @@ SaveResult SaveDefaultStatsFile(ProgramState& state);
 
 // The settings panel's save: `line` becomes the SettingsLine and line 4 of the file view,
 // and the whole view is written, without a dialog, to the save dialog's current file
-// name. Only a successful write makes it the SavedSettingsLine.
+// name. Once the file holds it, it is the SavedSettingsLine.
 SaveResult SaveSettingsLine(ProgramState& state, const std::string& line);

@@ -2,20 +2,12 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <system_error>
 
-#include "data/path_text.h"
-
-#ifdef _WIN32
-#include <io.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
+#include "data/platform.h"
 
 namespace {
 
@@ -86,85 +78,78 @@ std::error_code KeepPermissions(const std::filesystem::path& replaced,
     return ec;
 }
 
-#ifdef _WIN32
-
-std::string WindowsErrorText(DWORD error) {
-    return std::system_category().message(static_cast<int>(error));
-}
-
-// Waits until the file's data has reached the disk, not only the system's cache.
-std::string SyncToDisk(std::FILE* file) {
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
-    return FlushFileBuffers(handle) ? std::string() : WindowsErrorText(GetLastError());
-}
-
-// Write-through: the rename itself has reached the disk when this returns.
-std::string ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
-    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-               ? std::string()
-               : WindowsErrorText(GetLastError());
-}
-
-#else
-
-std::string SyncToDisk(std::FILE* file) {
-    return fsync(fileno(file)) == 0 ? std::string() : ErrnoText(errno);
-}
-
-// A rename lives in the folder: it is durable only once the folder is synced too.
-std::string ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (std::rename(from.c_str(), to.c_str()) != 0) {
-        return ErrnoText(errno);
-    }
-    const std::filesystem::path folder = to.has_parent_path() ? to.parent_path() : ".";
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return ErrnoText(errno);
-    }
-    const int synced = fsync(fd);
-    const int error = errno;
-    close(fd);
-    return synced == 0 ? std::string() : ErrnoText(error);
-}
-
-#endif
-
-// Why the file could not be overwritten in place, or empty. Windows' read-only flag is
-// checked by itself: an administrator's open for writing may pass it (as Wine's does
-// when run as root), where Windows' own programs still refuse the file.
+// Why the file could not be overwritten in place, or empty.
 std::string OverwriteRefusal(const std::filesystem::path& target) {
-#ifdef _WIN32
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    if (HasReadOnlyFlag(target)) {
         return ErrnoText(EACCES);
     }
-#endif
     FilePtr probe(OpenFile(target, "r+b"));
     return probe ? std::string() : ErrnoText(errno);
 }
 
-// Writes `text` to `temporary` in full and onto the disk, or says why not; a failure
-// leaves no temporary file behind.
-std::string WriteTemporary(const std::filesystem::path& temporary, const std::string& text) {
-    FilePtr out(OpenFile(temporary, "wb"));
-    if (!out) {
+struct Temporary {
+    FilePtr file;
+    std::filesystem::path name;
+    std::string failure;
+};
+
+// A new file beside the target under a name no other save uses: this program's process
+// and a random number tell it apart from other copies' saves, and it is created only if
+// the name is free, so a copy saving at the same moment never writes into it.
+Temporary CreateTemporary(const std::filesystem::path& target) {
+    constexpr int kTries = 16;
+    std::random_device random;
+    Temporary temporary;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        temporary.name = target;
+        temporary.name +=
+            "." + std::to_string(ProcessId()) + "-" + std::to_string(random()) + ".saving";
+        NewFile created = CreateNewFile(temporary.name);
+        temporary.file.reset(created.File);
+        temporary.failure = std::move(created.Failure);
+        if (!created.NameTaken) {
+            break;
+        }
+    }
+    return temporary;
+}
+
+// Writes `text` in full into the temporary file, gives it the target's permission bits
+// and waits until both are on the disk, or says why not.
+std::string FillTemporary(Temporary& temporary, const std::filesystem::path& target,
+                          const std::string& text) {
+    std::FILE* out = temporary.file.get();
+    if (std::fwrite(text.data(), 1, text.size(), out) != text.size() || std::fflush(out) != 0) {
         return ErrnoText(errno);
     }
-    std::string failure;
-    if (std::fwrite(text.data(), 1, text.size(), out.get()) != text.size() ||
-        std::fflush(out.get()) != 0) {
-        failure = ErrnoText(errno);
-    } else {
-        failure = SyncToDisk(out.get());
+    if (const std::error_code ec = KeepPermissions(target, temporary.name)) {
+        return ec.message();
     }
-    if (std::fclose(out.release()) != 0 && failure.empty()) {
-        failure = ErrnoText(errno);
+    return SyncFileData(out);
+}
+
+// The temporary file with `text` on the disk, or the reason why not; a failure leaves no
+// temporary file behind.
+Temporary WriteTemporary(const std::filesystem::path& target, const std::string& text) {
+    Temporary temporary = CreateTemporary(target);
+    if (!temporary.file) {
+        return temporary;
     }
-    if (!failure.empty()) {
+    temporary.failure = FillTemporary(temporary, target, text);
+    if (std::fclose(temporary.file.release()) != 0 && temporary.failure.empty()) {
+        temporary.failure = ErrnoText(errno);
+    }
+    if (!temporary.failure.empty()) {
         std::error_code ec;
-        std::filesystem::remove(temporary, ec);
+        std::filesystem::remove(temporary.name, ec);
     }
-    return failure;
+    return temporary;
+}
+
+// The file holds the new text, but the system could not say it has reached the disk.
+std::string SavedUnconfirmed(const std::string& path, const std::string& reason) {
+    return "Warning... " + path +
+           " file saved, but the system could not confirm that it is on the disk. " + reason;
 }
 
 }  // namespace
@@ -232,31 +217,33 @@ std::string FileView::Text() const {
     return text;
 }
 
-std::string FileView::WriteTo(const std::string& path) const {
+FileView::WriteReport FileView::WriteTo(const std::string& path) const {
     const std::filesystem::path target = FinalTarget(FsPath(path));
     if (target.empty()) {
-        return CannotCreate(
-            path, std::make_error_code(std::errc::too_many_symbolic_link_levels).message());
+        return {
+            false,
+            CannotCreate(path,
+                         std::make_error_code(std::errc::too_many_symbolic_link_levels).message())};
     }
     // Refuse what a plain overwrite would refuse: a read-only file, a directory. The
     // rename below would otherwise replace a file the user protected.
     std::error_code ec;
     if (std::filesystem::exists(target, ec)) {
         if (const std::string refusal = OverwriteRefusal(target); !refusal.empty()) {
-            return CannotCreate(path, refusal);
+            return {false, CannotCreate(path, refusal)};
         }
     }
-    std::filesystem::path temporary = target;
-    temporary += ".saving";
-    std::string failure = WriteTemporary(temporary, Text());
-    if (!failure.empty()) {
-        return CannotCreate(path, failure);
+    const Temporary temporary = WriteTemporary(target, Text());
+    if (!temporary.failure.empty()) {
+        return {false, CannotCreate(path, temporary.failure)};
     }
-    ec = KeepPermissions(target, temporary);
-    failure = ec ? ec.message() : ReplaceFile(temporary, target);
-    if (!failure.empty()) {
-        std::filesystem::remove(temporary, ec);
-        return CannotCreate(path, failure);
+    if (const std::string failure = MoveIntoPlace(temporary.name, target); !failure.empty()) {
+        std::filesystem::remove(temporary.name, ec);
+        return {false, CannotCreate(path, failure)};
     }
-    return {};
+    // From here the file holds the new text, whatever the disk says.
+    if (const std::string failure = ConfirmMoveOnDisk(target); !failure.empty()) {
+        return {true, SavedUnconfirmed(path, failure)};
+    }
+    return {true, {}};
 }

@@ -29,12 +29,19 @@ class FileView {
     std::size_t Count() const { return m_lines.size(); }
 
     std::string Text() const;
+
+    struct WriteReport {
+        bool Saved = false;  // the file holds the new text
+        // For the user: why the file was not saved, or that it was but the system could
+        // not confirm it is on the disk. Empty when both went well.
+        std::string Message;
+    };
     // Replaces the file's content in one step: a temporary file beside it, synced to the
-    // disk, then a rename, itself made durable; so a failure never leaves a half-written
-    // file, and success means the text survives a power cut. A symbolic link is followed
-    // to the file it names, which keeps its permission bits. Returns the platform's reason
-    // on failure, empty on success.
-    std::string WriteTo(const std::string& path) const;
+    // disk, then a rename, itself made durable where the file system can; so a failure
+    // never leaves a half-written file, and a clean success means the text survives a power
+    // cut. A symbolic link is followed to the file it names, which keeps its permission
+    // bits. Once the rename is done the file is saved, whatever follows.
+    WriteReport WriteTo(const std::string& path) const;
 
   private:
     std::vector<std::string> m_lines;

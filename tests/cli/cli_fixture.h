@@ -34,7 +34,7 @@ class CliTest : public ::testing::Test {
         FileView view;
         FillFileView(view, "test table", table);
         view.Replace(kSettingsLineNumber, std::string(DefaultSettingsLine));
-        ASSERT_EQ(view.WriteTo(StatsPath()), "");
+        ASSERT_EQ(view.WriteTo(StatsPath()).Message, "");
     }
 
     // skirmod-calc with --stats on the written table, unless `args` say otherwise.

@@ -69,7 +69,7 @@ TEST(FileView, AnyByteSurvivesAWriteAndALoad) {
     }
     bytes += "\r\ntail";
     const std::string path = dir.File("bytes.txt");
-    ASSERT_EQ(ViewOf(bytes).WriteTo(path), "");
+    ASSERT_EQ(ViewOf(bytes).WriteTo(path).Message, "");
     EXPECT_EQ(ReadBytes(path), bytes);
     FileView loaded;
     ASSERT_EQ(loaded.Load(path), FileView::LoadResult::Loaded);
@@ -106,22 +106,26 @@ TEST(FileView, FailedWritesLeaveTheOldFileAndSayWhy) {
     WriteBytes(path, "precious");
     const FileView view = ViewOf("new text");
 
-    // The temporary file cannot be made: the old file stays as it was.
-    std::filesystem::create_directory(path + ".saving");
-    const std::string blocked = view.WriteTo(path);
-    EXPECT_NE(blocked.find(kIsAFolder), std::string::npos) << blocked;
-    EXPECT_NE(blocked.find(path), std::string::npos);
-    EXPECT_EQ(ReadBytes(path), "precious");
-    std::filesystem::remove(path + ".saving");
+    // A name of 245 characters leaves no room for the temporary file's longer one within
+    // the 255 a folder entry may have: the old file stays as it was.
+    const std::string longest = dir.File(std::string(241, 'x') + ".txt");
+    WriteBytes(longest, "precious");
+    const FileView::WriteReport blocked = view.WriteTo(longest);
+    EXPECT_FALSE(blocked.Saved);
+    EXPECT_EQ(blocked.Message.rfind("Cannot create file \"" + longest + "\". ", 0), 0u)
+        << blocked.Message;
+    EXPECT_EQ(ReadBytes(longest), "precious");
+    std::filesystem::remove(longest);
 
-    EXPECT_NE(view.WriteTo(dir.Path().string()).find(kIsAFolder), std::string::npos);
-    EXPECT_NE(view.WriteTo(dir.File("no/such/folder.txt")).find("No such file"), std::string::npos);
+    EXPECT_NE(view.WriteTo(dir.Path().string()).Message.find(kIsAFolder), std::string::npos);
+    EXPECT_NE(view.WriteTo(dir.File("no/such/folder.txt")).Message.find(kNoSuchFolder),
+              std::string::npos);
     EXPECT_EQ(ReadBytes(path), "precious");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
                             std::filesystem::directory_iterator()),
               1);
 
-    ASSERT_EQ(view.WriteTo(path), "");
+    ASSERT_EQ(view.WriteTo(path).Message, "");
     EXPECT_EQ(ReadBytes(path), "new text");
 }
 
@@ -136,7 +140,7 @@ bool FolderRefused([[maybe_unused]] const std::filesystem::path& folder,
     std::filesystem::permissions(
         folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     const bool refused =
-        view.WriteTo((folder / "ShipStats.txt").string()).find("Permission denied") !=
+        view.WriteTo((folder / "ShipStats.txt").string()).Message.find("Permission denied") !=
         std::string::npos;
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
     return refused;
@@ -152,7 +156,8 @@ TEST(FileView, ReadOnlyFilesAndFoldersAreRefused) {
     const bool refused = RunWithoutRoot(dir.Path(), [&] {
         const FileView view = ViewOf("new text");
         std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-        const bool fileRefused = view.WriteTo(path).find("Permission denied") != std::string::npos;
+        const bool fileRefused =
+            view.WriteTo(path).Message.find("Permission denied") != std::string::npos;
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);
         return fileRefused && ReadBytes(path) == "precious" && FolderRefused(dir.Path(), view);
     });

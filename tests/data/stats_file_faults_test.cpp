@@ -153,9 +153,9 @@ TEST_F(StatsFileFaultTest, FullDiskLeavesThePreviousFileWhole) {
         result = SaveModifiedStatsFile(state, state.StoredStats);
     }
     EXPECT_EQ(result.Outcome, SaveOutcome::Failed);
-    EXPECT_NE(result.Error.find("File too large"), std::string::npos) << result.Error;
+    EXPECT_NE(result.Message.find("File too large"), std::string::npos) << result.Message;
     EXPECT_EQ(ReadBytes(StatsPath()), original);
-    EXPECT_FALSE(std::filesystem::exists(StatsPath() + ".saving"));
+    EXPECT_FALSE(HasTemporaryFile(dir.Path()));
     // A later save, with room again, succeeds.
     EXPECT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
 }
@@ -166,7 +166,7 @@ TEST_F(StatsFileFaultTest, TargetThatIsAFolderIsRefused) {
     ui.saveFile = dir.File("folder.txt");
     const SaveResult result = SaveDefaultStatsFile(state);
     EXPECT_EQ(result.Outcome, SaveOutcome::Failed);
-    EXPECT_NE(result.Error.find("Is a directory"), std::string::npos);
+    EXPECT_NE(result.Message.find("Is a directory"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.txt")));
 }
 
@@ -191,7 +191,7 @@ TEST_F(StatsFileFaultTest, SaveThroughALinkChangesTheLinkedFileAndKeepsTheLink) 
     EXPECT_TRUE(std::filesystem::is_symlink(StatsPath()));
     EXPECT_EQ(std::filesystem::read_symlink(StatsPath()), target);
     EXPECT_EQ(ReadBytes(target), state.Stats.FileMemo.Text());
-    EXPECT_FALSE(std::filesystem::exists(target + ".saving"));
+    EXPECT_FALSE(HasTemporaryFile(dir.Path()));
 }
 
 TEST_F(StatsFileFaultTest, ChainedAndRelativeLinksLeadToTheLastFile) {
@@ -204,7 +204,7 @@ TEST_F(StatsFileFaultTest, ChainedAndRelativeLinksLeadToTheLastFile) {
     const std::string text = DefaultFileText();
     FileView view;
     view.SetText(text);
-    ASSERT_EQ(view.WriteTo(StatsPath()), "");
+    ASSERT_EQ(view.WriteTo(StatsPath()).Message, "");
     EXPECT_TRUE(std::filesystem::is_symlink(StatsPath()));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("middle.txt")));
     EXPECT_EQ(ReadBytes(target), text);
@@ -216,7 +216,7 @@ TEST_F(StatsFileFaultTest, DanglingLinkCreatesTheFileItPointsTo) {
     std::filesystem::create_symlink("made.txt", StatsPath());
     FileView view;
     view.SetText("new\r\n");
-    ASSERT_EQ(view.WriteTo(StatsPath()), "");
+    ASSERT_EQ(view.WriteTo(StatsPath()).Message, "");
     EXPECT_TRUE(std::filesystem::is_symlink(StatsPath()));
     EXPECT_EQ(ReadBytes(target), "new\r\n");
 }
@@ -226,7 +226,7 @@ TEST_F(StatsFileFaultTest, LinkLoopIsRefused) {
     std::filesystem::create_symlink("a.txt", dir.File("b.txt"));
     FileView view;
     view.SetText("x");
-    const std::string error = view.WriteTo(dir.File("a.txt"));
+    const std::string error = view.WriteTo(dir.File("a.txt")).Message;
     EXPECT_NE(error.find("symbolic links"), std::string::npos) << error;
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("a.txt")));
 }
@@ -255,7 +255,7 @@ TEST_F(StatsFileFaultTest, SaveThroughALinkKeepsTheLinkedFilesPermissions) {
     std::filesystem::create_symlink("private.txt", StatsPath());
     FileView view;
     view.SetText("changed");
-    ASSERT_EQ(view.WriteTo(StatsPath()), "");
+    ASSERT_EQ(view.WriteTo(StatsPath()).Message, "");
     EXPECT_EQ(PermissionsOf(target), perms::owner_read | perms::owner_write);
     EXPECT_EQ(ReadBytes(target), "changed");
 }
@@ -265,7 +265,7 @@ TEST_F(StatsFileFaultTest, NewFileGetsTheDefaultMode) {
     const CreationMask mask(027);
     FileView view;
     view.SetText("new");
-    ASSERT_EQ(view.WriteTo(StatsPath()), "");
+    ASSERT_EQ(view.WriteTo(StatsPath()).Message, "");
     EXPECT_EQ(PermissionsOf(StatsPath()),
               perms::owner_read | perms::owner_write | perms::group_read);
 }

@@ -225,11 +225,12 @@ TEST_F(StatsFileTest, FailedSaveReportsTheReasonAndKeepsTheOldFile) {
     WriteBytes(StatsPath(), ValidFileText());
     LoadStatsFile(state);
     const int shownBefore = ui.statsShown;
-    std::filesystem::create_directory(StatsPath() + ".saving");
-    ui.saveFile = StatsPath();
+    // A folder where the file should go: the save is refused before anything is written.
+    ui.saveFile = dir.File("Folder.txt");
+    std::filesystem::create_directory(*ui.saveFile);
     const SaveResult result = SaveModifiedStatsFile(state, DefaultShipTable());
     EXPECT_EQ(result.Outcome, SaveOutcome::Failed);
-    EXPECT_NE(result.Error.find(kIsAFolder), std::string::npos) << result.Error;
+    EXPECT_NE(result.Message.find(kIsAFolder), std::string::npos) << result.Message;
     EXPECT_EQ(ReadBytes(StatsPath()), ValidFileText());
     EXPECT_EQ(state.StoredStats, DefaultShipTable());  // the new contents are held in memory
     EXPECT_EQ(ui.statsShown, shownBefore);
@@ -247,7 +248,8 @@ TEST_F(StatsFileTest, SettingsSaveWritesLineFourToTheRememberedFile) {
     expected.Replace(kSettingsLineNumber, line);
     EXPECT_EQ(ReadBytes(StatsPath()), expected.Text());
 
-    std::filesystem::create_directory(StatsPath() + ".saving");
+    state.Stats.SaveFileName = dir.File("Folder.txt");
+    std::filesystem::create_directory(state.Stats.SaveFileName);
     const SaveResult failed = SaveSettingsLine(state, std::string(DefaultSettingsLine));
     EXPECT_EQ(failed.Outcome, SaveOutcome::Failed);
     EXPECT_EQ(state.Settings.SavedSettingsLine, line);

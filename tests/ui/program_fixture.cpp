@@ -11,7 +11,7 @@ std::string WriteStatsFile(const QString& path, const ShipTable& table,
     FileView view;
     FillFileView(view, header, table);
     view.Replace(kSettingsLineNumber, settingsLine);
-    return view.WriteTo(ToBytes(path));
+    return view.WriteTo(ToBytes(path)).Message;
 }
 
 bool WriteStatsFileHere(const std::string& settingsLine,

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QFile>
 #include <QString>
 #include <QStringDecoder>
 #include <algorithm>
 #include <string>
 #include <string_view>
+
+#include "ui/platform.h"
 
 // The core keeps 8-bit text; Latin-1 maps every byte to one character and back, so any
 // byte of ShipStats.txt survives a trip through the controls.
@@ -21,25 +22,6 @@ inline bool FitsLatin1(const QString& text) {
 inline std::string ToBytes(const QString& text) {
     const QByteArray latin1 = text.toLatin1();
     return {latin1.constData(), static_cast<std::size_t>(latin1.size())};
-}
-
-// Paths in the core are the system's bytes, and UTF-8 on Windows, whose 8-bit code page
-// cannot hold every name (data/path_text.h). Elsewhere Qt's file name encoding is that of
-// the system already.
-inline QString FromPathText(const std::string& path) {
-#ifdef _WIN32
-    return QString::fromStdString(path);
-#else
-    return QFile::decodeName(path.c_str());
-#endif
-}
-
-inline std::string ToPathText(const QString& path) {
-#ifdef _WIN32
-    return path.toStdString();
-#else
-    return QFile::encodeName(path).toStdString();
-#endif
 }
 
 // A message for the user, which may name a path: UTF-8 where its bytes are (as paths are),

@@ -1,7 +1,6 @@
 #include "ui/main/program.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QTimer>
 
 #include "core/startup.h"
@@ -12,18 +11,6 @@
 #include "ui/details/details_form.h"
 #include "ui/main/accessible_factories.h"
 #include "ui/main/tform1.h"
-
-namespace {
-
-// The resources report writes rates with the locale's separator; one that is not a single
-// 8-bit character cannot be, and the point stands in for it.
-char LocaleDecimalSeparator() {
-    const QString separator = QLocale().decimalPoint();
-    const bool isOneByte = separator.size() == 1 && separator.front().unicode() < 0x100;
-    return isOneByte ? static_cast<char>(separator.front().unicode()) : '.';
-}
-
-}  // namespace
 
 // Only Abort ends the program; Escape or closing the box goes on with the defaults.
 bool StartupMessages::ConfirmOkAbort(const std::string& message) {

@@ -243,8 +243,8 @@ void SettingsPanel::SaveSettingsBtnClick() {
     m_colorEditor->Reset();
     const std::string line = BuildSettingsLine(PanelValues(), m_state.Settings.Display);
     const SaveResult result = SaveSettingsLine(m_state, line);
-    if (result.Outcome == SaveOutcome::Failed) {
-        ShowPlainMessage(this, ToMessageText(result.Error));
+    if (!result.Message.empty()) {
+        ShowPlainMessage(this, ToMessageText(result.Message));
     }
 }
 

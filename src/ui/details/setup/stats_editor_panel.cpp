@@ -163,15 +163,12 @@ void StatsEditorPanel::RestoreBtnClick() {
 }
 
 void StatsEditorPanel::FinishSave(const SaveResult& result) {
-    switch (result.Outcome) {
-        case SaveOutcome::Saved:
-            m_detailsWindow.HideWindow();
-            break;
-        case SaveOutcome::Failed:
-            ShowPlainMessage(this, ToMessageText(result.Error));
-            break;
-        case SaveOutcome::Cancelled:
-            break;
+    // A saved file may come with a warning; it is saved all the same.
+    if (!result.Message.empty()) {
+        ShowPlainMessage(this, ToMessageText(result.Message));
+    }
+    if (result.Outcome == SaveOutcome::Saved) {
+        m_detailsWindow.HideWindow();
     }
 }
 

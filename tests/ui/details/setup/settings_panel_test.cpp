@@ -486,8 +486,10 @@ void SettingsPanelTest::fleet_size_box_accepts_only_sign_and_digits() {
 
 void SettingsPanelTest::save_failure_shows_reason_and_keeps_saved_line() {
     SetupFixture fixture(SetupFixture::StatsFile::Present, kSavedLine);
-    QVERIFY(QDir().mkpath(fixture.StatsPath() + QStringLiteral(".saving")));
     OpenSettings(fixture);
+    // The file last chosen lies in a folder that is gone: the save is refused.
+    fixture.State().Stats.SaveFileName =
+        ToPathText(fixture.PathOf(QStringLiteral("Gone/ShipStats.txt")));
     fixture.Click("ClassicSettingsBtn");
     fixture.Dialogs().ExpectMessage(QMessageBox::Ok);
     fixture.Click("SaveSettingsBtn");

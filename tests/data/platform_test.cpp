@@ -1,13 +1,15 @@
-#include "data/path_text.h"
+#include "data/platform.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "core/program_state.h"
 #include "core/stats_storage.h"
 #include "data/counting_ui.h"
+#include "data/file_io.h"
 #include "data/file_view.h"
 #include "data/temp_dir.h"
 
@@ -54,7 +56,7 @@ TEST_P(ForeignFolderTest, StatsFileIsWrittenFoundAndReadThere) {
     const std::string file = FolderText() +
                              static_cast<char>(std::filesystem::path::preferred_separator) +
                              "ShipStats.txt";
-    ASSERT_EQ(written.Stats.FileMemo.WriteTo(file), "");
+    ASSERT_EQ(written.Stats.FileMemo.WriteTo(file).Message, "");
     EXPECT_TRUE(std::filesystem::is_regular_file(Folder() / "ShipStats.txt"));
 
     CurrentFolder inside(Folder());
@@ -71,3 +73,19 @@ INSTANTIATE_TEST_SUITE_P(NonAscii, ForeignFolderTest,
                          ::testing::Values("J\xC3\xB6rg",
                                            "\xD0\x98\xD0\xB3\xD1\x80\xD0\xBE\xD0\xBA"),
                          [](const auto& info) { return info.index == 0 ? "Latin" : "Cyrillic"; });
+
+// Two saves never share a temporary file: one made for writing refuses a name in use.
+TEST(NewFileTest, ANameInUseIsRefusedAndItsFileKept) {
+    TempDir dir;
+    const std::filesystem::path path = dir.Path() / "ShipStats.txt.saving";
+    NewFile first = CreateNewFile(path);
+    ASSERT_NE(first.File, nullptr) << first.Failure;
+    ASSERT_GE(std::fputs("first", first.File), 0);
+    ASSERT_EQ(std::fclose(first.File), 0);
+
+    const NewFile second = CreateNewFile(path);
+    EXPECT_EQ(second.File, nullptr);
+    EXPECT_TRUE(second.NameTaken);
+    EXPECT_FALSE(second.Failure.empty());
+    EXPECT_EQ(ReadBytes(path.string()), "first");
+}
