@@ -116,7 +116,12 @@ class Page:
             box.send_keys(text)
 
     def open_file(self, path):
+        """Chooses a file and waits until the page has read it: the header box or a message
+        names it."""
+        name = os.path.basename(path)
         self.el("OpenFile").send_keys(path)
+        WebDriverWait(self.driver, 30).until(
+            lambda d: name in self.message() or name in self.value("FileHeaderText"))
 
     def message(self):
         return self.el("Message").text
@@ -389,10 +394,14 @@ def check_phone_width(page):
         page.driver.save_screenshot(os.path.join(page.shots, "web-desktop.png"))
 
 
-def check_offline(page):
-    """Once loaded, the page works with the server gone: the service worker's cache."""
+def check_installable_and_offline(page):
+    """Chromium finds nothing against installing the page; once loaded, it works with the
+    server gone: the service worker's cache."""
     page.driver.execute_async_script(
         "navigator.serviceWorker.ready.then(() => arguments[0]())")
+    manifest = page.driver.execute_cdp_cmd("Page.getAppManifest", {})
+    errors = page.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+    assert not manifest["errors"] and not errors["installabilityErrors"], (manifest, errors)
     page.load()
     page.server.shutdown()
     page.server.server_close()
@@ -404,7 +413,7 @@ def check_offline(page):
 CHECKS = [check_pairings, check_open_edit_download, check_damaged_files, check_paste_and_cancel,
           check_latin1_and_colours,
           check_keyboard, check_names_and_live_region, check_axe, check_phone_width,
-          check_offline]
+          check_installable_and_offline]
 
 
 def main():

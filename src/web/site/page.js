@@ -143,7 +143,10 @@ function wire() {
       event.target.blur();
     }
   });
-  $('OpenFile').addEventListener('change', (event) => event.target.files[0] && openFile(event.target.files[0]));
+  $('OpenFile').addEventListener('change', (event) => {
+    if (event.target.files[0]) openFile(event.target.files[0]);
+    event.target.value = '';  // the same file chosen again is read again
+  });
   document.addEventListener('dragover', (event) => event.preventDefault());
   document.addEventListener('drop', (event) => {
     event.preventDefault();
