@@ -5,8 +5,17 @@
 # the sample ShipStats.txt and ReadMe1st.txt when they are missing. Nothing is written into
 # the checkout outside build-player. Arguments go to the program; without a display it
 # runs under Xvfb.
+#   ./run.sh --web   builds the page instead (scripts/build-web.sh) and serves build-web/site
+#                    on http://127.0.0.1:8000/ (SKIRMOD_WEB_PORT sets the port) until Ctrl+C.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+if [ "${1:-}" = --web ]; then
+    site=$("$root/scripts/build-web.sh" | tee /dev/stderr | tail -n 1)
+    port=${SKIRMOD_WEB_PORT:-8000}
+    echo "Skirmod in the browser: http://127.0.0.1:$port/ (Ctrl+C stops the server)"
+    exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site"
+fi
 build="$root/build-player"
 stage="$build/stage"
 

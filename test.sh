@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: in the Release build, in the
-# build with AddressSanitizer and UndefinedBehaviorSanitizer, and cross-built for Windows
-# under Wine (the core and skirmod-calc always; the whole zip too once Qt for Windows is
-# cached, see scripts/build-windows.sh). Last, each fuzz target replays its seeds and
+# browser (the core's tests under node, the page in headless Chromium against the Release
+# build's skirmod-calc, so after it), in the build with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and cross-built for Windows under Wine (the core and
+# skirmod-calc always; the whole zip too once Qt for Windows is cached, see
+# scripts/build-windows.sh). Last, each fuzz target replays its seeds and
 # explores for a few seconds.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -36,7 +38,21 @@ windows_smoke_test() {
         tests/windows/smoke_test.sh "$zip" "$root/build-release"
 }
 
+web_page_test() {
+    echo "== web page in headless Chromium =="
+    local site axe=build-web-tests/npm/node_modules/axe-core/axe.min.js
+    site=$(scripts/build-web.sh | tail -n 1)
+    if [ ! -f "$axe" ]; then
+        command -v npm >/dev/null || scripts/install-deps.sh test npm
+        npm install --no-save --no-audit --no-fund --prefix build-web-tests/npm axe-core@4.14.1
+    fi
+    /usr/bin/python3 tests/web/page_test.py "$site" build-release/src/cli/skirmod-calc \
+        build-release/packaging/ShipStats.txt "$axe"
+}
+
 run_preset release
+run_preset web-tests
+web_page_test
 run_preset asan
 run_preset windows-tests scripts/with-wine.sh
 windows_smoke_test

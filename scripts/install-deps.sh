@@ -6,6 +6,8 @@
 #                                       (./test.sh)
 #   install-deps.sh windows [package...] what cross-building for Windows needs
 #                                       (scripts/build-windows.sh)
+#   install-deps.sh web [package...]    what building the page and serving it need
+#                                       (scripts/build-web.sh, ./run.sh --web)
 # Without a list name it installs the test list. The package index is refreshed only when
 # something is missing.
 set -euo pipefail
@@ -22,9 +24,13 @@ windows_packages=(
     g++-mingw-w64-x86-64-posix googletest
     wine wine64 zip unzip
 )
+# Debian's em++ brings its own clang and node; python3 serves the site.
+web_packages=(cmake ninja-build emscripten python3)
 test_packages=(
     "${run_packages[@]}"
     "${windows_packages[@]}"
+    "${web_packages[@]}"
+    chromium chromium-driver python3-selenium
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth openbox xdotool x11-utils xclip
@@ -34,7 +40,7 @@ test_packages=(
 
 list=test
 case ${1:-} in
-    run | test | windows)
+    run | test | windows | web)
         list=$1
         shift
         ;;
@@ -43,6 +49,8 @@ if [ "$list" = run ]; then
     packages=("${run_packages[@]}" "$@")
 elif [ "$list" = windows ]; then
     packages=("${windows_packages[@]}" "$@")
+elif [ "$list" = web ]; then
+    packages=("${web_packages[@]}" "$@")
 else
     packages=("${test_packages[@]}" "$@")
 fi

@@ -68,7 +68,8 @@ char AsciiLower(char c) {
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 // Converts field `number` of the line into the record; false when a colour cannot be read.

@@ -1,0 +1,100 @@
+#!/usr/bin/python3
+"""The page's three budgets, measured in headless Chromium; exits 1 when one is exceeded.
+
+Usage: bench/web_budgets.py [SITE_DIR]   (default build-web/site; scripts/build-web.sh makes it)
+
+1. skirmod.wasm and skirmod.js together: at most 200 KB, at most 80 KB gzip-compressed.
+2. Navigation start to the first result painted, served from 127.0.0.1, as the browser's
+   own timeline has it (Element Timing of the "Ships killed or held" figure): at most
+   200 ms, the median of 15 first visits (no cache, no service worker).
+3. A count change to the new result on the page, the page's style and layout brought up
+   to date: at most 2 ms, the median of 1,000 changes.
+"""
+import gzip
+import os
+import statistics
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+from headless import chromium, serve_site  # noqa: E402
+
+KB = 1000
+LOADS = 15
+CHANGES = 1000
+
+FIRST_RESULT = """
+const done = arguments[0];
+new PerformanceObserver((list) => {
+  const entry = list.getEntries().find((e) => e.identifier === 'first-result');
+  if (entry) done(entry.renderTime || entry.loadTime);
+}).observe({type: 'element', buffered: true});
+"""
+
+COUNT_CHANGES = """
+const box = document.getElementById('AttShips');
+const shown = document.getElementById('CurrentResultMemo');
+const times = [];
+for (let i = 0; i < arguments[0]; i++) {
+  const start = performance.now();
+  box.value = String(100 + i);
+  box.dispatchEvent(new Event('input'));
+  if (!shown.textContent.startsWith(String(100 + i) + ' ')) throw new Error('no new result');
+  shown.getBoundingClientRect();
+  times.push(performance.now() - start);
+}
+return times;
+"""
+
+
+def sizes(site):
+    files = [os.path.join(site, name) for name in ("skirmod.wasm", "skirmod.js")]
+    raw = sum(os.path.getsize(f) for f in files)
+    packed = sum(len(gzip.compress(open(f, "rb").read(), 9)) for f in files)
+    return raw, packed
+
+
+def first_result_times(driver, url):
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": True})
+    driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
+    times = []
+    for _ in range(LOADS):
+        driver.get(url)
+        times.append(driver.execute_async_script(FIRST_RESULT))
+    return times
+
+
+def main():
+    site = sys.argv[1] if len(sys.argv) > 1 else "build-web/site"
+    raw, packed = sizes(site)
+    server, url = serve_site(site)
+    driver = chromium(tempfile.mkdtemp(prefix="skirmod-bench-"))
+    try:
+        paint = first_result_times(driver, url)
+        changes = driver.execute_script(COUNT_CHANGES, CHANGES)
+        version = driver.capabilities.get("browserVersion")
+    finally:
+        driver.quit()
+        server.shutdown()
+    budgets = [
+        ("wasm + js", raw / KB, 200, "KB"),
+        ("wasm + js, gzip -9", packed / KB, 80, "KB"),
+        ("first result painted, median of %d" % LOADS, statistics.median(paint), 200, "ms"),
+        ("count change to new result, median of %d" % CHANGES, statistics.median(changes), 2,
+         "ms"),
+    ]
+    print("Chromium %s, %s" % (version, url))
+    print("first result painted: min %.1f ms, max %.1f ms" % (min(paint), max(paint)))
+    print("count change: 90th percentile %.3f ms, max %.3f ms" % (
+        statistics.quantiles(changes, n=10)[-1], max(changes)))
+    over = 0
+    for name, value, limit, unit in budgets:
+        verdict = "ok" if value <= limit else "OVER BUDGET"
+        over += value > limit
+        print("%-44s %8.3f %s (budget %d %s) %s" % (name, value, unit, limit, unit, verdict))
+    return 1 if over else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,27 @@
+#include "core/pasted_block.h"
+
+#include <utility>
+
+#include "core/calculation.h"
+#include "data/tab_block.h"
+
+CellEdit PasteStatsBlock(ProgramState& state, std::size_t row, std::size_t column,
+                         std::string_view utf8Block) {
+    constexpr BlockArea kValues{{0, 1}, {kShipCount - 1, kColumnCount - 1}};
+    const BlockCell at{static_cast<int>(row), static_cast<int>(column)};
+    BlockPaste paste = PlacePastedBlock(utf8Block, at, kValues);
+    switch (paste.refusal) {
+        case PasteRefusal::LineBreakInCell:
+            return CellEdit::LineBreak;
+        case PasteRefusal::NotLatin1:
+            return CellEdit::NotLatin1;
+        case PasteRefusal::None:
+            break;
+    }
+    for (PastedCell& pasted : paste.cells) {
+        state.StoredStats[static_cast<std::size_t>(pasted.cell.row)]
+            .fields[static_cast<std::size_t>(pasted.cell.column)] = std::move(pasted.text);
+    }
+    RecalculateAll(state);
+    return CellEdit::Stored;
+}

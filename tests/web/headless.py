@@ -1,0 +1,38 @@
+"""The site on a local static server and Debian's Chromium headless with a fresh profile:
+what the page test and the browser benchmark both start."""
+import functools
+import http.server
+import os
+import threading
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+
+CHROMIUM_FLAGS = ("--headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
+                  "--disable-background-networking --disable-component-update --disable-sync")
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve_site(site):
+    """A static server for `site` on 127.0.0.1 (port SKIRMOD_WEB_PORT, else any free one),
+    serving from a thread; returns it and its address."""
+    handler = functools.partial(QuietHandler, directory=site)
+    port = int(os.environ.get("SKIRMOD_WEB_PORT", "0"))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, "http://127.0.0.1:%d/" % server.server_address[1]
+
+
+def chromium(profile):
+    options = Options()
+    for flag in CHROMIUM_FLAGS.split():
+        options.add_argument(flag)
+    options.add_argument("--user-data-dir=" + profile)
+    options.add_argument("--window-size=1280,1000")
+    options.binary_location = "/usr/bin/chromium"
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
