@@ -60,6 +60,8 @@ std::optional<std::string> SetupSection::ChooseSaveFile(const std::string& initi
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("SaveStatsDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, !kNativeSaveDialog);
+    // Qt captions only its own dialog "Save As"; the system's would get an empty caption.
+    dialog.setWindowTitle(QStringLiteral("Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("Programs (*.exe)"),
