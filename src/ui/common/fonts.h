@@ -7,15 +7,10 @@
 // Liberation Sans, Arial's metric twin, comes first on every platform (the Windows build
 // brings it along): Windows' old bitmap "MS Sans Serif" is narrower and would move every
 // text of the report boxes, and Wine has none, so a serif font would stand in.
-// Hinted only vertically: hinted across as well, Liberation Sans at 11 px draws "I" and "!"
-// one column left of the box Wine's GDI reports for them, and Qt's GDI engine, which keeps
-// only that box, loses them whole. Vertical hinting takes DirectWrite on Windows and light
-// hinting elsewhere, which Linux desktops use anyway.
 inline QFont SansSerifFont(int pixelSize) {
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("MS Sans Serif")});
     font.setStyleHint(QFont::SansSerif);
-    font.setHintingPreference(QFont::PreferVerticalHinting);
     font.setPixelSize(pixelSize);
     return font;
 }
