@@ -32,10 +32,11 @@ windows_smoke_test() {
     # The build's whole output stays in sight; its last line names the zip.
     mkdir -p build-windows
     scripts/build-windows.sh | tee build-windows/build-windows.log
-    local zip
+    local zip glyph_test
     zip=$(tail -n 1 build-windows/build-windows.log)
+    glyph_test=$(scripts/build-windows.sh --test glyph_ink_test | tail -n 1)
     tests/desktop/run_on_desktop.sh scripts/with-wine.sh \
-        tests/windows/smoke_test.sh "$zip" "$root/build-release"
+        tests/windows/smoke_test.sh "$zip" "$root/build-release" "$glyph_test"
 }
 
 web_page_test() {

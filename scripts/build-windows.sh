@@ -7,6 +7,8 @@
 # Runs as root, or as a user who may use sudo.
 #   build-windows.sh            all of it
 #   build-windows.sh --qt-only  only make sure the cached Qt for Windows is there
+#   build-windows.sh --test T   the widget test T built for Windows, in a folder with the
+#                               DLL it needs beside the zip's; prints T.exe's path last
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=windows-qt.sh
@@ -137,16 +139,39 @@ project_version() {
     sed -n 's/^project(Skirmod VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt"
 }
 
-cross_build_program() {
+# Configures `build` against the cached Qt for Windows; the rest of the arguments are
+# CMake's options.
+configure_for_windows() {
     local build=$1
+    shift
     mkdir -p "$build"
     run_logged "Configuring Skirmod for Windows" "$build/configure.log" \
         cmake -S "$root" -B "$build" -G Ninja -Wno-dev \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-        -DSKIRMOD_BUILD_TESTS=OFF -DCMAKE_PREFIX_PATH="$qt_windows_prefix" "${host_qt[@]}" \
-        -DCMAKE_CROSSCOMPILING_EMULATOR=wine
+        -DCMAKE_PREFIX_PATH="$qt_windows_prefix" "${host_qt[@]}" \
+        -DCMAKE_CROSSCOMPILING_EMULATOR=wine "$@"
+}
+
+cross_build_program() {
+    local build=$1
+    configure_for_windows "$build" -DSKIRMOD_BUILD_TESTS=OFF
     # The sample ShipStats.txt is written by a Windows program of the build, run by Wine.
     "$root/scripts/with-wine.sh" cmake --build "$build" || fail "building Skirmod for Windows failed (above)"
+}
+
+# Only the one test: a build of every test for Windows would take long and run nowhere.
+cross_build_test() {
+    local test=$1 out=$root/build-windows
+    configure_for_windows "$out/tests" -DSKIRMOD_BUILD_TESTS=ON -DSKIRMOD_BUILD_BENCH=OFF
+    run_logged "Building $test for Windows" "$out/tests/build.log" \
+        cmake --build "$out/tests" --target "$test"
+    local program
+    program=$(find "$out/tests" -name "$test.exe" -print -quit)
+    [ -n "$program" ] || fail "the build made no $test.exe; is $test a test of tests/ui?"
+    rm -rf "$out/test-$test"
+    mkdir -p "$out/test-$test"
+    cp "$program" "$qt_windows_prefix/bin/Qt6Test.dll" "$out/test-$test/"
+    echo "$out/test-$test/$test.exe"
 }
 
 # What Windows loads: Qt's three libraries, its platform plug-in and the MinGW runtime.
@@ -212,8 +237,8 @@ make_zip() {
 host_qt=(-DQT_HOST_PATH=/usr
          "-DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake")
 build_qt
-if [ "${1:-}" = --qt-only ]; then
-    echo "$qt_windows_prefix"
-    exit 0
-fi
-make_zip
+case ${1:-} in
+    --qt-only) echo "$qt_windows_prefix" ;;
+    --test) cross_build_test "${2:?--test needs the name of a test}" ;;
+    *) make_zip ;;
+esac

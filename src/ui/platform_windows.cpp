@@ -47,8 +47,15 @@ std::string ToPathText(const QString& path) {
     return path.toStdString();
 }
 
-// Windows always has its desktop.
+// Windows always has its desktop. Qt's own FreeType engine draws the text unless the user
+// names a platform (-platform on the command line still wins): Qt's GDI engine copies each
+// glyph from the box the system reports, and Wine reports Liberation Sans' "I" and "!" (and
+// the inverted "!") at 11 px one column right of where it draws them, so they vanished.
+// FreeType draws them as the Linux build does.
 bool PrepareDisplayPlatform() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
+    }
     return true;
 }
 

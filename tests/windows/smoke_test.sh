@@ -3,10 +3,12 @@
 # run under Wine on a private desktop with a window manager (run_on_desktop.sh and
 # with-wine.sh around this script). skirmod.exe and skirmod-calc.exe must do there what the
 # Linux build does with the same ShipStats.txt.
-# Arguments: the zip, the Linux build folder. SKIRMOD_TEST_SEED picks the random pairings.
+# Arguments: the zip, the Linux build folder, and glyph_ink_test.exe in the folder
+# `build-windows.sh --test glyph_ink_test` made. SKIRMOD_TEST_SEED picks the random pairings.
 set -euo pipefail
 zip=$(realpath "$1")
 linux=$(realpath "$2")
+glyph_test=$(realpath "$3")
 linux_calc=$linux/src/cli/skirmod-calc
 linux_gui=$linux/src/ui/skirmod
 seed=${SKIRMOD_TEST_SEED:-20261207}
@@ -236,6 +238,22 @@ check_gui() {
     echo "skirmod.exe in $folder: 132x126, Copy Result \"$windows_line\", saved as Linux does"
 }
 
+# The widget test of the fonts, run beside the zip's DLLs as the program runs: every
+# character leaves ink on the screen through the font engine skirmod.exe picks.
+check_glyphs() {
+    local folder
+    folder=$(unpack "$work/glyphs")
+    cp "${glyph_test%/*}"/* "$folder/"
+    # Qt Test writes to a file here: Wine hands a program's own output to no terminal.
+    if ! (cd "$folder" && env -u QT_QPA_PLATFORM wine ./glyph_ink_test.exe -o glyphs.txt,txt \
+        >/dev/null 2>&1); then
+        fail "glyph_ink_test.exe found characters drawn without ink"
+        grep -a -A1 '^FAIL' "$folder/glyphs.txt" >&2 || cat "$folder/glyphs.txt" >&2
+        return
+    fi
+    echo "every character leaves ink: $(grep -a '^Totals' "$folder/glyphs.txt")"
+}
+
 # A German Windows writes decimal commas and German dates. Wine takes its locale from LANG
 # when a prefix starts, so a German prefix of its own; and a locale this system lacks makes
 # Wine read file names as ASCII, hence an ASCII folder.
@@ -276,6 +294,7 @@ check_german() {
 check_contents
 check_calc
 check_gui
+check_glyphs
 check_locale
 if [ -s "$work/failures" ]; then
     failures=$(wc -l <"$work/failures")
