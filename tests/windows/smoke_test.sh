@@ -175,9 +175,11 @@ edit_and_save() {
         fail "Alt+D opened no Details window in $folder"
         return
     fi
+    # Wine may map the window again while it starts: ask for it once it has settled, as a
+    # click on the first one's id goes nowhere.
+    sleep 2
     local details
     details=$(details_window)
-    sleep 1
     click_details "$details" "${setup_tab[@]}"
     click_details "$details" "${edit_button[@]}"
     click_details "$details" "${init_cell[@]}"
