@@ -80,30 +80,44 @@ add_debian_sources() {
         "${as_root[@]}" apt-get update -q
 }
 
-# Fetches Debian's qt6-base source into `work` and sets qt_source to its folder.
+# Fetches Debian's qt6-base source into `work`, once: the mark stays with a whole source.
 fetch_qt_source() {
     local work=$1
+    [ -f "$work/.source-complete" ] && return
+    find "$work" -mindepth 1 -delete
     add_debian_sources
     run_logged "apt-get source qt6-base" "$work/source.log" \
         bash -c 'cd "$1" && apt-get source -q qt6-base' _ "$work"
+    touch "$work/.source-complete"
+}
+
+# Sets qt_source to the folder of the source in `work`.
+find_qt_source() {
+    local work=$1
     qt_source=$(find "$work" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n 1)
     [ -n "$qt_source" ] || fail "Debian's qt6-base source is not Qt $qt_version: $(find "$work" -maxdepth 1 -name '*.dsc' -printf '%f ')"
 }
 
+# The work folder's name carries the options' hash, so a build that was stopped goes on
+# where it stopped with the same options: the 40 minutes are not spent twice.
 build_qt() {
     # The stamp is written once the licences are there; a cache older than that is built again.
     if [ -f "$qt_stamp" ] && [ -d "$qt_windows_prefix/licences" ]; then
         return
     fi
     local work=$skirmod_cache/qt-build-$qt_options_hash
-    rm -rf "$work" "$qt_windows_prefix"
+    rm -rf "$qt_windows_prefix"
     mkdir -p "$work"
-    echo "Building Qt $qt_version for Windows into $qt_windows_prefix (once; it takes a while)"
+    echo "Building Qt $qt_version for Windows into $qt_windows_prefix (once; it takes a while, and goes on where it stopped if stopped)"
     fetch_qt_source "$work"
-    run_logged "Configuring Qt for Windows" "$work/configure.log" \
-        cmake -S "$qt_source" -B "$work/build" -G Ninja -Wno-dev \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${host_qt[@]}" \
-        -DCMAKE_INSTALL_PREFIX="$qt_windows_prefix" "${qt_configure_options[@]}"
+    find_qt_source "$work"
+    # CMake writes build.ninja last, so a configure that did not finish runs again.
+    if [ ! -f "$work/build/build.ninja" ]; then
+        run_logged "Configuring Qt for Windows" "$work/configure.log" \
+            cmake -S "$qt_source" -B "$work/build" -G Ninja -Wno-dev \
+            -DCMAKE_TOOLCHAIN_FILE="$toolchain" "${host_qt[@]}" \
+            -DCMAKE_INSTALL_PREFIX="$qt_windows_prefix" "${qt_configure_options[@]}"
+    fi
     run_logged "Building Qt for Windows" "$work/build.log" cmake --build "$work/build"
     run_logged "Installing Qt for Windows" "$work/install.log" cmake --install "$work/build"
     copy_qt_licences "$work" "$qt_source"
