@@ -108,7 +108,7 @@ build_qt() {
     local work=$skirmod_cache/qt-build-$qt_options_hash
     rm -rf "$qt_windows_prefix"
     mkdir -p "$work"
-    echo "Building Qt $qt_version for Windows into $qt_windows_prefix (once; it takes a while, and goes on where it stopped if stopped)"
+    echo "Building Qt $qt_version for Windows into $qt_windows_prefix (once; it takes a while)"
     fetch_qt_source "$work"
     find_qt_source "$work"
     # CMake writes build.ninja last, so a configure that did not finish runs again.
