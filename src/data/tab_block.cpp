@@ -139,3 +139,15 @@ BlockPaste PlacePastedBlock(std::string_view utf8, BlockCell at, BlockArea edita
     }
     return paste;
 }
+
+std::string_view PasteRefusalText(PasteRefusal refusal) {
+    switch (refusal) {
+        case PasteRefusal::LineBreakInCell:
+            return "Nothing pasted: a cell of the block holds a line break.";
+        case PasteRefusal::NotLatin1:
+            return "Nothing pasted: the block holds characters the stats file cannot store.";
+        case PasteRefusal::None:
+            break;
+    }
+    return {};
+}

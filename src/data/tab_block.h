@@ -21,6 +21,9 @@ struct BlockArea {
 
 enum class PasteRefusal { None, LineBreakInCell, NotLatin1 };
 
+// What the user reads about a refused paste; empty for None.
+std::string_view PasteRefusalText(PasteRefusal refusal);
+
 struct PastedCell {
     BlockCell cell;
     std::string text;  // Latin-1

@@ -24,6 +24,7 @@
 #include "core/stats_edits.h"
 #include "data/int_text.h"
 #include "data/latin1_text.h"
+#include "data/tab_block.h"
 
 namespace {
 
@@ -63,10 +64,14 @@ std::string Quoted(std::string_view bytes) {
     return out + '"';
 }
 
-std::string Joined(const std::vector<std::string>& lines, std::string_view separator) {
+// A report box's text: its lines, one per line.
+std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        text += (i > 0 ? std::string(separator) : std::string()) + lines[i];
+        if (i > 0) {
+            text += '\n';
+        }
+        text += lines[i];
     }
     return text;
 }
@@ -111,9 +116,10 @@ class Answer {
     std::vector<std::pair<std::string, std::string>> m_top;
 };
 
-std::string JsonList(const std::vector<std::string>& entries) {
+template <typename Texts>
+std::string JsonList(const Texts& entries) {
     std::string json = "[";
-    for (const std::string& entry : entries) {
+    for (const std::string_view entry : entries) {
         json += (json.size() > 1 ? "," : "") + Quoted(entry);
     }
     return json + "]";
@@ -148,7 +154,7 @@ void ShowResults(Session& s, Answer& a) {
     }
     for (const ReportBox& box : kReportBoxes) {
         ShowText(s, a, kReportIds[static_cast<std::size_t>(box.report)],
-                 Joined(ReportText(state, box.report), "\n"));
+                 Joined(ReportText(state, box.report)));
     }
 }
 
@@ -173,9 +179,9 @@ static_assert(std::size(kColorProperties) == std::size(kColorFields));
 void ShowGrid(const Session& s, Answer& a) {
     std::string rows = "[";
     for (const ShipRecord& ship : StoredTable(s.state)) {
-        rows += (rows.size() > 1 ? "," : "") + JsonList({ship.fields.begin(), ship.fields.end()});
+        rows += (rows.size() > 1 ? "," : "") + JsonList(ship.fields);
     }
-    a.Set("columns", JsonList({StatsColumnNames.begin(), StatsColumnNames.end()}));
+    a.Set("columns", JsonList(StatsColumnNames));
     a.Set("grid", rows + "]");
     a.Set("editing", s.beforeEdit ? "true" : "false");
 }
@@ -335,8 +341,7 @@ void Cancel(Session& s, const Args&, Answer& a) {
 // The desktop's Save, with the download standing in for its file dialog (a: the time for
 // the header line).
 void Save(Session& s, const Args& in, Answer& a) {
-    const ShipTable edited = StoredTable(s.state);
-    StoreEditedStats(s.state, edited, Bytes(in.a));
+    StoreEditedStats(s.state, StoredTable(s.state), Bytes(in.a));
     const std::string name = s.file.name.empty() ? "ShipStats.txt" : s.file.name;
     s.file = {name, StatsFileBytes(s.state)};
     s.beforeEdit.reset();
@@ -372,37 +377,40 @@ void Log(Session& s, const Args& in, Answer& a) {
 
 // What the desktop says to a refused paste; a typed cell is refused with the same words.
 void ShowRefusal(CellEdit edit, Answer& a) {
-    if (edit == CellEdit::LineBreak) {
-        a.Set("message", Quoted("Nothing pasted: a cell of the block holds a line break."));
-    } else if (edit == CellEdit::NotLatin1) {
-        a.Set("message",
-              Quoted("Nothing pasted: the block holds characters the stats file cannot store."));
+    const PasteRefusal refusal = edit == CellEdit::LineBreak   ? PasteRefusal::LineBreakInCell
+                                 : edit == CellEdit::NotLatin1 ? PasteRefusal::NotLatin1
+                                                               : PasteRefusal::None;
+    if (refusal != PasteRefusal::None) {
+        a.Set("message", Quoted(PasteRefusalText(refusal)));
     }
 }
 
 // A typed cell (a: row, b: column, c: text) or a pasted block starting there: while editing
-// only, and the grid shows what the core kept.
-// A typed cell that was kept needs no new grid, which would take the focus away.
-void ChangeCells(Session& s, const Args& in, Answer& a,
-                 CellEdit (*change)(ProgramState&, std::size_t, std::size_t, std::string_view)) {
+// only. Returns what the core did with it.
+CellEdit ChangeCells(Session& s, const Args& in, Answer& a,
+                     CellEdit (*change)(ProgramState&, std::size_t, std::size_t,
+                                        std::string_view)) {
     CellEdit edit = CellEdit::FixedCell;
     if (s.beforeEdit) {
         edit = change(s.state, static_cast<std::size_t>(ToInt32Or(in.a, -1)),
                       static_cast<std::size_t>(ToInt32Or(in.b, -1)), in.c);
         ShowRefusal(edit, a);
     }
-    if (edit != CellEdit::Stored || change != EditStatsCell) {
-        ShowGrid(s, a);
-    }
     ShowResults(s, a);
+    return edit;
 }
 
+// A typed cell the core kept needs no new grid, which would take the focus away; otherwise
+// the grid shows what the core kept.
 void Cell(Session& s, const Args& in, Answer& a) {
-    ChangeCells(s, in, a, EditStatsCell);
+    if (ChangeCells(s, in, a, EditStatsCell) != CellEdit::Stored) {
+        ShowGrid(s, a);
+    }
 }
 
 void Paste(Session& s, const Args& in, Answer& a) {
     ChangeCells(s, in, a, PasteStatsBlock);
+    ShowGrid(s, a);
 }
 
 constexpr std::pair<std::string_view, Command> kCommands[] = {

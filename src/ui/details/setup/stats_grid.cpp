@@ -48,19 +48,6 @@ GridCell ViewCellOf(int row, int column) {
     return {row + 1, column + 1};
 }
 
-QString RefusalMessage(PasteRefusal refusal) {
-    switch (refusal) {
-        case PasteRefusal::LineBreakInCell:
-            return QStringLiteral("Nothing pasted: a cell of the block holds a line break.");
-        case PasteRefusal::NotLatin1:
-            return QStringLiteral(
-                "Nothing pasted: the block holds characters the stats file cannot store.");
-        case PasteRefusal::None:
-            break;
-    }
-    return {};
-}
-
 void PaintFixedCell(QPainter& painter, const QRect& rect, const QString& text,
                     const QPalette& palette) {
     painter.fillRect(rect, palette.color(QPalette::Button));
@@ -302,7 +289,7 @@ void StatsGrid::PasteAtCurrentCell() {
     const GridPaste paste = PlacePastedBlock(QGuiApplication::clipboard()->text(),
                                              ViewCellOf(currentRow(), currentColumn()), editable);
     if (paste.refusal != PasteRefusal::None) {
-        ShowPlainMessage(this, RefusalMessage(paste.refusal));
+        ShowPlainMessage(this, ToQString(PasteRefusalText(paste.refusal)));
         return;
     }
     for (const PastedCell& pasted : paste.cells) {
