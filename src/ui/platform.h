@@ -15,5 +15,10 @@ std::string ToPathText(const QString& path);
 // none; false: no window can open.
 bool PrepareDisplayPlatform();
 
+// Whether the save dialog is the system's own: Windows players expect it (Quick access,
+// Desktop, Downloads); elsewhere Qt's own, which looks alike on every desktop and which the
+// tests drive.
+bool UseSystemSaveDialog();
+
 // Shows what --help or --version gives where the user sees it.
 void ShowCommandLineReply(const std::string& text);

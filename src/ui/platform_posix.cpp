@@ -42,6 +42,10 @@ bool PrepareDisplayPlatform() {
     return true;
 }
 
+bool UseSystemSaveDialog() {
+    return false;
+}
+
 void ShowCommandLineReply(const std::string& text) {
     std::cout << text;
 }

@@ -59,6 +59,10 @@ bool PrepareDisplayPlatform() {
     return true;
 }
 
+bool UseSystemSaveDialog() {
+    return true;
+}
+
 // skirmod.exe is a windowed program: started from a console it writes there, started
 // otherwise (a shortcut with --help) it shows a message box.
 void ShowCommandLineReply(const std::string& text) {

@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "ui/platform.h"
-
 // The core keeps 8-bit text; Latin-1 maps every byte to one character and back, so any
 // byte of ShipStats.txt survives a trip through the controls.
 inline QString ToQString(std::string_view bytes) {

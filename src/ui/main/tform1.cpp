@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QWindow>
 
@@ -16,7 +17,6 @@
 #include "ui/common/fonts.h"
 #include "ui/common/frame_line.h"
 #include "ui/common/qt_text.h"
-#include "ui/main/recalc_guard.h"
 #include "ui/main/tform1_accessible.h"
 #include "ui/main/tform1_layout.h"
 
@@ -451,7 +451,7 @@ void TForm1::ClipBtnClick() {
 // core's swap then runs exactly one calculation.
 void TForm1::PopupSwitchClick() {
     {
-        const RecalcGuardScope guard(m_recalcGuard);
+        const QScopedValueRollback guard(m_recalcGuard, true);
         const int attackerRow = m_attSide->SelectedRow();
         const int defenderRow = m_defSide->SelectedRow();
         m_attSide->SelectRow(defenderRow);

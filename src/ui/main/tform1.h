@@ -158,7 +158,7 @@ class TForm1 : public QWidget, public MainWindowLink {
     QPoint m_dragStart;
     bool m_firstShowDone = false;
     // Set until the first show, whose one calculation uses the settings' defaults, and while
-    // the swap changes both lists (RecalcGuardScope).
+    // the swap changes both lists.
     bool m_recalcGuard = true;
     bool m_firstPaintDone = false;
     // Set when the minimise label took the Details window along, so they come back together.

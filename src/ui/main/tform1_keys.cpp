@@ -1,4 +1,3 @@
-#include <QAccessible>
 #include <QKeyEvent>
 #include <functional>
 

@@ -15,6 +15,7 @@
 #include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/setup_look.h"
+#include "ui/platform.h"
 #include "version.h"
 
 namespace {

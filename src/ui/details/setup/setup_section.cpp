@@ -15,14 +15,11 @@
 #include "ui/details/setup/about_panel.h"
 #include "ui/details/setup/settings_panel.h"
 #include "ui/details/setup/stats_editor_panel.h"
+#include "ui/platform.h"
 
 namespace {
 
 const char* const kProposedFileName = "ShipStats.txt";
-
-// Windows players expect the system's own dialog (Quick access, Desktop, Downloads); elsewhere
-// Qt's own, which looks alike on every desktop and which the tests drive. The build decides.
-constexpr bool kNativeSaveDialog = SKIRMOD_NATIVE_SAVE_DIALOG;
 
 }  // namespace
 
@@ -59,7 +56,7 @@ void SetupSection::ShowStatsFile() {
 std::optional<std::string> SetupSection::ChooseSaveFile(const std::string& initialPath) {
     QFileDialog dialog(this);
     dialog.setObjectName(QStringLiteral("SaveStatsDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog, !kNativeSaveDialog);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, !UseSystemSaveDialog());
     // Qt captions only its own dialog "Save As"; the system's would get an empty caption.
     dialog.setWindowTitle(QStringLiteral("Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

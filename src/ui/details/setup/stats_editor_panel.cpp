@@ -20,6 +20,7 @@
 #include "ui/common/spoken_notice.h"
 #include "ui/common/window_links.h"
 #include "ui/details/setup/stats_grid.h"
+#include "ui/platform.h"
 
 namespace {
 

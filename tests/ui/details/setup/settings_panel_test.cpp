@@ -11,6 +11,7 @@
 #include "setup_fixture.h"
 #include "ui/common/colors.h"
 #include "ui/common/qt_text.h"
+#include "ui/platform.h"
 
 Q_DECLARE_METATYPE(ColorRole)
 
