@@ -10,13 +10,8 @@ CellEdit PasteStatsBlock(ProgramState& state, std::size_t row, std::size_t colum
     constexpr BlockArea kValues{{0, 1}, {kShipCount - 1, kColumnCount - 1}};
     const BlockCell at{static_cast<int>(row), static_cast<int>(column)};
     BlockPaste paste = PlacePastedBlock(utf8Block, at, kValues);
-    switch (paste.refusal) {
-        case PasteRefusal::LineBreakInCell:
-            return CellEdit::LineBreak;
-        case PasteRefusal::NotLatin1:
-            return CellEdit::NotLatin1;
-        case PasteRefusal::None:
-            break;
+    if (paste.refusal != PasteRefusal::None) {
+        return RefusedEdit(paste.refusal);
     }
     for (PastedCell& pasted : paste.cells) {
         state.StoredStats[static_cast<std::size_t>(pasted.cell.row)]

@@ -1,11 +1,8 @@
 #include "core/stats_edits.h"
 
-#include <optional>
-
 #include "core/calculation.h"
 #include "core/settings_edits.h"
 #include "data/file_view.h"
-#include "data/latin1_text.h"
 #include "data/stats_file.h"
 
 namespace {
@@ -20,10 +17,6 @@ std::string_view ProblemOf(StatsFileRead read) {
             break;
     }
     return " file possibly corrupted.";
-}
-
-bool HoldsLineBreak(std::string_view text) {
-    return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
 }  // namespace
@@ -57,20 +50,21 @@ void TakeLoadedStats(ProgramState& state, const std::string& path) {
     state.ActiveStats = state.StoredStats;
 }
 
+CellEdit RefusedEdit(PasteRefusal refusal) {
+    return refusal == PasteRefusal::LineBreakInCell ? CellEdit::LineBreak : CellEdit::NotLatin1;
+}
+
 CellEdit EditStatsCell(ProgramState& state, std::size_t row, std::size_t column,
                        std::string_view utf8Text) {
     if (row >= kShipCount || column >= kColumnCount ||
         column == static_cast<std::size_t>(Col::ShipName)) {
         return CellEdit::FixedCell;
     }
-    if (HoldsLineBreak(utf8Text)) {
-        return CellEdit::LineBreak;
+    CellText text = CellTextOf(utf8Text);
+    if (text.refusal != PasteRefusal::None) {
+        return RefusedEdit(text.refusal);
     }
-    std::optional<std::string> text = Latin1FromUtf8(utf8Text);
-    if (!text) {
-        return CellEdit::NotLatin1;
-    }
-    state.StoredStats[row].fields[column] = std::move(*text);
+    state.StoredStats[row].fields[column] = std::move(text.latin1);
     RecalculateAll(state);
     return CellEdit::Stored;
 }

@@ -7,6 +7,7 @@
 #include "core/program_state.h"
 #include "core/stats_storage.h"
 #include "data/ship_table.h"
+#include "data/tab_block.h"
 
 // The stats table as a front end without a file system of its own changes it: a file
 // opened from bytes, cells edited one by one, the file's bytes handed back for a download.
@@ -24,6 +25,9 @@ StatsFileRead OpenStatsBytes(ProgramState& state, const std::string& name, std::
 void TakeLoadedStats(ProgramState& state, const std::string& path);
 
 enum class CellEdit { Stored, FixedCell, LineBreak, NotLatin1 };
+
+// The edit a cell text's refusal makes (not None).
+CellEdit RefusedEdit(PasteRefusal refusal);
 
 // One cell of StoredStats takes `utf8Text`, and the results follow. The names and anything
 // outside the table are fixed; a line break would break the file's line layout, and a

@@ -16,10 +16,6 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-std::string ErrnoText(int error) {
-    return std::generic_category().message(error);
-}
-
 // Reads the whole file, or says why not: open failures apart from all other failures.
 FileView::LoadResult ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
     std::error_code ec;

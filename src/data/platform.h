@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 // Where the program meets the file system, the one place that differs between Windows
 // (platform_windows.cpp) and POSIX systems (platform_posix.cpp). Failures come back as the
@@ -14,6 +15,11 @@
 // text is the bytes the system uses.
 std::filesystem::path FsPath(const std::string& text);
 std::string PathText(const std::filesystem::path& path);
+
+// The C library's reason for an errno value.
+inline std::string ErrnoText(int error) {
+    return std::generic_category().message(error);
+}
 
 // std::fopen on a path of any name; null with errno set on failure.
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode);

@@ -8,10 +8,6 @@
 
 namespace {
 
-std::string ErrnoText(int error) {
-    return std::generic_category().message(error);
-}
-
 // Folders that cannot be synced say so with these: CIFS and SMB shares, VirtualBox's
 // shared folders, several FUSE file systems.
 bool SyncUnsupported(int error) {

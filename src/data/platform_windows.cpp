@@ -41,10 +41,6 @@ std::string LastErrorText() {
     return WindowsErrorText(GetLastError());
 }
 
-std::string ErrnoText(int error) {
-    return std::generic_category().message(error);
-}
-
 }  // namespace
 
 std::filesystem::path FsPath(const std::string& text) {

@@ -124,20 +124,25 @@ BlockPaste PlacePastedBlock(std::string_view utf8, BlockCell at, BlockArea edita
             if (!Inside(cell, editable)) {
                 continue;
             }
-            const std::string& field = rows[r][c];
-            std::optional<std::string> latin1 = Latin1FromUtf8(field);
-            paste.refusal = field.find_first_of(kLineEnds) != field.npos
-                                ? PasteRefusal::LineBreakInCell
-                            : latin1 ? PasteRefusal::None
-                                     : PasteRefusal::NotLatin1;
-            if (paste.refusal != PasteRefusal::None) {
-                paste.cells.clear();
-                return paste;
+            CellText text = CellTextOf(rows[r][c]);
+            if (text.refusal != PasteRefusal::None) {
+                return {text.refusal, {}};
             }
-            paste.cells.push_back({cell, std::move(*latin1)});
+            paste.cells.push_back({cell, std::move(text.latin1)});
         }
     }
     return paste;
+}
+
+CellText CellTextOf(std::string_view utf8) {
+    if (utf8.find_first_of(kLineEnds) != utf8.npos) {
+        return {PasteRefusal::LineBreakInCell, {}};
+    }
+    std::optional<std::string> latin1 = Latin1FromUtf8(utf8);
+    if (!latin1) {
+        return {PasteRefusal::NotLatin1, {}};
+    }
+    return {PasteRefusal::None, std::move(*latin1)};
 }
 
 std::string_view PasteRefusalText(PasteRefusal refusal) {

@@ -24,6 +24,15 @@ enum class PasteRefusal { None, LineBreakInCell, NotLatin1 };
 // What the user reads about a refused paste; empty for None.
 std::string_view PasteRefusalText(PasteRefusal refusal);
 
+// What a stats cell can hold of `utf8`: a line break would break the file's line layout and
+// a character beyond Latin-1 cannot be stored in its 8-bit text, so either refuses the text
+// whole; else its Latin-1 bytes.
+struct CellText {
+    PasteRefusal refusal = PasteRefusal::None;
+    std::string latin1;
+};
+CellText CellTextOf(std::string_view utf8);
+
 struct PastedCell {
     BlockCell cell;
     std::string text;  // Latin-1
