@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/counters.h"
-#include "cli/stop_search.h"
+#include "core/counters.h"
+#include "core/stop_search.h"
 #include "combat/combat_state.h"
 #include "data/ship_table.h"
 #include "reports/report_texts.h"

@@ -3,32 +3,27 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/inputs.h"
-#include "core/startup.h"
-#include "core/stats_edits.h"
-#include "core/stats_storage.h"
 #include "data/platform.h"
 #include "data/stats_file.h"
 
 CalcSession::CalcSession(char decimalSeparator) {
-    SetDecimalSeparator(m_state, decimalSeparator);
-    StartCore(m_state);
+    m_engine.SetDecimalSeparator(decimalSeparator);
 }
 
 TableLoad CalcSession::LoadTable(const std::string& path) {
-    switch (ReadStatsFile(m_state, path)) {
+    switch (m_engine.ReadStatsFile(path)) {
         case StatsFileRead::NotFound:
             return {TableStatus::Failed, "cannot open the stats file " + path};
         case StatsFileRead::Unreadable:
             return {TableStatus::Failed, "cannot read the stats file " + path};
         case StatsFileRead::Damaged:
             return {TableStatus::Failed, "the stats file " + path + " is damaged: it has " +
-                                             std::to_string(m_state.Stats.FileMemo.Count()) +
+                                             std::to_string(State().Stats.FileMemo.Count()) +
                                              " lines, not " + std::to_string(kStatsFileLines)};
         case StatsFileRead::Whole:
             break;
     }
-    TakeLoadedStats(m_state, path);
+    m_engine.TakeLoadedStats(path);
     return {TableStatus::FromFile, {}};
 }
 
@@ -41,5 +36,5 @@ TableLoad CalcSession::LoadDefaultTable(const std::string& path) {
 }
 
 void CalcSession::Calculate(int attackerRow, int defenderRow, const std::string& countText) {
-    SetInputs(m_state, attackerRow, defenderRow, countText);
+    m_engine.SetInputs(attackerRow, defenderRow, countText);
 }

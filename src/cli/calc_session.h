@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/program_state.h"
+#include "core/engine.h"
 
 enum class TableStatus { FromFile, BuiltIn, Failed };
 
@@ -28,9 +28,9 @@ class CalcSession {
     // then the calculation, as the main window runs them.
     void Calculate(int attackerRow, int defenderRow, const std::string& countText);
 
-    ProgramState& State() { return m_state; }
-    const ShipTable& Table() const { return m_state.ActiveStats; }
+    const ProgramState& State() const { return m_engine.State(); }
+    const ShipTable& Table() const { return State().ActiveStats; }
 
   private:
-    ProgramState m_state;
+    Engine m_engine;
 };

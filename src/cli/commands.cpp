@@ -5,11 +5,11 @@
 
 #include "cli/calc_session.h"
 #include "cli/cli_args.h"
-#include "cli/counters.h"
+#include "core/counters.h"
 #include "cli/exit_codes.h"
 #include "cli/json_output.h"
 #include "cli/ship_names.h"
-#include "cli/stop_search.h"
+#include "core/stop_search.h"
 #include "cli/text_output.h"
 #include "data/int_text.h"
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,9 +9,10 @@
 #include "data/ship_table.h"
 #include "reports/report_texts.h"
 
-// The windows' side of the core: what they show when the core changed something, and the
-// answers only a person or the platform can give. Every member has a neutral default, so
-// tests and start-up (before any window exists) work without windows.
+// The front end that shows the calculation's results as they change: the Details window's
+// boxes. Every member has a neutral default, so tests and start-up (before any window
+// exists) work without one. The core asks no questions: a front end asks its user first
+// and then calls the operation with the answer.
 class Frontend {
   public:
     virtual ~Frontend() = default;
@@ -20,15 +20,6 @@ class Frontend {
     virtual void ShowCurrentResult() {}
     // A report text was rebuilt; its box takes the whole text at once.
     virtual void ReportUpdated(Report) {}
-    // The stats file view or StoredStats changed: the header box and the grid.
-    virtual void ShowStatsFile() {}
-    // A modal OK/Abort question; true for OK.
-    virtual bool ConfirmOkAbort(const std::string&) { return true; }
-    // The save dialog, opened in the folder of `initialPath` proposing its file name; the
-    // chosen full path, or nothing when cancelled.
-    virtual std::optional<std::string> ChooseSaveFile(const std::string&) { return std::nullopt; }
-    // The local date and time in the short date and long time formats, one blank between.
-    virtual std::string CurrentDateTimeText() { return {}; }
 };
 
 // The values the calculation reads from the main window's input controls, as the input
@@ -57,7 +48,15 @@ struct ResultsLog {
     int Selected = kNone;
 };
 
-// All program-wide state: one instance lives as long as the program, owned by main.
+// The Setup grid as the user edits it: the stored table, until Edit lets the user change
+// cells; Save stores them, Cancel and every new stored table put the stored one back.
+struct StatsEditSession {
+    bool Editing = false;
+    ShipTable Grid;
+};
+
+// All program-wide state. The engine (core/engine.h) keeps one to itself; the core's
+// operations below it and the tests work on it directly.
 struct ProgramState {
     ShipTable StoredStats;
     ShipTable ActiveStats;
@@ -68,10 +67,9 @@ struct ProgramState {
     ReportTexts Reports;
     StatsFileState Stats;
     ResultsLog Log;
+    StatsEditSession StatsEdit;
     // The locale's decimal separator, for the rates of the resources report.
     char DecimalSeparator = '.';
-    // The user chose Abort in a start-up file message: end once start-up is done.
-    bool QuitRequested = false;
     Frontend* Ui = nullptr;
 };
 

@@ -85,6 +85,14 @@ const ShipTable& StoredTable(const ProgramState& state) {
     return state.StoredStats;
 }
 
+const ShipTable& EditedStats(const ProgramState& state) {
+    return state.StatsEdit.Grid;
+}
+
+bool EditingStats(const ProgramState& state) {
+    return state.StatsEdit.Editing;
+}
+
 const std::string& StatsFileHeader(const ProgramState& state) {
     return state.Stats.FileMemo.Line(1);
 }

@@ -28,6 +28,10 @@ std::string CssColor(ColorValue value);
 
 // The stored table, which the stats grid shows and edits.
 const ShipTable& StoredTable(const ProgramState& state);
+// The Setup grid: the stored table, or while and after editing the user's cells.
+const ShipTable& EditedStats(const ProgramState& state);
+// Between Edit and Save or Cancel.
+bool EditingStats(const ProgramState& state);
 // The stats file's first line, as the header box shows it.
 const std::string& StatsFileHeader(const ProgramState& state);
 // The header box's second line: where the file is, or that the defaults stand in.

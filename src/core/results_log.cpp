@@ -74,6 +74,27 @@ void MoveLogEntryDown(ProgramState& state) {
     }
 }
 
+void ApplyLogCommand(ProgramState& state, LogCommand command) {
+    switch (command) {
+        case LogCommand::Add:
+            return AddResultToLog(state);
+        case LogCommand::Delete:
+            return DeleteLogEntry(state);
+        case LogCommand::Clear:
+            return ClearLog(state);
+        case LogCommand::Insert:
+            return InsertResultInLog(state);
+        case LogCommand::InsertSpace:
+            return InsertSpaceInLog(state);
+        case LogCommand::MoveDown:
+            return MoveLogEntryDown(state);
+        case LogCommand::MoveUp:
+            return MoveLogEntryUp(state);
+        case LogCommand::Copy:
+            return;
+    }
+}
+
 std::string CopiedLogText(const ProgramState& state) {
     std::string text;
     for (const std::string& entry : state.Log.Entries) {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/log_commands.h"
 #include "core/program_state.h"
 
 // The results log's rules, one operation per button of the Results section. Each acts on
@@ -26,6 +27,9 @@ void DeleteLogEntry(ProgramState& state);
 void ClearLog(ProgramState& state);
 void MoveLogEntryUp(ProgramState& state);
 void MoveLogEntryDown(ProgramState& state);
+
+// The command of the row `command` names, on the selected entry; Copy changes nothing.
+void ApplyLogCommand(ProgramState& state, LogCommand command);
 
 // Copy: every entry followed by CR LF.
 std::string CopiedLogText(const ProgramState& state);

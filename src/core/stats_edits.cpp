@@ -2,6 +2,7 @@
 
 #include "core/calculation.h"
 #include "core/settings_edits.h"
+#include "data/default_ships.h"
 #include "data/file_view.h"
 #include "data/stats_file.h"
 
@@ -19,7 +20,26 @@ std::string_view ProblemOf(StatsFileRead read) {
     return " file possibly corrupted.";
 }
 
+CellEdit RefusedEdit(PasteRefusal refusal) {
+    return refusal == PasteRefusal::LineBreakInCell ? CellEdit::LineBreak : CellEdit::NotLatin1;
+}
+
 }  // namespace
+
+void InstallDefaultStats(ProgramState& state) {
+    ApplySettingsLine(state, std::string(DefaultSettingsLine));
+    state.Combat.BaseHitChance = kDefaultBaseHitChance;
+    state.StoredStats = DefaultShipTable();
+    ShowStoredStatsInGrid(state);
+}
+
+void BuildDefaultStats(ProgramState& state) {
+    InstallDefaultStats(state);
+    StatsFileState& stats = state.Stats;
+    FillFileView(stats.FileMemo, kDefaultFileHeader, state.StoredStats);
+    stats.StatsFileFound = false;
+    stats.FileMemo.Replace(kSettingsLineNumber, state.Settings.SettingsLine);
+}
 
 std::string StatsFileWarning(const std::string& path, StatsFileRead read) {
     return "Warning... " + path + std::string(ProblemOf(read)) + " Proceed with default values ???";
@@ -40,7 +60,7 @@ StatsFileRead OpenStatsBytes(ProgramState& state, const std::string& name, std::
     stats.StatsFileFound = true;
     ReadFieldsFromView(stats.FileMemo, state.StoredStats);
     ApplySettingsLine(state, stats.FileMemo.Line(kSettingsLineNumber));
-    UiOf(state).ShowStatsFile();
+    ShowStoredStatsInGrid(state);
     RecalculateAll(state);
     return StatsFileRead::Whole;
 }
@@ -50,12 +70,37 @@ void TakeLoadedStats(ProgramState& state, const std::string& path) {
     state.ActiveStats = state.StoredStats;
 }
 
-CellEdit RefusedEdit(PasteRefusal refusal) {
-    return refusal == PasteRefusal::LineBreakInCell ? CellEdit::LineBreak : CellEdit::NotLatin1;
+std::string_view CellEditRefusalText(CellEdit edit) {
+    switch (edit) {
+        case CellEdit::LineBreak:
+            return PasteRefusalText(PasteRefusal::LineBreakInCell);
+        case CellEdit::NotLatin1:
+            return PasteRefusalText(PasteRefusal::NotLatin1);
+        case CellEdit::Stored:
+        case CellEdit::NotEditing:
+        case CellEdit::FixedCell:
+            break;
+    }
+    return {};
+}
+
+void ShowStoredStatsInGrid(ProgramState& state) {
+    state.StatsEdit = {false, state.StoredStats};
+}
+
+void BeginStatsEdit(ProgramState& state) {
+    state.StatsEdit.Editing = true;
+}
+
+void EndStatsEdit(ProgramState& state) {
+    state.StatsEdit.Editing = false;
 }
 
 CellEdit EditStatsCell(ProgramState& state, std::size_t row, std::size_t column,
                        std::string_view utf8Text) {
+    if (!state.StatsEdit.Editing) {
+        return CellEdit::NotEditing;
+    }
     if (row >= kShipCount || column >= kColumnCount ||
         column == static_cast<std::size_t>(Col::ShipName)) {
         return CellEdit::FixedCell;
@@ -64,14 +109,32 @@ CellEdit EditStatsCell(ProgramState& state, std::size_t row, std::size_t column,
     if (text.refusal != PasteRefusal::None) {
         return RefusedEdit(text.refusal);
     }
-    state.StoredStats[row].fields[column] = std::move(text.latin1);
-    RecalculateAll(state);
+    state.StatsEdit.Grid[row].fields[column] = std::move(text.latin1);
     return CellEdit::Stored;
 }
 
-void StoreEditedStats(ProgramState& state, const ShipTable& grid, const std::string& now) {
-    state.StoredStats = grid;
+CellEdit PasteStatsBlock(ProgramState& state, std::size_t row, std::size_t column,
+                         std::string_view utf8Block) {
+    if (!state.StatsEdit.Editing) {
+        return CellEdit::NotEditing;
+    }
+    constexpr BlockArea kValues{{0, 1}, {kShipCount - 1, kColumnCount - 1}};
+    const BlockCell at{static_cast<int>(row), static_cast<int>(column)};
+    BlockPaste paste = PlacePastedBlock(utf8Block, at, kValues);
+    if (paste.refusal != PasteRefusal::None) {
+        return RefusedEdit(paste.refusal);
+    }
+    for (PastedCell& pasted : paste.cells) {
+        state.StatsEdit.Grid[static_cast<std::size_t>(pasted.cell.row)]
+            .fields[static_cast<std::size_t>(pasted.cell.column)] = std::move(pasted.text);
+    }
+    return CellEdit::Stored;
+}
+
+void StoreEditedStats(ProgramState& state, const std::string& now) {
+    state.StoredStats = state.StatsEdit.Grid;
     FillFileView(state.Stats.FileMemo, std::string(kModifiedFileHeader) + now, state.StoredStats);
+    ShowStoredStatsInGrid(state);
 }
 
 std::string StatsFileBytes(const ProgramState& state) {

@@ -3,27 +3,19 @@
 #include <string>
 
 #include "core/program_state.h"
-#include "data/ship_table.h"
+#include "core/stats_edits.h"
 
-// The built-in settings line (and so the default display settings), the base hit chance
-// and the built-in table into StoredStats, nothing else: start-up's part, before any
-// window or file view exists.
-void InstallDefaultStats(ProgramState& state);
-
-// InstallDefaultStats, then the default file text in the file view with the default
-// settings line as its line 4, the file marked as not found and the header box and grid
-// refreshed. ActiveStats is left alone: it follows at the main window's next activation.
-void BuildDefaultStats(ProgramState& state);
-
-enum class StatsFileRead { Whole, NotFound, Unreadable, Damaged };
+// The stats file on disk: the one reader of stats files, and the three saves. The user's
+// answers (the start-up question, the save dialog) come from the front end before these run.
 
 // The stats file at `path` into the file view and, when it has every line, its ship table
-// into StoredStats. The one reader of stats files: start-up and skirmod-calc both use it.
+// into StoredStats. Start-up and skirmod-calc both use it.
 StatsFileRead ReadStatsFile(ProgramState& state, const std::string& path);
 
 // Start-up: reads ShipStats.txt from the current directory into StoredStats and the
-// settings; a missing or damaged file is reported and the defaults are used instead.
-void LoadStatsFile(ProgramState& state);
+// settings; a missing or damaged file leaves the defaults instead (BuildDefaultStats),
+// and the answer says why, for the front end's StatsFileWarning question.
+StatsFileRead LoadStatsFile(ProgramState& state);
 
 enum class SaveOutcome { Cancelled, Saved, Failed };
 
@@ -33,11 +25,17 @@ struct SaveResult {
     std::string Message;
 };
 
-// The grid's Save: `grid` becomes StoredStats and is written to the file the user picks.
-SaveResult SaveModifiedStatsFile(ProgramState& state, const ShipTable& grid);
+// Where the save dialog opens: the file chosen in the last confirmed dialog, or before any,
+// the dialog's bare proposed name in the stats file's folder.
+std::string SaveDialogStart(const ProgramState& state);
 
-// Restore: the built-in table and settings, written to the file the user picks.
-SaveResult SaveDefaultStatsFile(ProgramState& state);
+// Save, once the user chose `path` in the save dialog: the edit session's grid becomes
+// StoredStats, headed with `now`, and is written there.
+SaveResult SaveModifiedStatsFile(ProgramState& state, const std::string& path,
+                                 const std::string& now);
+
+// Restore, once the user chose `path`: the built-in table and settings, written there.
+SaveResult SaveDefaultStatsFile(ProgramState& state, const std::string& path);
 
 // The settings panel's save: `line` becomes the SettingsLine and line 4 of the file view,
 // and the whole view is written, without a dialog, to the save dialog's current file

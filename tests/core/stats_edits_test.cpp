@@ -1,4 +1,5 @@
 #include "core/stats_edits.h"
+#include "core/stats_storage.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,7 @@ TEST(StatsFileWarning, TheDesktopsStartUpQuestions) {
     }
 }
 
-TEST_F(StatsEditsTest, CellEditsStoreLatin1AndRecalculate) {
+TEST_F(StatsEditsTest, CellEditsKeepLatin1AndRefuseWhatTheFileCannotHold) {
     struct Case {
         std::size_t row;
         std::size_t column;
@@ -67,14 +68,15 @@ TEST_F(StatsEditsTest, CellEditsStoreLatin1AndRecalculate) {
     };
     for (const Case& c : cases) {
         StartCore(state);
-        SetInputs(state, 0, 1, "10");
+        BeginStatsEdit(state);
         EXPECT_EQ(EditStatsCell(state, c.row, c.column, c.utf8), c.outcome) << c.utf8;
-        EXPECT_EQ(StoredTable(state)[c.row].fields[c.column], c.stored) << c.utf8;
+        EXPECT_EQ(EditedStats(state)[c.row].fields[c.column], c.stored) << c.utf8;
+        EXPECT_EQ(CellEditRefusalText(c.outcome).empty(),
+                  c.outcome == CellEdit::Stored || c.outcome == CellEdit::FixedCell)
+            << c.utf8;
     }
     EXPECT_EQ(EditStatsCell(state, kShipCount, kGuns, "1"), CellEdit::FixedCell);
     EXPECT_EQ(EditStatsCell(state, 0, kColumnCount, "1"), CellEdit::FixedCell);
-    EXPECT_EQ(EditStatsCell(state, 0, kGuns, "13"), CellEdit::Stored);
-    EXPECT_EQ(CurrentCombat(state).AttackerGuns, 13);
 }
 
 TEST_F(StatsEditsTest, AWholeFileBecomesTheTableAndADamagedOneChangesNothing) {
@@ -98,24 +100,19 @@ TEST_F(StatsEditsTest, AWholeFileBecomesTheTableAndADamagedOneChangesNothing) {
 // The download's bytes are the desktop Save's: compared with a real save to disk.
 TEST_F(StatsEditsTest, DownloadBytesEqualTheDesktopsSave) {
     TempDir dir;
-    struct Dialog : Frontend {
-        std::string path;
-        std::optional<std::string> ChooseSaveFile(const std::string&) override { return path; }
-        std::string CurrentDateTimeText() override { return "02/01/2026 10:11:12"; }
-    } dialog;
-    dialog.path = dir.File("Saved.txt");
-    state.Ui = &dialog;
-    ShipTable grid = StoredTable(state);
-    grid[3][Col::Armor] = "\xE9t\xE9";
-    ASSERT_EQ(SaveModifiedStatsFile(state, grid).Outcome, SaveOutcome::Saved);
+    const std::string path = dir.File("Saved.txt");
+    state.StatsEdit.Grid[3][Col::Armor] = "\xE9t\xE9";
+    ASSERT_EQ(SaveModifiedStatsFile(state, path, "02/01/2026 10:11:12").Outcome,
+              SaveOutcome::Saved);
 
     ProgramState web;
     StartCore(web);
+    BeginStatsEdit(web);
     ASSERT_EQ(EditStatsCell(web, 3, static_cast<std::size_t>(Col::Armor), "\xC3\xA9t\xC3\xA9"),
               CellEdit::Stored);
-    StoreEditedStats(web, StoredTable(web), "02/01/2026 10:11:12");
+    StoreEditedStats(web, "02/01/2026 10:11:12");
     const std::string bytes = StatsFileBytes(web);
-    EXPECT_EQ(bytes, ReadBytes(dialog.path));
+    EXPECT_EQ(bytes, ReadBytes(path));
     EXPECT_TRUE(
         bytes.starts_with("Modified ShipStats.txt file. Last Edited... 02/01/2026 10:11:12\r\n"));
     EXPECT_NE(bytes.find("\r\n" + std::string(DefaultSettingsLine) + "\r\n"), std::string::npos);

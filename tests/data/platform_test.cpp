@@ -8,9 +8,9 @@
 
 #include "core/program_state.h"
 #include "core/stats_storage.h"
-#include "data/counting_ui.h"
 #include "data/file_io.h"
 #include "data/file_view.h"
+#include "data/scripted_user.h"
 #include "data/temp_dir.h"
 
 namespace {
@@ -45,11 +45,10 @@ TEST_P(ForeignFolderTest, StatsFileIsWrittenFoundAndReadThere) {
     EXPECT_TRUE(std::filesystem::is_regular_file(Folder() / "ShipStats.txt"));
 
     CurrentFolder inside(Folder());
-    CountingUi ui;
+    ScriptedUser ui;
     ProgramState loaded;
-    loaded.Ui = &ui;
-    LoadStatsFile(loaded);
-    EXPECT_EQ(ui.questions, 0);
+    ui.Load(loaded);
+    EXPECT_EQ(ui.Questions(), 0);
     EXPECT_EQ(loaded.Stats.StatsFilePath, file);
     EXPECT_EQ(loaded.Stats.FileMemo.Text(), written.Stats.FileMemo.Text());
 }

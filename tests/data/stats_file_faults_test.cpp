@@ -8,10 +8,10 @@
 
 #include "core/program_state.h"
 #include "core/stats_storage.h"
-#include "data/counting_ui.h"
 #include "data/default_ships.h"
 #include "data/file_io.h"
 #include "data/file_view.h"
+#include "data/scripted_user.h"
 #include "data/stats_file.h"
 #include "data/temp_dir.h"
 #include "data/unprivileged.h"
@@ -21,7 +21,7 @@ namespace {
 // Start-up against whatever bytes ShipStats.txt holds in a scratch current directory.
 class StatsFileFaultTest : public ::testing::Test {
   protected:
-    StatsFileFaultTest() { state.Ui = &ui; }
+    StatsFileFaultTest() = default;
 
     std::string StatsPath() const { return dir.File("ShipStats.txt"); }
 
@@ -33,12 +33,12 @@ class StatsFileFaultTest : public ::testing::Test {
 
     void LoadBytes(const std::string& bytes) {
         WriteBytes(StatsPath(), bytes);
-        LoadStatsFile(state);
+        ui.Load(state);
     }
 
     TempDir dir;
     CurrentFolder inside{dir.Path()};
-    CountingUi ui;
+    ScriptedUser ui;
     ProgramState state;
 };
 
@@ -87,11 +87,11 @@ TEST_F(StatsFileFaultTest, OddBytesInAWellFormedFileLoadAndSaveUnchanged) {
     const std::string odd = std::string("N\0ll\xE9\xFF\x7F", 7);
     text.replace(text.find("Sparrow"), 7, odd);
     LoadBytes(text);
-    EXPECT_EQ(ui.questions, 0);
+    EXPECT_EQ(ui.Questions(), 0);
     EXPECT_EQ(state.StoredStats[0][Col::ShipName], odd);
 
     ui.saveFile = dir.File("copy.txt");
-    ASSERT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+    ASSERT_EQ(ui.SaveModified(state, state.StoredStats).Outcome, SaveOutcome::Saved);
     const std::string copy = ReadBytes(dir.File("copy.txt"));
     EXPECT_NE(copy.find(odd), std::string::npos);
     EXPECT_EQ(copy.substr(copy.find("\r\n")), text.substr(text.find("\r\n")));
@@ -118,9 +118,9 @@ TEST_F(StatsFileFaultTest, DamagedShapesFallBackToTheDefaults) {
         {"one huge line", std::string(FileView::kMaxFileSize + 10, 'x'), true},
     };
     for (const Case& c : cases) {
-        ui.questions = 0;
+        ui.messages.clear();
         LoadBytes(c.bytes);
-        EXPECT_EQ(ui.questions, c.damaged ? 1 : 0) << c.name;
+        EXPECT_EQ(ui.Questions(), c.damaged ? 1 : 0) << c.name;
         EXPECT_EQ(state.Stats.FileMemo.Count(), kStatsFileLines) << c.name;
         if (c.damaged) {
             EXPECT_EQ(state.StoredStats, DefaultShipTable()) << c.name;
@@ -133,7 +133,7 @@ TEST_F(StatsFileFaultTest, FileDeletedBetweenLoadAndSaveIsWrittenAnew) {
     LoadBytes(DefaultFileText());
     std::filesystem::remove(StatsPath());
     ui.saveFile = StatsPath();
-    ASSERT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+    ASSERT_EQ(ui.SaveModified(state, state.StoredStats).Outcome, SaveOutcome::Saved);
     EXPECT_EQ(ReadBytes(StatsPath()), state.Stats.FileMemo.Text());
 }
 
@@ -144,21 +144,21 @@ TEST_F(StatsFileFaultTest, FullDiskLeavesThePreviousFileWhole) {
     SaveResult result;
     {
         FileSizeLimit limit(4096);
-        result = SaveModifiedStatsFile(state, state.StoredStats);
+        result = ui.SaveModified(state, state.StoredStats);
     }
     EXPECT_EQ(result.Outcome, SaveOutcome::Failed);
     EXPECT_NE(result.Message.find("File too large"), std::string::npos) << result.Message;
     EXPECT_EQ(ReadBytes(StatsPath()), original);
     EXPECT_FALSE(HasTemporaryFile(dir.Path()));
     // A later save, with room again, succeeds.
-    EXPECT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+    EXPECT_EQ(ui.SaveModified(state, state.StoredStats).Outcome, SaveOutcome::Saved);
 }
 
 TEST_F(StatsFileFaultTest, TargetThatIsAFolderIsRefused) {
     LoadBytes(DefaultFileText());
     std::filesystem::create_directory(dir.File("folder.txt"));
     ui.saveFile = dir.File("folder.txt");
-    const SaveResult result = SaveDefaultStatsFile(state);
+    const SaveResult result = ui.SaveDefault(state);
     EXPECT_EQ(result.Outcome, SaveOutcome::Failed);
     EXPECT_NE(result.Message.find("Is a directory"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.txt")));
@@ -168,8 +168,8 @@ TEST_F(StatsFileFaultTest, StatsFileThatCannotBeReadCountsAsMissing) {
     WriteBytes(StatsPath(), DefaultFileText());
     std::filesystem::permissions(StatsPath(), std::filesystem::perms::none);
     const bool fellBack = RunWithoutRoot(dir.Path(), [&] {
-        LoadStatsFile(state);
-        return ui.questions == 1 && state.StoredStats == DefaultShipTable();
+        ui.Load(state);
+        return ui.Questions() == 1 && state.StoredStats == DefaultShipTable();
     });
     EXPECT_TRUE(fellBack);
 }
@@ -178,10 +178,10 @@ TEST_F(StatsFileFaultTest, SaveThroughALinkChangesTheLinkedFileAndKeepsTheLink) 
     const std::string target = dir.File("real.txt");
     WriteBytes(target, DefaultFileText());
     std::filesystem::create_symlink(target, StatsPath());
-    LoadStatsFile(state);
+    ui.Load(state);
     ui.saveFile = StatsPath();
     state.StoredStats[0][Col::Armor] = "4321";
-    ASSERT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+    ASSERT_EQ(ui.SaveModified(state, state.StoredStats).Outcome, SaveOutcome::Saved);
     EXPECT_TRUE(std::filesystem::is_symlink(StatsPath()));
     EXPECT_EQ(std::filesystem::read_symlink(StatsPath()), target);
     EXPECT_EQ(ReadBytes(target), state.Stats.FileMemo.Text());
@@ -232,9 +232,9 @@ TEST_F(StatsFileFaultTest, SaveKeepsThePermissionsOfTheFileItReplaces) {
                              perms::owner_read | perms::owner_write | perms::group_read}) {
         WriteBytes(StatsPath(), DefaultFileText());
         std::filesystem::permissions(StatsPath(), mode);
-        LoadStatsFile(state);
+        ui.Load(state);
         ui.saveFile = StatsPath();
-        ASSERT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+        ASSERT_EQ(ui.SaveModified(state, state.StoredStats).Outcome, SaveOutcome::Saved);
         EXPECT_EQ(PermissionsOf(StatsPath()), mode);
         EXPECT_EQ(ReadBytes(StatsPath()), state.Stats.FileMemo.Text());
     }

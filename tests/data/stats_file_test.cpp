@@ -12,38 +12,15 @@
 #include "data/default_ships.h"
 #include "data/file_io.h"
 #include "data/file_view.h"
+#include "data/scripted_user.h"
 #include "data/temp_dir.h"
 
 namespace {
 
-// Answers the questions a person would, and remembers what was asked.
-class ScriptedUi : public Frontend {
-  public:
-    bool okAnswer = true;
-    std::optional<std::string> saveFile;
-    std::vector<std::string> messages;
-    std::vector<std::string> dialogStarts;
-    int statsShown = 0;
-
-    bool ConfirmOkAbort(const std::string& message) override {
-        messages.push_back(message);
-        return okAnswer;
-    }
-    std::optional<std::string> ChooseSaveFile(const std::string& initialPath) override {
-        dialogStarts.push_back(initialPath);
-        return saveFile;
-    }
-    std::string CurrentDateTimeText() override { return "07/12/2026 09:15:30"; }
-    void ShowStatsFile() override { ++statsShown; }
-};
-
 // Runs in a fresh current directory, as the program does at start-up.
 class StatsFileTest : public ::testing::Test {
   protected:
-    StatsFileTest() {
-        state.Ui = &ui;
-        StartCore(state);
-    }
+    StatsFileTest() { StartCore(state); }
 
     std::string StatsPath() const { return dir.File("ShipStats.txt"); }
 
@@ -59,7 +36,7 @@ class StatsFileTest : public ::testing::Test {
 
     TempDir dir;
     CurrentFolder inside{dir.Path()};
-    ScriptedUi ui;
+    ScriptedUser ui;
     ProgramState state;
 };
 
@@ -67,7 +44,7 @@ class StatsFileTest : public ::testing::Test {
 
 TEST_F(StatsFileTest, ValidFileFillsTableAndSettings) {
     WriteBytes(StatsPath(), ValidFileText());
-    LoadStatsFile(state);
+    ui.Load(state);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(state.Stats.StatsFilePath, StatsPath());
     EXPECT_EQ(state.Stats.ReadMePath, dir.File("ReadMe1st.txt"));
@@ -76,7 +53,6 @@ TEST_F(StatsFileTest, ValidFileFillsTableAndSettings) {
     EXPECT_EQ(state.StoredStats[0], DefaultShipTable()[0]);
     EXPECT_EQ(state.Settings.Display.DefaultFleetSize, 250);
     EXPECT_EQ(state.Settings.Display.MainText, 0x000000FFu);
-    EXPECT_EQ(ui.statsShown, 1);
 }
 
 TEST_F(StatsFileTest, OnlyTheLineCountIsChecked) {
@@ -87,7 +63,7 @@ TEST_F(StatsFileTest, OnlyTheLineCountIsChecked) {
     view.Replace(6, "");
     view.Replace(3, "  odd name ");
     WriteBytes(StatsPath(), view.Text());
-    LoadStatsFile(state);
+    ui.Load(state);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(state.StoredStats[0][Col::ShipName], "  odd name ");
     EXPECT_EQ(state.StoredStats[0][Col::Race], "");
@@ -100,7 +76,7 @@ TEST_F(StatsFileTest, LoneLineEndsLoadLikeCrLf) {
     std::erase(cr, '\n');
     for (const std::string& text : {lf, cr}) {
         WriteBytes(StatsPath(), text);
-        LoadStatsFile(state);
+        ui.Load(state);
         EXPECT_TRUE(ui.messages.empty());
         EXPECT_EQ(state.StoredStats[53][Col::ShipType], "Edited");
         EXPECT_EQ(state.Stats.FileMemo.Text(), ValidFileText());
@@ -115,7 +91,7 @@ TEST_F(StatsFileTest, OneLineTooFewOrTooManyIsDamaged) {
     for (const std::string& damaged : {shorter, longer}) {
         ui.messages.clear();
         WriteBytes(StatsPath(), damaged);
-        LoadStatsFile(state);
+        ui.Load(state);
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0], "Warning... " + StatsPath() +
                                       " file possibly corrupted. Proceed with default values ???");
@@ -124,17 +100,17 @@ TEST_F(StatsFileTest, OneLineTooFewOrTooManyIsDamaged) {
         EXPECT_FALSE(state.Stats.StatsFileFound);
         EXPECT_EQ(state.Stats.FileMemo.Line(1), kDefaultFileHeader);
         EXPECT_EQ(ReadBytes(StatsPath()), damaged);
-        EXPECT_FALSE(state.QuitRequested);
+        EXPECT_FALSE(ui.quit);
     }
 }
 
 TEST_F(StatsFileTest, MissingFileAsksAndAbortRequestsQuit) {
     ui.okAnswer = false;
-    LoadStatsFile(state);
+    ui.Load(state);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0],
               "Warning... " + StatsPath() + " file not found. Proceed with default values ???");
-    EXPECT_TRUE(state.QuitRequested);
+    EXPECT_TRUE(ui.quit);
     EXPECT_EQ(state.StoredStats, DefaultShipTable());
     EXPECT_EQ(state.Stats.FileMemo.Count(), kStatsFileLines);
     EXPECT_EQ(state.Stats.FileMemo.Line(4), DefaultSettingsLine);
@@ -144,7 +120,7 @@ TEST_F(StatsFileTest, MissingFileAsksAndAbortRequestsQuit) {
 TEST_F(StatsFileTest, OversizedFileIsDamagedNotRead) {
     WriteBytes(StatsPath(), "x");
     std::filesystem::resize_file(StatsPath(), FileView::kMaxFileSize + 1);
-    LoadStatsFile(state);
+    ui.Load(state);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("possibly corrupted"), std::string::npos);
     EXPECT_EQ(state.StoredStats, DefaultShipTable());
@@ -152,7 +128,7 @@ TEST_F(StatsFileTest, OversizedFileIsDamagedNotRead) {
 
 TEST_F(StatsFileTest, DefaultFileRoundTripsByteForByte) {
     ui.saveFile = StatsPath();
-    ASSERT_EQ(SaveDefaultStatsFile(state).Outcome, SaveOutcome::Saved);
+    ASSERT_EQ(ui.SaveDefault(state).Outcome, SaveOutcome::Saved);
     const std::string written = ReadBytes(StatsPath());
     EXPECT_EQ(ui.dialogStarts.size(), 1u);
     EXPECT_TRUE(state.Stats.StatsFileFound);
@@ -160,10 +136,9 @@ TEST_F(StatsFileTest, DefaultFileRoundTripsByteForByte) {
     EXPECT_TRUE(written.ends_with("ShipType :-\r\nPDS\r\n\r\n"));
 
     ProgramState again;
-    again.Ui = &ui;
-    LoadStatsFile(again);
+    ui.Load(again);
     EXPECT_EQ(again.StoredStats, DefaultShipTable());
-    ASSERT_EQ(SaveModifiedStatsFile(again, again.StoredStats).Outcome, SaveOutcome::Saved);
+    ASSERT_EQ(ui.SaveModified(again, again.StoredStats).Outcome, SaveOutcome::Saved);
     std::string expected = written;
     expected.replace(0, kDefaultFileHeader.size(),
                      std::string(kModifiedFileHeader) + "07/12/2026 09:15:30");
@@ -175,7 +150,7 @@ TEST_F(StatsFileTest, ModifiedSaveTakesTheGridAndRemembersTheName) {
     grid[7][Col::Guns] = "42";
     state.Settings.SettingsLine = "1,1,9,2,3,clRed,clRed,clRed,clRed,clRed,clRed,clRed,";
     ui.saveFile = dir.File("other.txt");
-    ASSERT_EQ(SaveModifiedStatsFile(state, grid).Outcome, SaveOutcome::Saved);
+    ASSERT_EQ(ui.SaveModified(state, grid).Outcome, SaveOutcome::Saved);
     EXPECT_EQ(state.StoredStats, grid);
     EXPECT_EQ(state.Stats.SaveFileName, dir.File("other.txt"));
     EXPECT_EQ(state.Stats.FileMemo.Line(1),
@@ -187,14 +162,14 @@ TEST_F(StatsFileTest, ModifiedSaveTakesTheGridAndRemembersTheName) {
 }
 
 TEST_F(StatsFileTest, NextDialogOpensAtTheLastConfirmedFile) {
-    LoadStatsFile(state);
+    ui.Load(state);
     ui.saveFile = std::nullopt;
-    SaveModifiedStatsFile(state, state.StoredStats);
+    ui.SaveModified(state, state.StoredStats);
     ui.saveFile = dir.File("chosen.txt");
-    ASSERT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Saved);
+    ASSERT_EQ(ui.SaveModified(state, state.StoredStats).Outcome, SaveOutcome::Saved);
     ui.saveFile = std::nullopt;
-    EXPECT_EQ(SaveDefaultStatsFile(state).Outcome, SaveOutcome::Cancelled);
-    EXPECT_EQ(SaveModifiedStatsFile(state, state.StoredStats).Outcome, SaveOutcome::Cancelled);
+    EXPECT_EQ(ui.SaveDefault(state).Outcome, SaveOutcome::Cancelled);
+    EXPECT_EQ(ui.SaveModified(state, state.StoredStats).Outcome, SaveOutcome::Cancelled);
     EXPECT_EQ(state.Stats.SaveFileName, dir.File("chosen.txt"));
     const std::vector<std::string> expected{StatsPath(), StatsPath(), dir.File("chosen.txt"),
                                             dir.File("chosen.txt")};
@@ -203,13 +178,13 @@ TEST_F(StatsFileTest, NextDialogOpensAtTheLastConfirmedFile) {
 
 TEST_F(StatsFileTest, CancelledDialogsChangeNothing) {
     WriteBytes(StatsPath(), ValidFileText());
-    LoadStatsFile(state);
+    ui.Load(state);
     const ShipTable stored = state.StoredStats;
     const std::string view = state.Stats.FileMemo.Text();
     ShipTable grid = stored;
     grid[0][Col::ShipName] = "Changed";
-    EXPECT_EQ(SaveModifiedStatsFile(state, grid).Outcome, SaveOutcome::Cancelled);
-    EXPECT_EQ(SaveDefaultStatsFile(state).Outcome, SaveOutcome::Cancelled);
+    EXPECT_EQ(ui.SaveModified(state, grid).Outcome, SaveOutcome::Cancelled);
+    EXPECT_EQ(ui.SaveDefault(state).Outcome, SaveOutcome::Cancelled);
     EXPECT_EQ(state.StoredStats, stored);
     EXPECT_EQ(state.Stats.FileMemo.Text(), view);
     EXPECT_EQ(state.Stats.SaveFileName, "ShipStats.txt");
@@ -219,22 +194,20 @@ TEST_F(StatsFileTest, CancelledDialogsChangeNothing) {
 
 TEST_F(StatsFileTest, FailedSaveReportsTheReasonAndKeepsTheOldFile) {
     WriteBytes(StatsPath(), ValidFileText());
-    LoadStatsFile(state);
-    const int shownBefore = ui.statsShown;
+    ui.Load(state);
     // A folder where the file should go: the save is refused before anything is written.
     ui.saveFile = dir.File("Folder.txt");
     std::filesystem::create_directory(*ui.saveFile);
-    const SaveResult result = SaveModifiedStatsFile(state, DefaultShipTable());
+    const SaveResult result = ui.SaveModified(state, DefaultShipTable());
     EXPECT_EQ(result.Outcome, SaveOutcome::Failed);
     EXPECT_NE(result.Message.find(kIsAFolder), std::string::npos) << result.Message;
     EXPECT_EQ(ReadBytes(StatsPath()), ValidFileText());
     EXPECT_EQ(state.StoredStats, DefaultShipTable());  // the new contents are held in memory
-    EXPECT_EQ(ui.statsShown, shownBefore);
 }
 
 TEST_F(StatsFileTest, SettingsSaveWritesLineFourToTheRememberedFile) {
     WriteBytes(StatsPath(), ValidFileText());
-    LoadStatsFile(state);
+    ui.Load(state);
     const std::string line = "1,1,33,2,5,clBlack,clRed,clRed,clAqua,clSkyBlue,clNavy,clBlue,";
     ASSERT_EQ(SaveSettingsLine(state, line).Outcome, SaveOutcome::Saved);
     EXPECT_EQ(state.Settings.SettingsLine, line);

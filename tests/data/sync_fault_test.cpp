@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "core/stats_storage.h"
-#include "data/counting_ui.h"
 #include "data/file_io.h"
 #include "data/file_view.h"
+#include "data/scripted_user.h"
 #include "data/temp_dir.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/counters.h"
+#include "core/counters.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,9 @@
 #include <set>
 #include <string>
 
-#include "cli/calc_session.h"
 #include "combat/random_table.h"
+#include "core/inputs.h"
+#include "core/startup.h"
 #include "data/default_ships.h"
 #include "data/int_text.h"
 
@@ -17,9 +18,9 @@ WideInt PerShip(const ShipRecord& ship, Col column) {
     return Widen(ToInt64Or(ship[column], 0));
 }
 
-void ExpectRankingHolds(CalcSession& session, int defender, std::int64_t wanted,
+void ExpectRankingHolds(ProgramState& state, int defender, std::int64_t wanted,
                         const std::vector<Counter>& ranking) {
-    const ShipTable table = session.Table();
+    const ShipTable table = state.ActiveStats;
     ASSERT_EQ(ranking.size(), kShipCount);
     std::set<int> rows;
     bool blockedSeen = false;
@@ -50,12 +51,12 @@ void ExpectRankingHolds(CalcSession& session, int defender, std::int64_t wanted,
                     ships * (PerShip(ship, Col::Metal) + PerShip(ship, Col::Crystal) +
                              PerShip(ship, Col::Eon)));
         // The count, what it achieves and the efficiency as the main window shows them.
-        session.Calculate(c.Row, defender, std::to_string(c.Stop.Ships));
-        EXPECT_GE(session.State().Combat.ShipsResult, wanted);
-        EXPECT_EQ(session.State().Combat.ShipsResult, c.Stop.Result);
-        EXPECT_EQ(session.State().Combat.EfficiencyText, c.EfficiencyText);
-        session.Calculate(c.Row, defender, std::to_string(c.Stop.Ships - 1));
-        EXPECT_LT(session.State().Combat.ShipsResult, wanted);
+        SetInputs(state, c.Row, defender, std::to_string(c.Stop.Ships));
+        EXPECT_GE(state.Combat.ShipsResult, wanted);
+        EXPECT_EQ(state.Combat.ShipsResult, c.Stop.Result);
+        EXPECT_EQ(state.Combat.EfficiencyText, c.EfficiencyText);
+        SetInputs(state, c.Row, defender, std::to_string(c.Stop.Ships - 1));
+        EXPECT_LT(state.Combat.ShipsResult, wanted);
     }
     EXPECT_EQ(rows.size(), kShipCount);
 }
@@ -63,43 +64,46 @@ void ExpectRankingHolds(CalcSession& session, int defender, std::int64_t wanted,
 }  // namespace
 
 TEST(Counters, BuiltInTableRanksEveryTypeCheapestFirst) {
-    CalcSession session('.');
-    const std::vector<Counter> ranking = RankCounters(session.State(), 10, 100);
-    ExpectRankingHolds(session, 10, 100, ranking);
+    ProgramState state;
+    StartCore(state);
+    const std::vector<Counter> ranking = RankCounters(state, 10, 100);
+    ExpectRankingHolds(state, 10, 100, ranking);
     EXPECT_EQ(ranking.front().Stop.Block, StopBlock::None);
     EXPECT_NE(ranking.back().Stop.Block, StopBlock::None);
 }
 
 TEST(Counters, RandomTablesKeepOrderCostsAndEfficiency) {
     RandomText random(1618);
-    CalcSession session('.');
+    ProgramState state;
+    StartCore(state);
     for (int round = 0; round < 12; ++round) {
-        Scramble(session.State().ActiveStats, random);
+        Scramble(state.ActiveStats, random);
         const int defender = static_cast<int>(random.Pick(kShipCount));
         const std::int64_t wanted = 1 + static_cast<std::int64_t>(random.Pick(100000));
-        ExpectRankingHolds(session, defender, wanted,
-                           RankCounters(session.State(), defender, wanted));
+        ExpectRankingHolds(state, defender, wanted, RankCounters(state, defender, wanted));
     }
 }
 
 TEST(Counters, EqualCostsKeepTableOrder) {
-    CalcSession session('.');
-    ShipTable& table = session.State().ActiveStats;
+    ProgramState state;
+    StartCore(state);
+    ShipTable& table = state.ActiveStats;
     for (ShipRecord& ship : table) {
         ship = table[11];  // every type a Dreadnought by another name
     }
-    const std::vector<Counter> ranking = RankCounters(session.State(), 10, 50);
+    const std::vector<Counter> ranking = RankCounters(state, 10, 50);
     for (std::size_t i = 0; i < ranking.size(); ++i) {
         EXPECT_EQ(ranking[i].Row, static_cast<int>(i));
     }
 }
 
 TEST(Counters, CostsPastSixtyFourBitsStayExactAndRankLast) {
-    CalcSession session('.');
-    ShipRecord& a = session.State().ActiveStats[11];
+    ProgramState state;
+    StartCore(state);
+    ShipRecord& a = state.ActiveStats[11];
     a[Col::Metal] = "9223372036854775807";
     a[Col::Crystal] = "9223372036854775807";
-    const std::vector<Counter> ranking = RankCounters(session.State(), 10, 544);
+    const std::vector<Counter> ranking = RankCounters(state, 10, 544);
     auto dread =
         std::find_if(ranking.begin(), ranking.end(), [](const Counter& c) { return c.Row == 11; });
     ASSERT_EQ(dread->Stop.Block, StopBlock::None);

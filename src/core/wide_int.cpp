@@ -1,4 +1,4 @@
-#include "cli/wide_int.h"
+#include "core/wide_int.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,12 +1,13 @@
-#include "cli/stop_search.h"
+#include "core/stop_search.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 
-#include "cli/calc_session.h"
 #include "combat/random_table.h"
+#include "core/inputs.h"
+#include "core/startup.h"
 #include "data/default_ships.h"
 
 namespace {
@@ -14,22 +15,22 @@ namespace {
 // Ships killed, held or captured, by the full calculation the main window runs.
 class Calculator {
   public:
-    Calculator() : m_session('.') {}
+    Calculator() { StartCore(m_state); }
 
-    ShipTable& Table() { return m_session.State().ActiveStats; }
-    ProgramState& State() { return m_session.State(); }
+    ShipTable& Table() { return m_state.ActiveStats; }
+    ProgramState& State() { return m_state; }
 
     std::int64_t ResultAt(int attacker, int defender, std::int64_t ships) {
-        m_session.Calculate(attacker, defender, std::to_string(ships));
-        return m_session.State().Combat.ShipsResult;
+        SetInputs(m_state, attacker, defender, std::to_string(ships));
+        return m_state.Combat.ShipsResult;
     }
 
     StopAnswer Stop(int attacker, int defender, std::int64_t wanted) {
-        return FindStop(m_session.State(), attacker, defender, wanted);
+        return FindStop(m_state, attacker, defender, wanted);
     }
 
   private:
-    CalcSession m_session;
+    ProgramState m_state;
 };
 
 std::string Small(RandomText& random, int low, int high) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/stop_search.h"
-#include "cli/wide_int.h"
+#include "core/stop_search.h"
+#include "core/wide_int.h"
 
 struct ProgramState;
 

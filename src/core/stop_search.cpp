@@ -1,4 +1,4 @@
-#include "cli/stop_search.h"
+#include "core/stop_search.h"
 
 #include <algorithm>
 #include <limits>

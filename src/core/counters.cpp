@@ -1,4 +1,4 @@
-#include "cli/counters.h"
+#include "core/counters.h"
 
 #include <algorithm>
 
