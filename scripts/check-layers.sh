@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Fails when a file of src/ includes a header of a layer above its own, or beside it: the
 # layers point one way, the front ends (ui, cli, web) -> core -> reports -> combat -> data, and
-# no front end includes another. A new folder of src/ fails too, until it is given its place here.
+# no front end includes another. A front end includes only the engine's public headers: the
+# core's headers named below and data's, never combat's or reports' or the core's own
+# operations on the state. A new folder of src/ fails too, until it is given its place here.
 # Usage: check-layers.sh [src folder]
 set -euo pipefail
 src=${1:-"$(dirname "${BASH_SOURCE[0]}")/../src"}
@@ -10,6 +12,8 @@ if [ ! -d "$src" ]; then
     exit 1
 fi
 declare -A rank=([data]=0 [combat]=1 [reports]=2 [core]=3 [cli]=4 [ui]=4 [web]=4)
+front_end_rank=4
+public_core=" engine.h program_state.h readouts.h log_commands.h startup.h stop_search.h counters.h wide_int.h "
 
 includes=$(grep -rnoE --include='*.h' --include='*.cpp' \
     '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"/]+/[^"]*"' "$src" || true)
@@ -21,6 +25,8 @@ while IFS=: read -r file line text; do
     own=${file#"$src"/}
     own=${own%%/*}
     used=${text#*\"}
+    header=${text%\"*}
+    header=${header##*/}
     used=${used%%/*}
     checked=$((checked + 1))
     if [[ -z ${rank[$own]+set} ]]; then
@@ -29,6 +35,10 @@ while IFS=: read -r file line text; do
         echo "$file:$line: $text: $used is no layer of src/"
     elif [[ $used != "$own" && ${rank[$used]} -ge ${rank[$own]} ]]; then
         echo "$file:$line: $text: $own may not include $used"
+    elif [[ ${rank[$own]} -eq $front_end_rank && ($used == combat || $used == reports) ]]; then
+        echo "$file:$line: $text: a front end includes the engine's public headers, not $used"
+    elif [[ ${rank[$own]} -eq $front_end_rank && $used == core && $public_core != *" $header "* ]]; then
+        echo "$file:$line: $text: not one of the engine's public headers:$public_core"
     else
         continue
     fi

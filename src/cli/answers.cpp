@@ -1,7 +1,5 @@
 #include "cli/answers.h"
 
-#include "combat/combat_state.h"
-
 std::vector<Report> BoxesOf(ReportKind kind) {
     switch (kind) {
         case ReportKind::Calculation:

@@ -5,10 +5,9 @@
 #include <vector>
 
 #include "core/counters.h"
+#include "core/engine.h"
 #include "core/stop_search.h"
-#include "combat/combat_state.h"
 #include "data/ship_table.h"
-#include "reports/report_texts.h"
 
 enum class ReportKind { Calculation, Targeting, Resources, Basic };
 
