@@ -1,32 +1,25 @@
-// The page's way into the core. The page's script calls sk_call(session, command, a, b, c)
-// with UTF-8 texts and their lengths; the command runs through the core, and the answer is JSON in
-// plain ASCII that says what the page must show, by the ids its controls share with the desktop's
-// object names. 8-bit text stays 8-bit: it reaches the page as Latin-1 characters, and text from
-// the page that Latin-1 cannot hold is refused here.
+// The page's way into the engine. The page's script calls sk_call(session, command, a, b, c)
+// with UTF-8 texts and their lengths; the command runs through the engine, and the answer is
+// JSON of plain data: figures, texts, lists and the table, named for what they are. The page
+// decides how and where to show them and what to keep. 8-bit text stays 8-bit: it reaches
+// the page as Latin-1 characters, and text from the page that Latin-1 cannot hold is refused.
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
+#include <nlohmann/json.hpp>
+
 #include <cstdint>
-#include <cstdio>
-#include <iterator>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
-#include "core/inputs.h"
-#include "core/pasted_block.h"
-#include "core/readouts.h"
-#include "core/results_log.h"
-#include "core/startup.h"
-#include "core/stats_edits.h"
+#include "core/engine.h"
 #include "data/int_text.h"
 #include "data/latin1_text.h"
-#include "data/tab_block.h"
 
 namespace {
+
+using Json = nlohmann::json;
 
 // A stats file as the page keeps it: the name it was opened under and its bytes; no bytes
 // for the built-in table.
@@ -36,389 +29,319 @@ struct TableFile {
 };
 
 struct Session {
-    ProgramState state;
+    Engine engine;
     TableFile file;
-    // The table as it was at Edit, for Cancel; set only while editing.
-    std::optional<TableFile> beforeEdit;
-    // What the page's read-only texts show, by id.
-    std::map<std::string, std::string, std::less<>> shown;
     std::string answer;
 };
-
-// A JSON string of 8-bit text: bytes above 127 become the Latin-1 characters \u0080-\u00ff.
-std::string Quoted(std::string_view bytes) {
-    std::string out = "\"";
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte == '"' || byte == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte >= 0x20 && byte < 0x7F) {
-            out += c;
-        } else {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        }
-    }
-    return out + '"';
-}
-
-// A report box's text: its lines, one per line.
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) {
-            text += '\n';
-        }
-        text += lines[i];
-    }
-    return text;
-}
-
-// The answer to one command, section by section: "text" (control id -> text), "lists"
-// (id -> entries), "selected" (id -> index), "colors" (CSS property -> value), "store"
-// (storage key -> text, empty to forget), "clip", "message", "download" and "grid".
-class Answer {
-  public:
-    void Add(std::string_view section, std::string_view key, const std::string& json) {
-        std::string& members = SectionOf(section);
-        members += (members.empty() ? "" : ",") + Quoted(key) + ":" + json;
-    }
-    void Set(std::string_view key, const std::string& json) {
-        m_top.emplace_back(std::string(key), json);
-    }
-    std::string Json() const {
-        std::string json;
-        const auto member = [&json](const std::string& key, const std::string& value) {
-            json += (json.empty() ? "{" : ",") + Quoted(key) + ":" + value;
-        };
-        for (const auto& [key, value] : m_top) {
-            member(key, value);
-        }
-        for (const auto& [name, members] : m_sections) {
-            member(name, "{" + members + "}");
-        }
-        return json.empty() ? "{}" : json + "}";
-    }
-
-  private:
-    std::string& SectionOf(std::string_view name) {
-        for (auto& [section, members] : m_sections) {
-            if (section == name) {
-                return members;
-            }
-        }
-        return m_sections.emplace_back(std::string(name), std::string()).second;
-    }
-
-    std::vector<std::pair<std::string, std::string>> m_sections;
-    std::vector<std::pair<std::string, std::string>> m_top;
-};
-
-template <typename Texts>
-std::string JsonList(const Texts& entries) {
-    std::string json = "[";
-    for (const std::string_view entry : entries) {
-        json += (json.size() > 1 ? "," : "") + Quoted(entry);
-    }
-    return json + "]";
-}
-
-// The ids of the report boxes, in the order of Report: the Details window's object names.
-constexpr std::string_view kReportIds[] = {
-    "CalculationMemo",  "TargetAttMemo",     "TargetDefMemo",    "ResourcesAttMemo",
-    "ResourcesDefMemo", "BasicStatsAttMemo", "BasicStatsDefMemo"};
-static_assert(std::size(kReportIds) == std::size(kReportBoxes));
-
-// Texts the page shows already are left out: a count change leaves most boxes as they were.
-void ShowText(Session& s, Answer& a, std::string_view id, const std::string& text) {
-    const auto known = s.shown.find(id);
-    std::string& shown = known != s.shown.end() ? known->second : s.shown[std::string(id)];
-    if (shown != text) {
-        shown = text;
-        a.Add("text", id, Quoted(text));
-    }
-}
-
-void ShowResults(Session& s, Answer& a) {
-    const ProgramState& state = s.state;
-    const ResultTexts& r = CurrentResults(state);
-    const std::pair<std::string_view, const std::string*> fields[] = {
-        {"CombatText", &r.CombatText},       {"DefShips", &r.DefShips},
-        {"TargetDisplay", &r.TargetDisplay}, {"InitText", &r.InitText},
-        {"TargetText", &r.TargetText},       {"ClassText", &r.ClassText},
-        {"Efficiency", &r.Efficiency},       {"CurrentResultMemo", &CurrentResultLine(state)}};
-    for (const auto& [id, text] : fields) {
-        ShowText(s, a, id, *text);
-    }
-    for (const ReportBox& box : kReportBoxes) {
-        ShowText(s, a, kReportIds[static_cast<std::size_t>(box.report)],
-                 Joined(ReportText(state, box.report)));
-    }
-}
-
-void ShowInputs(const ProgramState& state, Answer& a) {
-    a.Add("text", "AttShips", Quoted(CountText(state)));
-    a.Add("selected", "AttShipList", std::to_string(SelectedAttacker(state)));
-    a.Add("selected", "DefShipList", std::to_string(SelectedDefender(state)));
-}
-
-void ShowLog(const ProgramState& state, Answer& a) {
-    a.Add("lists", "ResultsMemo", JsonList(LogEntries(state)));
-    a.Add("selected", "ResultsMemo", std::to_string(SelectedLogEntry(state)));
-    a.Add("store", "log", Quoted(CopiedLogText(state)));
-}
-
-// The custom properties of the page's style sheet, in the order of ColorRole.
-constexpr std::string_view kColorProperties[] = {
-    "--main-bg",    "--main-border",  "--main-text",        "--main-highlight",
-    "--details-bg", "--details-text", "--details-highlight"};
-static_assert(std::size(kColorProperties) == std::size(kColorFields));
-
-void ShowGrid(const Session& s, Answer& a) {
-    std::string rows = "[";
-    for (const ShipRecord& ship : StoredTable(s.state)) {
-        rows += (rows.size() > 1 ? "," : "") + JsonList(ship.fields);
-    }
-    a.Set("columns", JsonList(StatsColumnNames));
-    a.Set("grid", rows + "]");
-    a.Set("editing", s.beforeEdit ? "true" : "false");
-}
-
-// What the table sets outside the grid: the ship lists, the header box and the colours.
-void ShowTableFile(const ProgramState& state, Answer& a) {
-    const std::vector<std::string> names = ShipNames(state);
-    a.Add("lists", "AttShipList", JsonList(names));
-    a.Add("lists", "DefShipList", JsonList(names));
-    a.Add("text", "FileHeaderText",
-          Quoted(StatsFileHeader(state) + "\n" + StatsFileLocation(state)));
-    for (const ColorField& field : kColorFields) {
-        a.Add("colors", kColorProperties[static_cast<std::size_t>(field.role)],
-              Quoted(CssColor(DisplaySettingsOf(state).*field.value)));
-    }
-}
-
-// All but the grid, which the page asks for once the first result is painted.
-void ShowCalculator(Session& s, Answer& a) {
-    ShowTableFile(s.state, a);
-    ShowInputs(s.state, a);
-    ShowResults(s, a);
-    ShowLog(s.state, a);
-}
-
-void ShowEverything(Session& s, Answer& a) {
-    ShowCalculator(s, a);
-    ShowGrid(s, a);
-}
-
-void StoreTable(const Session& s, Answer& a) {
-    a.Add("store", "table", Quoted(s.file.bytes));
-    a.Add("store", "name", Quoted(s.file.name));
-}
-
-int RowOf(std::int64_t row) {
-    return static_cast<int>(std::clamp<std::int64_t>(row, 0, kShipCount - 1));
-}
-
-int RowOf(std::string_view text) {
-    return RowOf(ToInt64Or(text, 0));
-}
-
-void UseBuiltInTable(Session& s) {
-    RestoreBuiltInStats(s.state);
-    s.file = {};
-}
-
-// A whole file's table; anything else leaves the table as it was.
-StatsFileRead OpenTable(Session& s, TableFile file) {
-    const StatsFileRead read = OpenStatsBytes(s.state, file.name, file.bytes);
-    if (read == StatsFileRead::Whole) {
-        s.file = std::move(file);
-    }
-    return read;
-}
-
-// The table a visit ends with, or before Edit: the built-in one has no bytes.
-void UseTable(Session& s, TableFile file) {
-    if (file.bytes.empty() || OpenTable(s, std::move(file)) != StatsFileRead::Whole) {
-        UseBuiltInTable(s);
-    }
-}
 
 struct Args {
     std::string_view a, b, c;
 };
+
+Json Text(std::string_view bytes) {
+    return Utf8FromLatin1(bytes);
+}
+
+template <typename Texts>
+Json TextList(const Texts& texts) {
+    Json list = Json::array();
+    for (const std::string_view text : texts) {
+        list.push_back(Text(text));
+    }
+    return list;
+}
 
 // 8-bit text from the page; what Latin-1 cannot hold is left out.
 std::string Bytes(std::string_view utf8) {
     return Latin1FromUtf8(utf8).value_or("");
 }
 
-using Command = void (*)(Session&, const Args&, Answer&);
-
-// The stored table (a: its bytes, b: its name) and log (c), then the start-up inputs that
-// the settings line names.
-void Start(Session& s, const Args& in, Answer& a) {
-    StartCore(s.state);
-    UseTable(s, {Bytes(in.b), Bytes(in.a)});
-    const DisplaySettings& d = DisplaySettingsOf(s.state);
-    SetInputs(s.state, RowOf(d.DefaultAttacker), RowOf(d.DefaultDefender),
-              std::to_string(d.DefaultFleetSize));
-    RestoreLog(s.state, Bytes(in.c));
-    ShowCalculator(s, a);
+// A command the page cannot use answers only why, as "error".
+void Refuse(Json& out, const std::string& why) {
+    out = {{"error", Text(why)}};
 }
 
-void Count(Session& s, const Args& in, Answer& a) {
-    SetCountText(s.state, Bytes(in.a));
-    ShowResults(s, a);
+std::optional<std::int64_t> WholeNumber(std::string_view text, std::string_view what, Json& out) {
+    const std::optional<std::int64_t> number = ParseInt64(text);
+    if (!number) {
+        Refuse(out, std::string(what) + " '" + Bytes(text) + "' is not a whole number");
+    }
+    return number;
 }
 
-// The count box's keys and the spin buttons, which send the key they stand for.
-void Step(Session& s, const Args& in, Answer& a) {
-    constexpr std::pair<std::string_view, std::int64_t> kSteps[] = {
-        {"ArrowUp", 1}, {"ArrowDown", -1}, {"PageUp", 10}, {"PageDown", -10}};
-    for (const auto& [key, amount] : kSteps) {
-        if (in.a == key) {
-            StepCount(s.state, amount);
-            ShowInputs(s.state, a);
-            ShowResults(s, a);
-        }
+// A row or column of the table, or an entry of the log.
+std::optional<std::size_t> Index(std::string_view text, std::string_view what, std::size_t count,
+                                 Json& out) {
+    const std::optional<std::int64_t> number = WholeNumber(text, what, out);
+    if (!number) {
+        return std::nullopt;
+    }
+    if (*number < 0 || static_cast<std::uint64_t>(*number) >= count) {
+        Refuse(out, std::string(what) + " " + std::to_string(*number) + " is outside 0 to " +
+                        std::to_string(count - 1));
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(*number);
+}
+
+std::optional<int> Row(std::string_view text, Json& out) {
+    const std::optional<std::size_t> row = Index(text, "row", kShipCount, out);
+    return row ? std::optional<int>(static_cast<int>(*row)) : std::nullopt;
+}
+
+void AddResults(const ProgramState& state, Json& out) {
+    const ResultTexts& r = CurrentResults(state);
+    out["inputs"] = {{"attacker", SelectedAttacker(state)},
+                     {"defender", SelectedDefender(state)},
+                     {"count", Text(CountText(state))}};
+    out["results"] = {
+        {"outcome", Text(r.CombatText)},       {"defenders", Text(r.DefShips)},
+        {"targetSlot", Text(r.TargetDisplay)}, {"initiatives", Text(r.InitText)},
+        {"target", Text(r.TargetText)},        {"classes", Text(r.ClassText)},
+        {"efficiency", Text(r.Efficiency)},    {"resultLine", Text(CurrentResultLine(state))}};
+    Json reports = Json::array();
+    for (const ReportBox& box : kReportBoxes) {
+        reports.push_back(TextList(ReportText(state, box.report)));
+    }
+    out["reports"] = std::move(reports);
+}
+
+void AddLog(const ProgramState& state, Json& out) {
+    out["log"] = {{"entries", TextList(LogEntries(state))},
+                  {"selected", SelectedLogEntry(state)},
+                  {"text", Text(CopiedLogText(state))}};
+}
+
+void AddGrid(const ProgramState& state, Json& out) {
+    Json rows = Json::array();
+    for (const ShipRecord& ship : EditedStats(state)) {
+        rows.push_back(TextList(ship.fields));
+    }
+    out["grid"] = {{"columns", TextList(StatsColumnNames)},
+                   {"rows", std::move(rows)},
+                   {"editing", EditingStats(state)}};
+}
+
+// What the table sets outside the grid: the ship lists, the header box and the colours, in
+// the order of the colour roles.
+void AddTableFile(const ProgramState& state, Json& out) {
+    out["ships"] = TextList(ShipNames(state));
+    out["file"] = {{"header", Text(StatsFileHeader(state))},
+                   {"location", Text(StatsFileLocation(state))}};
+    Json colors = Json::array();
+    for (const ColorField& field : kColorFields) {
+        colors.push_back(CssColor(DisplaySettingsOf(state).*field.value));
+    }
+    out["colors"] = std::move(colors);
+}
+
+// The file the page keeps between visits, once it changed.
+void AddKeptTable(const Session& s, Json& out) {
+    out["table"] = {{"name", Text(s.file.name)}, {"bytes", Text(s.file.bytes)}};
+}
+
+void AddEverything(const Session& s, Json& out) {
+    const ProgramState& state = s.engine.State();
+    AddTableFile(state, out);
+    AddResults(state, out);
+    AddLog(state, out);
+    AddGrid(state, out);
+}
+
+void UseBuiltInTable(Session& s) {
+    s.engine.RestoreBuiltInStats();
+    s.file = {};
+}
+
+// A whole file's table; anything else leaves the table as it was.
+StatsFileRead OpenTable(Session& s, TableFile file) {
+    const StatsFileRead read = s.engine.OpenStatsBytes(file.name, file.bytes);
+    if (read == StatsFileRead::Whole) {
+        s.file = std::move(file);
+    }
+    return read;
+}
+
+using Command = void (*)(Session&, const Args&, Json&);
+
+// The kept table (a: its bytes, b: its name) and log (c), then the start-up inputs that
+// the settings line names. All but the grid, which the page asks for when it is needed.
+void Start(Session& s, const Args& in, Json& out) {
+    if (in.a.empty() || OpenTable(s, {Bytes(in.b), Bytes(in.a)}) != StatsFileRead::Whole) {
+        UseBuiltInTable(s);
+    }
+    const DisplaySettings& d = DisplaySettingsOf(s.engine.State());
+    const auto row = [](std::int64_t index) {
+        return static_cast<int>(index >= 0 && index < kShipCount ? index : 0);
+    };
+    s.engine.SetInputs(row(d.DefaultAttacker), row(d.DefaultDefender),
+                       std::to_string(d.DefaultFleetSize));
+    s.engine.RestoreLog(Bytes(in.c));
+    AddTableFile(s.engine.State(), out);
+    AddResults(s.engine.State(), out);
+    AddLog(s.engine.State(), out);
+}
+
+// The results log's commands, for the page's buttons and keys.
+void Commands(Session&, const Args&, Json& out) {
+    Json rows = Json::array();
+    for (const LogCommandRow& row : kLogCommands) {
+        rows.push_back({{"name", row.name},
+                        {"caption", row.caption},
+                        {"buttonKey", row.buttonKey},
+                        {"listKey", row.listKey},
+                        {"description", row.description}});
+    }
+    out["logCommands"] = std::move(rows);
+}
+
+void Count(Session& s, const Args& in, Json& out) {
+    s.engine.SetCountText(Bytes(in.a));
+    AddResults(s.engine.State(), out);
+}
+
+// The spin buttons and the count box's keys: a: how many ships more (fewer when negative).
+void Step(Session& s, const Args& in, Json& out) {
+    if (const std::optional<std::int64_t> amount = WholeNumber(in.a, "step", out)) {
+        s.engine.StepCount(*amount);
+        AddResults(s.engine.State(), out);
     }
 }
 
-void Attacker(Session& s, const Args& in, Answer& a) {
-    SelectAttacker(s.state, RowOf(in.a));
-    ShowResults(s, a);
+void Attacker(Session& s, const Args& in, Json& out) {
+    if (const std::optional<int> row = Row(in.a, out)) {
+        s.engine.SelectAttacker(*row);
+        AddResults(s.engine.State(), out);
+    }
 }
 
-void Defender(Session& s, const Args& in, Answer& a) {
-    SelectDefender(s.state, RowOf(in.a));
-    ShowResults(s, a);
+void Defender(Session& s, const Args& in, Json& out) {
+    if (const std::optional<int> row = Row(in.a, out)) {
+        s.engine.SelectDefender(*row);
+        AddResults(s.engine.State(), out);
+    }
 }
 
-void Switch(Session& s, const Args&, Answer& a) {
-    SwapShips(s.state);
-    ShowInputs(s.state, a);
-    ShowResults(s, a);
+void Switch(Session& s, const Args&, Json& out) {
+    s.engine.SwapShips();
+    AddResults(s.engine.State(), out);
 }
 
-void CopyResult(Session& s, const Args&, Answer& a) {
-    a.Set("clip", Quoted(CurrentResultLine(s.state)));
+void CopyResult(Session& s, const Args&, Json& out) {
+    out["clip"] = Text(CurrentResultLine(s.engine.State()));
 }
 
 // A file the user chose or dropped (a: its bytes, b: its name; c: "missing" when the
 // browser could not read it); one that cannot be used leaves the table as it was.
-void Open(Session& s, const Args& in, Answer& a) {
+void Open(Session& s, const Args& in, Json& out) {
     const std::string name = Latin1FromUtf8(in.b).value_or("ShipStats.txt");
     const StatsFileRead read =
         in.c == "missing" ? StatsFileRead::NotFound : OpenTable(s, {name, Bytes(in.a)});
     if (read != StatsFileRead::Whole) {
-        a.Set("message", Quoted(StatsFileWarning(name, read)));
+        out["message"] = Text(StatsFileWarning(name, read));
         return;
     }
-    s.beforeEdit.reset();
-    ShowEverything(s, a);
-    StoreTable(s, a);
+    AddEverything(s, out);
+    AddKeptTable(s, out);
 }
 
-void Grid(Session& s, const Args&, Answer& a) {
-    ShowGrid(s, a);
+void Grid(Session& s, const Args&, Json& out) {
+    AddGrid(s.engine.State(), out);
 }
 
-void Edit(Session& s, const Args&, Answer& a) {
-    s.beforeEdit = s.file;
-    ShowGrid(s, a);
+void Edit(Session& s, const Args&, Json& out) {
+    s.engine.BeginStatsEdit();
+    AddGrid(s.engine.State(), out);
 }
 
-void Cancel(Session& s, const Args&, Answer& a) {
-    if (s.beforeEdit) {
-        UseTable(s, *std::exchange(s.beforeEdit, std::nullopt));
-    }
-    ShowEverything(s, a);
+void Cancel(Session& s, const Args&, Json& out) {
+    s.engine.CancelStatsEdit();
+    AddGrid(s.engine.State(), out);
 }
 
 // The desktop's Save, with the download standing in for its file dialog (a: the time for
-// the header line).
-void Save(Session& s, const Args& in, Answer& a) {
-    StoreEditedStats(s.state, StoredTable(s.state), Bytes(in.a));
+// the header line). The calculator takes the saved table at once, as the desktop's does
+// when the user returns to it.
+void Save(Session& s, const Args& in, Json& out) {
     const std::string name = s.file.name.empty() ? "ShipStats.txt" : s.file.name;
-    s.file = {name, StatsFileBytes(s.state)};
-    s.beforeEdit.reset();
-    a.Add("download", "ShipStats.txt", Quoted(s.file.bytes));
-    ShowEverything(s, a);
-    StoreTable(s, a);
+    s.file = {name, s.engine.StoreEditedStats(Bytes(in.a))};
+    s.engine.RecalculateAll();
+    out["download"] = {{"name", "ShipStats.txt"}, {"bytes", Text(s.file.bytes)}};
+    AddEverything(s, out);
+    AddKeptTable(s, out);
 }
 
-void Restore(Session& s, const Args&, Answer& a) {
-    s.beforeEdit.reset();
+void Restore(Session& s, const Args&, Json& out) {
     UseBuiltInTable(s);
-    ShowEverything(s, a);
-    StoreTable(s, a);
+    AddEverything(s, out);
+    AddKeptTable(s, out);
 }
 
-// The Details window's log buttons, on the entry the page's list has selected (b).
-void Log(Session& s, const Args& in, Answer& a) {
-    constexpr std::pair<std::string_view, void (*)(ProgramState&)> kButtons[] = {
-        {"add", AddResultToLog},    {"insert", InsertResultInLog}, {"space", InsertSpaceInLog},
-        {"delete", DeleteLogEntry}, {"clear", ClearLog},           {"up", MoveLogEntryUp},
-        {"down", MoveLogEntryDown}};
-    SelectLogEntry(s.state, ToInt32Or(in.b, ResultsLog::kNone));
-    for (const auto& [name, button] : kButtons) {
-        if (in.a == name) {
-            button(s.state);
+// A log command by its name (a), on the entry the page's list has selected (b).
+void Log(Session& s, const Args& in, Json& out) {
+    for (const LogCommandRow& row : kLogCommands) {
+        if (in.a != row.name) {
+            continue;
         }
+        // -1 or any index beyond the entries: nothing selected.
+        if (const std::optional<std::int64_t> selected = WholeNumber(in.b, "entry", out)) {
+            const bool inRange = *selected >= 0 && *selected < std::int64_t{1} << 31;
+            s.engine.RunLogCommand(row.command, inRange ? static_cast<int>(*selected) : -1);
+            if (row.command == LogCommand::Copy) {
+                out["clip"] = Text(CopiedLogText(s.engine.State()));
+            }
+            AddLog(s.engine.State(), out);
+        }
+        return;
     }
-    if (in.a == "copy") {
-        a.Set("clip", Quoted(CopiedLogText(s.state)));
-    }
-    ShowLog(s.state, a);
+    Refuse(out, "no log command '" + Bytes(in.a) + "'");
 }
 
-// What the desktop says to a refused paste; a typed cell is refused with the same words.
-void ShowRefusal(CellEdit edit, Answer& a) {
-    const PasteRefusal refusal = edit == CellEdit::LineBreak   ? PasteRefusal::LineBreakInCell
-                                 : edit == CellEdit::NotLatin1 ? PasteRefusal::NotLatin1
-                                                               : PasteRefusal::None;
-    if (refusal != PasteRefusal::None) {
-        a.Set("message", Quoted(PasteRefusalText(refusal)));
+// A typed cell or a pasted block starting there (a: row, b: column, c: text); the grid
+// shows what the edit session kept, and a refusal says why.
+void ChangeCells(Session& s, const Args& in, Json& out,
+                 CellEdit (Engine::*change)(std::size_t, std::size_t, std::string_view)) {
+    const std::optional<std::size_t> row = Index(in.a, "row", kShipCount, out);
+    const std::optional<std::size_t> column =
+        row ? Index(in.b, "column", kColumnCount, out) : std::nullopt;
+    if (!column) {
+        return;
     }
+    const CellEdit edit = (s.engine.*change)(*row, *column, in.c);
+    out["edit"] = edit == CellEdit::Stored;
+    if (const std::string_view why = CellEditRefusalText(edit); !why.empty()) {
+        out["message"] = Text(why);
+    }
+    AddGrid(s.engine.State(), out);
 }
 
-// A typed cell (a: row, b: column, c: text) or a pasted block starting there: while editing
-// only. Returns what the core did with it.
-CellEdit ChangeCells(Session& s, const Args& in, Answer& a,
-                     CellEdit (*change)(ProgramState&, std::size_t, std::size_t,
-                                        std::string_view)) {
-    CellEdit edit = CellEdit::FixedCell;
-    if (s.beforeEdit) {
-        edit = change(s.state, static_cast<std::size_t>(ToInt32Or(in.a, -1)),
-                      static_cast<std::size_t>(ToInt32Or(in.b, -1)), in.c);
-        ShowRefusal(edit, a);
-    }
-    ShowResults(s, a);
-    return edit;
+void Cell(Session& s, const Args& in, Json& out) {
+    ChangeCells(s, in, out, &Engine::EditStatsCell);
 }
 
-// A typed cell the core kept needs no new grid, which would take the focus away; otherwise
-// the grid shows what the core kept.
-void Cell(Session& s, const Args& in, Answer& a) {
-    if (ChangeCells(s, in, a, EditStatsCell) != CellEdit::Stored) {
-        ShowGrid(s, a);
-    }
-}
-
-void Paste(Session& s, const Args& in, Answer& a) {
-    ChangeCells(s, in, a, PasteStatsBlock);
-    ShowGrid(s, a);
+void Paste(Session& s, const Args& in, Json& out) {
+    ChangeCells(s, in, out, &Engine::PasteStatsBlock);
 }
 
 constexpr std::pair<std::string_view, Command> kCommands[] = {
-    {"start", Start},       {"count", Count},   {"step", Step},       {"attacker", Attacker},
-    {"defender", Defender}, {"switch", Switch}, {"copy", CopyResult}, {"open", Open},
-    {"edit", Edit},         {"cancel", Cancel}, {"save", Save},       {"restore", Restore},
-    {"log", Log},           {"grid", Grid},     {"cell", Cell},       {"paste", Paste},
+    {"start", Start},       {"commands", Commands}, {"count", Count},   {"step", Step},
+    {"attacker", Attacker}, {"defender", Defender}, {"switch", Switch}, {"copy", CopyResult},
+    {"open", Open},         {"edit", Edit},         {"cancel", Cancel}, {"save", Save},
+    {"restore", Restore},   {"log", Log},           {"grid", Grid},     {"cell", Cell},
+    {"paste", Paste},
 };
+
+Json Run(Session& s, std::string_view command, const Args& in) {
+    Json out = Json::object();
+    for (const auto& [name, run] : kCommands) {
+        if (name == command) {
+            run(s, in, out);
+            return out;
+        }
+    }
+    Refuse(out, "no command '" + Bytes(command) + "'");
+    return out;
+}
 
 }  // namespace
 
@@ -434,13 +357,8 @@ EMSCRIPTEN_KEEPALIVE Session* sk_new() {
 EMSCRIPTEN_KEEPALIVE const char* sk_call(Session* s, const char* command, std::size_t commandSize,
                                          const char* a, std::size_t aSize, const char* b,
                                          std::size_t bSize, const char* c, std::size_t cSize) {
-    Answer answer;
-    for (const auto& [name, run] : kCommands) {
-        if (name == std::string_view(command, commandSize)) {
-            run(*s, {{a, aSize}, {b, bSize}, {c, cSize}}, answer);
-        }
-    }
-    s->answer = answer.Json();
+    const Json answer = Run(*s, {command, commandSize}, {{a, aSize}, {b, bSize}, {c, cSize}});
+    s->answer = answer.dump(-1, ' ', false, Json::error_handler_t::replace);
     return s->answer.c_str();
 }
 }

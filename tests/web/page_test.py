@@ -243,6 +243,50 @@ def check_paste_and_cancel(page):
     assert page.grid_text() == before
 
 
+def type_into(page, row, column, text, leave=True):
+    cell = page.cell(row, column)
+    cell.click()
+    cell.send_keys(Keys.CONTROL, "a")
+    cell.send_keys(text)
+    if leave:
+        cell.send_keys(Keys.TAB)
+
+
+def check_typed_then_pasted(page):
+    """Cells typed, then a block pasted onto a cell still being typed in and beside the
+    typed ones: Save downloads the block where it landed and the typed values elsewhere."""
+    page.open_file(page.sample)
+    page.el("EditerBtn").click()
+    type_into(page, 4, 9, "11")
+    type_into(page, 6, 9, "66")
+    type_into(page, 5, 9, "55", leave=False)
+    paste(page, page.cell(5, 9), "1\t2\r\n")
+    page.el("UpdateAndSaveBtn").click()
+    saved = os.path.join(page.downloads, "ShipStats.txt")
+    WebDriverWait(page.driver, 10).until(lambda d: os.path.exists(saved))
+    got = open(saved, "rb").read().split(b"\r\n")
+    want = open(page.sample, "rb").read().split(b"\r\n")
+    for (row, column), text in {(4, 9): b"11", (6, 9): b"66", (5, 9): b"1", (5, 10): b"2"}.items():
+        want[1 + 3 * (19 * row + column) + 1] = text
+    os.remove(saved)
+    assert got[1:] == want[1:], [(i, g, w) for i, (g, w) in enumerate(zip(got, want)) if g != w][:6]
+    page.open_file(page.sample)
+
+
+def check_engine_refusals(page):
+    """An unknown command or a row outside the table is an error the page shows."""
+    answers = page.driver.execute_script(
+        "return [call('frobnicate'), call('attacker', '54'), call('defender', '-1'),"
+        " call('cell', '0', '19', 'x'), call('log', 'shuffle', '0'), call('step', 'up')]")
+    errors = [a.get("error") for a in answers]
+    assert errors == ["no command 'frobnicate'", "row 54 is outside 0 to 53",
+                      "row -1 is outside 0 to 53", "column 19 is outside 0 to 18",
+                      "no log command 'shuffle'", "step 'up' is not a whole number"], errors
+    assert page.message() == "step 'up' is not a whole number", page.message()
+    page.type_count("3")
+    assert page.message() == "" and page.result_line().startswith("3 "), page.result_line()
+
+
 def check_latin1_and_colours(page):
     """Bytes 128-255 show as Latin-1, and the settings line colours the calculator; a typed
     character beyond Latin-1 is refused like a paste."""
@@ -411,7 +455,7 @@ def check_installable_and_offline(page):
 
 
 CHECKS = [check_pairings, check_open_edit_download, check_damaged_files, check_paste_and_cancel,
-          check_latin1_and_colours,
+          check_typed_then_pasted, check_engine_refusals, check_latin1_and_colours,
           check_keyboard, check_names_and_live_region, check_axe, check_phone_width,
           check_installable_and_offline]
 

@@ -1,47 +1,88 @@
 'use strict';
-// Wires the page's controls to the engine (skirmod.js); every figure, text and rule comes
-// from there. call() sends a command and shows the answer, which names controls by id.
+// Wires the page's controls to the engine (skirmod.js): every figure, text and rule comes
+// from there as plain data; this script decides where it shows and what the page keeps.
 const $ = (id) => document.getElementById(id);
 let call;
 
-function show(answer) {
-  for (const [id, text] of Object.entries(answer.text || {})) {
-    const control = $(id);
-    if (control.classList.contains('report')) setLines(control, text);
-    else if ('value' in control && control.tagName !== 'OUTPUT') control.value = text;
-    else control.textContent = text;
+// Where the engine's data shows: result fields, report boxes in the engine's report order,
+// and the custom properties of the colour roles in the settings line's order.
+const RESULT_FIELDS = {
+  outcome: 'CombatText', defenders: 'DefShips', targetSlot: 'TargetDisplay',
+  initiatives: 'InitText', target: 'TargetText', classes: 'ClassText',
+  efficiency: 'Efficiency', resultLine: 'CurrentResultMemo',
+};
+const REPORT_BOXES = ['CalculationMemo', 'TargetAttMemo', 'TargetDefMemo', 'ResourcesAttMemo',
+  'ResourcesDefMemo', 'BasicStatsAttMemo', 'BasicStatsDefMemo'];
+const COLOR_PROPERTIES = ['--main-bg', '--main-border', '--main-text', '--main-highlight',
+  '--details-bg', '--details-text', '--details-highlight'];
+const STEPS = {ArrowUp: 1, ArrowDown: -1, PageUp: 10, PageDown: -10};
+const KEPT = 'skirmod.';
+
+function keep(key, value) {
+  if (value) localStorage.setItem(KEPT + key, value);
+  else localStorage.removeItem(KEPT + key);
+}
+
+function setText(control, text) {
+  if ('value' in control && control.tagName !== 'OUTPUT') {
+    if (control.value !== text) control.value = text;
+  } else if (control.textContent !== text) {
+    control.textContent = text;
   }
-  for (const [id, entries] of Object.entries(answer.lists || {})) {
-    const list = $(id);
-    list.replaceChildren(...entries.map((entry) => {
-      // Runs of blanks stay as wide as on the desktop; the value keeps the text itself.
-      const option = new Option(entry.replace(/ (?= )/g, '\u00a0'), entry);
-      if (!entry && list.dataset.empty) option.setAttribute('aria-label', list.dataset.empty);
-      return option;
-    }));
-  }
-  for (const [id, index] of Object.entries(answer.selected || {})) $(id).selectedIndex = index;
-  for (const [name, value] of Object.entries(answer.colors || {})) {
-    document.documentElement.style.setProperty(name, value);
-  }
-  for (const [key, value] of Object.entries(answer.store || {})) {
-    if (value) localStorage.setItem('skirmod.' + key, value);
-    else localStorage.removeItem('skirmod.' + key);
-  }
-  for (const [name, bytes] of Object.entries(answer.download || {})) download(name, bytes);
-  if ('clip' in answer) navigator.clipboard.writeText(answer.clip).catch(() => {});
-  if (answer.grid) showGrid(answer.columns, answer.grid, answer.editing);
-  $('Message').textContent = answer.message || '';
 }
 
 // A report box holds one block per line, and only the lines that changed are replaced.
-function setLines(box, text) {
-  const lines = text.split('\n');
+function setLines(box, lines) {
   while (box.children.length > lines.length) box.lastChild.remove();
   lines.forEach((line, i) => {
     const row = box.children[i] || box.appendChild(document.createElement('div'));
     if (row.textContent !== line) row.textContent = line;
   });
+}
+
+function setList(list, entries) {
+  list.replaceChildren(...entries.map((entry) => {
+    // Runs of blanks stay as wide as on the desktop; the value keeps the text itself.
+    const option = new Option(entry.replace(/ (?= )/g, '\u00a0'), entry);
+    if (!entry && list.dataset.empty) option.setAttribute('aria-label', list.dataset.empty);
+    return option;
+  }));
+}
+
+function showResults({inputs, results, reports}) {
+  setText($('AttShips'), inputs.count);
+  $('AttShipList').selectedIndex = inputs.attacker;
+  $('DefShipList').selectedIndex = inputs.defender;
+  for (const [field, id] of Object.entries(RESULT_FIELDS)) setText($(id), results[field]);
+  reports.forEach((lines, i) => setLines($(REPORT_BOXES[i]), lines));
+}
+
+function showTableFile({ships, file, colors}) {
+  setList($('AttShipList'), ships);
+  setList($('DefShipList'), ships);
+  setText($('FileHeaderText'), `${file.header}\n${file.location}`);
+  colors.forEach((color, i) => document.documentElement.style.setProperty(COLOR_PROPERTIES[i], color));
+}
+
+function showLog(log) {
+  setList($('ResultsMemo'), log.entries);
+  $('ResultsMemo').selectedIndex = log.selected;
+  keep('log', log.text);
+}
+
+function show(answer) {
+  if (answer.ships) showTableFile(answer);
+  if (answer.results) showResults(answer);
+  if (answer.log) showLog(answer.log);
+  if (answer.table) {
+    keep('table', answer.table.bytes);
+    keep('name', answer.table.name);
+  }
+  if (answer.download) download(answer.download.name, answer.download.bytes);
+  if ('clip' in answer) navigator.clipboard.writeText(answer.clip).catch(() => {});
+  if (answer.grid) showGrid(answer.grid);
+  if (answer.error) console.error('skirmod:', answer.error);
+  $('Message').textContent = answer.error || answer.message || '';
 }
 
 function download(name, bytes) {
@@ -57,7 +98,7 @@ function element(tag, text, properties) {
 }
 
 // Names and the header row stay fixed; the other cells can be typed in while editing.
-function showGrid(columns, rows, editing) {
+function showGrid({columns, rows, editing}) {
   const head = document.createElement('tr');
   head.append(...columns.map((name) => element('th', name, {scope: 'col'})));
   const body = rows.map((fields, row) => {
@@ -76,6 +117,14 @@ function showGrid(columns, rows, editing) {
   document.body.classList.toggle('editing', editing);
 }
 
+// A typed cell goes to the engine's edit session once, when it is left or before a paste;
+// a cell the grid no longer shows has nothing left to say.
+function commitCell(cell) {
+  if (!cell.dataset.typed || !cell.isConnected) return;
+  delete cell.dataset.typed;
+  call('cell', cell.dataset.row, cell.dataset.column, cell.textContent);
+}
+
 function latin1(bytes) {
   let text = '';
   for (let i = 0; i < bytes.length; i += 8192) text += String.fromCharCode(...bytes.subarray(i, i + 8192));
@@ -92,15 +141,60 @@ async function openFile(file) {
   return call('open', latin1(bytes), file.name);
 }
 
+// A key as the key table writes it: "Ctrl+Up", "Shift+Insert", "Ctrl+C".
 function keyName(event) {
-  return (event.ctrlKey ? 'Ctrl+' : '') + (event.shiftKey && event.key.length > 1 ? 'Shift+' : '') + event.key;
+  const key = event.key.length === 1 ? event.key.toUpperCase() : event.key.replace(/^Arrow/, '');
+  return (event.ctrlKey ? 'Ctrl+' : '') + (event.altKey ? 'Alt+' : '') +
+    (event.shiftKey && event.key.length > 1 ? 'Shift+' : '') + key;
+}
+
+// The log's buttons and the list's keys, from the engine's one table of log commands.
+function createLogButtons(commands) {
+  const log = $('ResultsMemo');
+  const byKey = new Map();
+  $('Panel1').replaceChildren(...commands.map((command) => {
+    const button = element('button', command.caption, {
+      type: 'button', id: `Results${command.caption.replace(/ /g, '')}Btn`, title: command.description,
+    });
+    button.addEventListener('click', () => call('log', command.name, String(log.selectedIndex)));
+    if (command.listKey) byKey.set(command.listKey, button);
+    return button;
+  }));
+  log.addEventListener('keydown', (event) => {
+    const button = byKey.get(keyName(event));
+    if (button) {
+      event.preventDefault();
+      button.click();
+    }
+  });
+}
+
+function wireGrid() {
+  const grid = $('StatsGrid');
+  grid.addEventListener('input', (event) => { event.target.dataset.typed = 'yes'; });
+  grid.addEventListener('focusout', (event) => commitCell(event.target));
+  grid.addEventListener('paste', (event) => {
+    event.preventDefault();
+    const cell = event.target;
+    commitCell(cell);
+    call('paste', cell.dataset.row, cell.dataset.column, event.clipboardData.getData('text/plain'));
+  });
+  grid.addEventListener('keydown', (event) => {
+    if (event.key === 'Enter') {
+      event.preventDefault();
+      event.target.blur();
+    }
+  });
 }
 
 function wire() {
   const count = $('AttShips');
   count.addEventListener('input', () => call('count', count.value));
   count.addEventListener('keydown', (event) => {
-    if (Object.keys(call('step', event.key).text || {}).length) event.preventDefault();
+    if (event.key in STEPS && !event.ctrlKey && !event.altKey) {
+      event.preventDefault();
+      call('step', String(STEPS[event.key]));
+    }
   });
   for (const button of document.querySelectorAll('[data-step]')) {
     button.addEventListener('click', () => call('step', button.dataset.step));
@@ -111,38 +205,13 @@ function wire() {
   // The time is for the header line of a saved table.
   const now = () => `${new Date().toLocaleDateString()} ${new Date().toLocaleTimeString()}`;
   for (const button of document.querySelectorAll('button[data-command]')) {
-    button.addEventListener('click', () => call(button.dataset.command, now()));
+    button.addEventListener('click', () => {
+      // Save keeps a cell still being typed in, as the desktop's does.
+      if (document.activeElement.dataset.typed) commitCell(document.activeElement);
+      call(button.dataset.command, now());
+    });
   }
-  const log = $('ResultsMemo');
-  const logButtons = document.querySelectorAll('[data-log]');
-  for (const button of logButtons) {
-    button.addEventListener('click', () => call('log', button.dataset.log, String(log.selectedIndex)));
-  }
-  log.addEventListener('keydown', (event) => {
-    const button = [...logButtons].find((b) => b.dataset.key === keyName(event));
-    if (button) {
-      event.preventDefault();
-      button.click();
-    }
-  });
-  const grid = $('StatsGrid');
-  grid.addEventListener('input', (event) => { event.target.dataset.typed = 'yes'; });
-  grid.addEventListener('focusout', (event) => {
-    const cell = event.target;
-    if (cell.dataset.typed) call('cell', cell.dataset.row, cell.dataset.column, cell.textContent);
-    delete cell.dataset.typed;
-  });
-  grid.addEventListener('paste', (event) => {
-    event.preventDefault();
-    const cell = event.target;
-    call('paste', cell.dataset.row, cell.dataset.column, event.clipboardData.getData('text/plain'));
-  });
-  grid.addEventListener('keydown', (event) => {
-    if (event.key === 'Enter') {
-      event.preventDefault();
-      event.target.blur();
-    }
-  });
+  wireGrid();
   $('OpenFile').addEventListener('change', (event) => {
     if (event.target.files[0]) openFile(event.target.files[0]);
     event.target.value = '';  // the same file chosen again is read again
@@ -170,8 +239,9 @@ Skirmod().then((engine) => {
     show(answer);
     return answer;
   };
-  const stored = (key) => localStorage.getItem('skirmod.' + key) || '';
+  const stored = (key) => localStorage.getItem(KEPT + key) || '';
   call('start', stored('table'), stored('name'), stored('log'));
+  createLogButtons(call('commands').logCommands);
   wire();
   document.body.classList.add('ready');
   // The grid's thousand cells wait until it is scrolled near.
