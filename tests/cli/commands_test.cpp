@@ -77,6 +77,28 @@ TEST_F(CommandsTest, BadNumberOfDefendersExitsTwoSayingWhy) {
     EXPECT_EQ(Calc({"stop", "Dreadnought", "Sovereign", "9223372036854775807"}).Code, 0);
 }
 
+// The count box reads 64 bits: a count beyond 32 bits is a number, and only one beyond
+// 64 bits earns the note.
+TEST_F(CommandsTest, CountIsNotedOnlyBeyondSixtyFourBits) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2147483648", ""},
+        {"-2147483649", ""},
+        {"9223372036854775807", ""},
+        {"-9223372036854775808", ""},
+        {"-9223372036854775809",
+         "skirmod-calc: note: the count '-9223372036854775809' is too small: the smallest "
+         "accepted is -9223372036854775808; the count box reads it as 0 ships\n"},
+        {"9223372036854775808",
+         "skirmod-calc: note: the count '9223372036854775808' is too large: the largest "
+         "accepted is 9223372036854775807; the count box reads it as 0 ships\n"},
+    };
+    for (const auto& [count, note] : cases) {
+        const CalcRun run = Calc({"result", "Dreadnought", "Sovereign", count});
+        EXPECT_EQ(run.Code, 0) << count;
+        EXPECT_EQ(run.Err, note) << count;
+    }
+}
+
 TEST_F(CommandsTest, UnknownReportIsRefusedNamingTheFour) {
     const CalcRun run = Calc({"report", "bogus", "Dreadnought", "Sovereign", "1"});
     EXPECT_EQ(run.Code, 2);
