@@ -119,7 +119,7 @@ std::string FillTemporary(Temporary& temporary, const std::filesystem::path& tar
         return ErrnoText(errno);
     }
     if (const std::error_code ec = KeepPermissions(target, temporary.name)) {
-        return ec.message();
+        return ErrorCodeText(ec);
     }
     return SyncFileData(out);
 }
@@ -216,10 +216,7 @@ std::string FileView::Text() const {
 FileView::WriteReport FileView::WriteTo(const std::string& path) const {
     const std::filesystem::path target = FinalTarget(FsPath(path));
     if (target.empty()) {
-        return {
-            false,
-            CannotCreate(path,
-                         std::make_error_code(std::errc::too_many_symbolic_link_levels).message())};
+        return {false, CannotCreate(path, ErrnoText(ELOOP))};
     }
     // Refuse what a plain overwrite would refuse: a read-only file, a directory. The
     // rename below would otherwise replace a file the user protected.
