@@ -29,6 +29,9 @@ TableLoad CalcSession::LoadTable(const std::string& path) {
             break;
     }
     TakeLoadedStats(m_state, path);
+    if (m_state.Stats.FileMemo.ReadAsUtf8()) {
+        return {TableStatus::FromFile, "the stats file " + path + " was read as UTF-8 text"};
+    }
     return {TableStatus::FromFile, {}};
 }
 

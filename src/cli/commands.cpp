@@ -172,7 +172,7 @@ int RunCalc(const std::vector<std::string>& args, const CalcEnvironment& env, st
         err << kProgram << load.Message << '\n';
         return kExitFailure;
     }
-    if (load.Status == TableStatus::BuiltIn) {
+    if (!load.Message.empty()) {
         err << kProgram << "note: " << load.Message << '\n';
     }
     return Dispatch({session, request, out, err});

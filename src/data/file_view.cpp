@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <random>
 #include <system_error>
 
+#include "data/latin1_text.h"
 #include "data/platform.h"
 
 namespace {
@@ -161,6 +163,12 @@ FileView::LoadResult FileView::Load(const std::string& path) {
 }
 
 void FileView::SetText(std::string_view bytes) {
+    const std::optional<std::string> latin1 = Latin1FromUtf8File(bytes);
+    SplitLines(latin1 ? *latin1 : bytes);
+    m_readAsUtf8 = latin1.has_value();
+}
+
+void FileView::SplitLines(std::string_view bytes) {
     Clear();
     std::string line;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -184,6 +192,7 @@ void FileView::SetText(std::string_view bytes) {
 void FileView::Clear() {
     m_lines.clear();
     m_lastLineEnded = true;
+    m_readAsUtf8 = false;
 }
 
 void FileView::Append(std::string_view line) {

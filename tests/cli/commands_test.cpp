@@ -204,6 +204,16 @@ TEST_F(CommandsTest, JsonTurnsLatinOneNamesIntoUtf8) {
               "adnought");
 }
 
+// A stats file Notepad saved in UTF-8 is read as such, and the companion says so once.
+TEST_F(CommandsTest, Utf8StatsFileIsNoted) {
+    WriteBytes(StatsPath(), "\xEF\xBB\xBF" + ReadBytes(StatsPath()));
+    const CalcRun run = Calc({"result", "Dreadnought", "Sovereign", "1000"});
+    EXPECT_EQ(run.Code, 0);
+    EXPECT_EQ(run.Out, AsTheWindowsShow(11, 10, "1000").Combat.ResultLine + "\n");
+    EXPECT_EQ(run.Err,
+              "skirmod-calc: note: the stats file " + StatsPath() + " was read as UTF-8 text\n");
+}
+
 TEST_F(CommandsTest, CountersListsFleetsBeforeTypesThatCannotStopThem) {
     const CalcRun run = Calc({"counters", "Sovereign", "100"});
     ASSERT_EQ(run.Code, 0);
