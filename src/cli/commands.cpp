@@ -12,6 +12,7 @@
 #include "cli/stop_search.h"
 #include "cli/text_output.h"
 #include "data/int_text.h"
+#include "data/latin1_text.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::optional<int> FindShip(const Run& run, const std::string& typed) {
                                                        : "unknown ship name '")
             << typed << "'; it could be:";
     for (const int row : match.Candidates) {
-        run.Err << ' ' << table[static_cast<std::size_t>(row)][Col::ShipName];
+        run.Err << ' ' << Utf8FromLatin1(table[static_cast<std::size_t>(row)][Col::ShipName]);
     }
     run.Err << '\n';
     return std::nullopt;
