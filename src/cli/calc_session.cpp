@@ -24,6 +24,9 @@ TableLoad CalcSession::LoadTable(const std::string& path) {
             break;
     }
     m_engine.TakeLoadedStats(path);
+    if (State().Stats.FileMemo.ReadAsUtf8()) {
+        return {TableStatus::FromFile, "the stats file " + path + " was read as UTF-8 text"};
+    }
     return {TableStatus::FromFile, {}};
 }
 

@@ -8,7 +8,8 @@ enum class TableStatus { FromFile, BuiltIn, Failed };
 
 struct TableLoad {
     TableStatus Status = TableStatus::BuiltIn;
-    // Why the file could not be used, or the note that the built-in table stands in.
+    // Why the file could not be used, or a note: that the built-in table stands in, or how
+    // the file was read; empty when there is nothing to say.
     std::string Message;
 };
 

@@ -12,6 +12,7 @@
 #include "core/stop_search.h"
 #include "cli/text_output.h"
 #include "data/int_text.h"
+#include "data/latin1_text.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::optional<int> FindShip(const Run& run, const std::string& typed) {
                                                        : "unknown ship name '")
             << typed << "'; it could be:";
     for (const int row : match.Candidates) {
-        run.Err << ' ' << table[static_cast<std::size_t>(row)][Col::ShipName];
+        run.Err << ' ' << Utf8FromLatin1(table[static_cast<std::size_t>(row)][Col::ShipName]);
     }
     run.Err << '\n';
     return std::nullopt;
@@ -172,7 +173,7 @@ int RunCalc(const std::vector<std::string>& args, const CalcEnvironment& env, st
         err << kProgram << load.Message << '\n';
         return kExitFailure;
     }
-    if (load.Status == TableStatus::BuiltIn) {
+    if (!load.Message.empty()) {
         err << kProgram << "note: " << load.Message << '\n';
     }
     return Dispatch({session, request, out, err});

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
+
+#include "data/latin1_text.h"
 
 namespace {
 
@@ -34,9 +37,7 @@ std::vector<int> RowsWhere(const ShipTable& table, Test test) {
     return rows;
 }
 
-}  // namespace
-
-NameMatch MatchShipName(const ShipTable& table, std::string_view typed) {
+NameMatch MatchLatin1Name(const ShipTable& table, std::string_view typed) {
     const std::vector<int> exact =
         RowsWhere(table, [typed](const std::string& name) { return name == typed; });
     if (exact.size() == 1) {
@@ -60,4 +61,10 @@ NameMatch MatchShipName(const ShipTable& table, std::string_view typed) {
         close = RowsWhere(table, [](const std::string&) { return true; });
     }
     return {NameMatchKind::Unknown, -1, close};
+}
+
+}  // namespace
+
+NameMatch MatchShipName(const ShipTable& table, std::string_view typed) {
+    return MatchLatin1Name(table, Latin1FromUtf8(typed).value_or(std::string(typed)));
 }

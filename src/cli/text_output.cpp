@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/program_state.h"
+#include "data/latin1_text.h"
 
 namespace text_out {
 
@@ -55,13 +57,16 @@ Row CounterRow(const CountersView& view, const Counter& counter) {
             VariantVerb(counter.Stop.Variant)};
 }
 
-}  // namespace
-
-void WriteResult(std::ostream& out, const ProgramState& state) {
-    out << state.Combat.ResultLine << '\n';
+// Composed in the program's 8-bit text, where one byte is one character so that columns line
+// up, then handed over in UTF-8 as the JSON is.
+template <typename Compose>
+void WriteUtf8(std::ostream& out, Compose compose) {
+    std::ostringstream latin1;
+    compose(latin1);
+    out << Utf8FromLatin1(latin1.str());
 }
 
-void WriteReport(std::ostream& out, const ProgramState& state, ReportKind kind) {
+void ReportText(std::ostream& out, const ProgramState& state, ReportKind kind) {
     const std::vector<Report> boxes = BoxesOf(kind);
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         if (i > 0) {
@@ -71,7 +76,7 @@ void WriteReport(std::ostream& out, const ProgramState& state, ReportKind kind) 
     }
 }
 
-void WriteStop(std::ostream& out, const StopView& stop) {
+void StopText(std::ostream& out, const StopView& stop) {
     const std::string& att = NameOf(stop.Table, stop.AttackerRow);
     const std::string& def = NameOf(stop.Table, stop.DefenderRow);
     const StopAnswer& a = stop.Answer;
@@ -89,7 +94,7 @@ void WriteStop(std::ostream& out, const StopView& stop) {
         << "  " << stop.ResultLineOneFewer << '\n';
 }
 
-void WriteCounters(std::ostream& out, const CountersView& view) {
+void CountersText(std::ostream& out, const CountersView& view) {
     const std::string& def = NameOf(view.Table, view.DefenderRow);
     std::vector<Row> rows = {
         {"Attacker", "Ships", "Metal", "Crystal", "Eon", "Total", "Eff", "Variant"}};
@@ -117,6 +122,24 @@ void WriteCounters(std::ostream& out, const CountersView& view) {
                          counter->Stop.Limit)
             << '\n';
     }
+}
+
+}  // namespace
+
+void WriteResult(std::ostream& out, const ProgramState& state) {
+    WriteUtf8(out, [&state](std::ostream& text) { text << state.Combat.ResultLine << '\n'; });
+}
+
+void WriteReport(std::ostream& out, const ProgramState& state, ReportKind kind) {
+    WriteUtf8(out, [&](std::ostream& text) { ReportText(text, state, kind); });
+}
+
+void WriteStop(std::ostream& out, const StopView& stop) {
+    WriteUtf8(out, [&stop](std::ostream& text) { StopText(text, stop); });
+}
+
+void WriteCounters(std::ostream& out, const CountersView& counters) {
+    WriteUtf8(out, [&counters](std::ostream& text) { CountersText(text, counters); });
 }
 
 }  // namespace text_out

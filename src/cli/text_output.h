@@ -6,7 +6,8 @@
 
 struct ProgramState;
 
-// The answers as plain text: the program's own 8-bit texts byte for byte.
+// The answers as plain text in UTF-8, as the JSON gives them: a name printed here is the
+// name to type (MatchShipName).
 namespace text_out {
 
 void WriteResult(std::ostream& out, const ProgramState& state);

@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <random>
 #include <system_error>
 
+#include "data/latin1_text.h"
 #include "data/platform.h"
 
 namespace {
@@ -119,7 +121,7 @@ std::string FillTemporary(Temporary& temporary, const std::filesystem::path& tar
         return ErrnoText(errno);
     }
     if (const std::error_code ec = KeepPermissions(target, temporary.name)) {
-        return ec.message();
+        return ErrorCodeText(ec);
     }
     return SyncFileData(out);
 }
@@ -161,6 +163,12 @@ FileView::LoadResult FileView::Load(const std::string& path) {
 }
 
 void FileView::SetText(std::string_view bytes) {
+    const std::optional<std::string> latin1 = Latin1FromUtf8File(bytes);
+    SplitLines(latin1 ? *latin1 : bytes);
+    m_readAsUtf8 = latin1.has_value();
+}
+
+void FileView::SplitLines(std::string_view bytes) {
     Clear();
     std::string line;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -184,6 +192,7 @@ void FileView::SetText(std::string_view bytes) {
 void FileView::Clear() {
     m_lines.clear();
     m_lastLineEnded = true;
+    m_readAsUtf8 = false;
 }
 
 void FileView::Append(std::string_view line) {
@@ -216,10 +225,7 @@ std::string FileView::Text() const {
 FileView::WriteReport FileView::WriteTo(const std::string& path) const {
     const std::filesystem::path target = FinalTarget(FsPath(path));
     if (target.empty()) {
-        return {
-            false,
-            CannotCreate(path,
-                         std::make_error_code(std::errc::too_many_symbolic_link_levels).message())};
+        return {false, CannotCreate(path, ErrnoText(ELOOP))};
     }
     // Refuse what a plain overwrite would refuse: a read-only file, a directory. The
     // rename below would otherwise replace a file the user protected.

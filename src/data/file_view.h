@@ -6,7 +6,9 @@
 #include <vector>
 
 // The text of ShipStats.txt, held line by line from loading to saving. Bytes, not
-// characters: any 8-bit content survives a load and a write. Lines count from 1.
+// characters: any 8-bit content survives a load and a write, except a file in UTF-8 whose
+// characters all fit in Latin-1, which is held as Latin-1 (Latin1FromUtf8File) and so
+// written. Lines count from 1.
 class FileView {
   public:
     enum class LoadResult { Loaded, CannotOpen, Unreadable };
@@ -19,6 +21,8 @@ class FileView {
     LoadResult Load(const std::string& path);
     // Same, from bytes in memory.
     void SetText(std::string_view bytes);
+    // Whether the text came from UTF-8 bytes, converted; until the next Load, SetText or Clear.
+    bool ReadAsUtf8() const { return m_readAsUtf8; }
 
     void Clear();
     void Append(std::string_view line);
@@ -44,7 +48,10 @@ class FileView {
     WriteReport WriteTo(const std::string& path) const;
 
   private:
+    void SplitLines(std::string_view bytes);
+
     std::vector<std::string> m_lines;
     // Whether the last line is followed by a line end.
     bool m_lastLineEnded = true;
+    bool m_readAsUtf8 = false;
 };

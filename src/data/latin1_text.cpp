@@ -1,10 +1,13 @@
 #include "data/latin1_text.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr unsigned kLeadOfTwo = 0xC0;
 constexpr unsigned kContinuation = 0x80;
 constexpr unsigned kPayload = 0x3F;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
@@ -44,4 +47,18 @@ std::optional<std::string> Latin1FromUtf8(std::string_view utf8) {
         latin1.push_back(static_cast<char>(((byte & 0x03U) << 6) | (next & kPayload)));
     }
     return latin1;
+}
+
+std::optional<std::string> Latin1FromUtf8File(std::string_view bytes) {
+    const bool marked = bytes.starts_with(kByteOrderMark);
+    if (marked) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= kContinuation;
+    });
+    if (!marked && !beyondAscii) {
+        return std::nullopt;
+    }
+    return Latin1FromUtf8(bytes);
 }

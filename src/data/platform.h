@@ -21,6 +21,9 @@ inline std::string ErrnoText(int error) {
     return std::generic_category().message(error);
 }
 
+// The system's reason for an error code of the standard library's file functions.
+std::string ErrorCodeText(const std::error_code& ec);
+
 // std::fopen on a path of any name; null with errno set on failure.
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode);
 

@@ -24,6 +24,10 @@ std::string PathText(const std::filesystem::path& path) {
     return path.string();
 }
 
+std::string ErrorCodeText(const std::error_code& ec) {
+    return ec.message();
+}
+
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
 }

@@ -52,6 +52,14 @@ std::string PathText(const std::filesystem::path& path) {
     return std::string(utf8.begin(), utf8.end());
 }
 
+// The system category's own message comes from the narrow FormatMessageA, in the ANSI code
+// page; the C library's reasons (the generic category) are ASCII.
+std::string ErrorCodeText(const std::error_code& ec) {
+    return ec.category() == std::system_category()
+               ? WindowsErrorText(static_cast<DWORD>(ec.value()))
+               : ec.message();
+}
+
 std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
     // Modes are ASCII: widening byte by byte is exact.
     std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));

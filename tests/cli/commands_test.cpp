@@ -1,5 +1,10 @@
 #include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "cli/cli_fixture.h"
 #include "data/file_io.h"
@@ -75,6 +80,28 @@ TEST_F(CommandsTest, BadNumberOfDefendersExitsTwoSayingWhy) {
         EXPECT_EQ(counters.Err, expected);
     }
     EXPECT_EQ(Calc({"stop", "Dreadnought", "Sovereign", "9223372036854775807"}).Code, 0);
+}
+
+// The count box reads 64 bits: a count beyond 32 bits is a number, and only one beyond
+// 64 bits earns the note.
+TEST_F(CommandsTest, CountIsNotedOnlyBeyondSixtyFourBits) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2147483648", ""},
+        {"-2147483649", ""},
+        {"9223372036854775807", ""},
+        {"-9223372036854775808", ""},
+        {"-9223372036854775809",
+         "skirmod-calc: note: the count '-9223372036854775809' is too small: the smallest "
+         "accepted is -9223372036854775808; the count box reads it as 0 ships\n"},
+        {"9223372036854775808",
+         "skirmod-calc: note: the count '9223372036854775808' is too large: the largest "
+         "accepted is 9223372036854775807; the count box reads it as 0 ships\n"},
+    };
+    for (const auto& [count, note] : cases) {
+        const CalcRun run = Calc({"result", "Dreadnought", "Sovereign", count});
+        EXPECT_EQ(run.Code, 0) << count;
+        EXPECT_EQ(run.Err, note) << count;
+    }
 }
 
 TEST_F(CommandsTest, UnknownReportIsRefusedNamingTheFour) {
@@ -180,6 +207,69 @@ TEST_F(CommandsTest, JsonTurnsLatinOneNamesIntoUtf8) {
     EXPECT_EQ(nlohmann::json::parse(run.Out)["attacker"],
               "Dr\xC3\xA9"
               "adnought");
+}
+
+// A stats file Notepad saved in UTF-8 is read as such, and the companion says so once.
+TEST_F(CommandsTest, Utf8StatsFileIsNoted) {
+    WriteBytes(StatsPath(), "\xEF\xBB\xBF" + ReadBytes(StatsPath()));
+    const CalcRun run = Calc({"result", "Dreadnought", "Sovereign", "1000"});
+    EXPECT_EQ(run.Code, 0);
+    EXPECT_EQ(run.Out, AsTheWindowsShow(11, 10, "1000").Combat.ResultLine + "\n");
+    EXPECT_EQ(run.Err,
+              "skirmod-calc: note: the stats file " + StatsPath() + " was read as UTF-8 text\n");
+}
+
+namespace {
+
+// Characters, not bytes, of UTF-8 text: the bytes that begin one.
+std::size_t CharacterCount(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+}  // namespace
+
+// A name outside ASCII is printed in UTF-8, in line with the others, and typed back as
+// printed it finds its ship.
+TEST_F(CommandsTest, NonAsciiNamesArePrintedInUtf8AndTypedBackAsPrinted) {
+    ShipTable table = DefaultShipTable();
+    table[19][Col::ShipName] =
+        "Bl\xE4"
+        "ckout";
+    WriteTable(table);
+    const std::string printed =
+        "Bl\xC3\xA4"
+        "ckout";
+
+    const CalcRun counters = Calc({"counters", "Sovereign", "100"});
+    ASSERT_EQ(counters.Code, 0) << counters.Err;
+    std::istringstream lines(counters.Out.substr(0, counters.Out.find("Cannot stop them:")));
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("  ")) {
+            rows.push_back(line);
+        }
+    }
+    ASSERT_GE(rows.size(), 2u) << counters.Out;
+    for (const std::string& row : rows) {
+        EXPECT_EQ(CharacterCount(row), CharacterCount(rows[0])) << row;
+    }
+    std::istringstream cheapest(rows[1]);
+    std::string typed;
+    cheapest >> typed;
+    ASSERT_EQ(typed, printed) << counters.Out;
+
+    const CalcRun stop = Calc({"stop", typed, "Sovereign", "100"});
+    ASSERT_EQ(stop.Code, 0) << stop.Err;
+    EXPECT_TRUE(stop.Out.starts_with("Fewest " + printed + " that ")) << stop.Out;
+    std::string resultLine = AsTheWindowsShow(19, 10, "7").Combat.ResultLine;
+    resultLine.replace(resultLine.find("Bl\xE4"), 3, "Bl\xC3\xA4");
+    EXPECT_EQ(Calc({"result", typed, "Sovereign", "7"}).Out, resultLine + "\n");
+
+    const CalcRun unknown = Calc({"result", "ckout", "Sovereign", "7"});
+    EXPECT_EQ(unknown.Code, 2);
+    EXPECT_TRUE(Mentions(unknown.Err, "it could be: " + printed + "\n")) << unknown.Err;
 }
 
 TEST_F(CommandsTest, CountersListsFleetsBeforeTypesThatCannotStopThem) {

@@ -63,3 +63,19 @@ TEST(ShipNames, TwoRowsOfTheSameNameAreAmbiguous) {
 TEST(ShipNames, EmptyNameFindsNothing) {
     EXPECT_NE(MatchShipName(NamedTable(), "").Kind, NameMatchKind::Found);
 }
+
+// The table holds Latin-1; names are typed in UTF-8, or in Latin-1 where the terminal is.
+TEST(ShipNames, NamesOutsideAsciiAreTypedInUtf8OrLatin1) {
+    ShipTable table = NamedTable();
+    table[5][Col::ShipName] = "Sp\xE9rrow";
+    table[6][Col::ShipName] = "Sp\xC3\xA9rrow";  // Latin-1 "SpÃ©rrow", printed as C3 83 C2 A9
+    const std::pair<const char*, int> cases[] = {
+        {"Sp\xC3\xA9rrow", 5},         {"sP\xC3\xA9", 5},          {"Sp\xE9rrow", 5},
+        {"Sp\xC3\x83\xC2\xA9rrow", 6}, {"Sp\xE2\x82\xACrrow", -1},
+    };
+    for (const auto& [typed, row] : cases) {
+        const NameMatch match = MatchShipName(table, typed);
+        EXPECT_EQ(match.Row, row) << typed;
+        EXPECT_EQ(match.Kind, row < 0 ? NameMatchKind::Unknown : NameMatchKind::Found) << typed;
+    }
+}

@@ -76,6 +76,23 @@ TEST(FileView, AnyByteSurvivesAWriteAndALoad) {
     EXPECT_EQ(loaded.Text(), bytes);
 }
 
+// The byte-order mark goes before the lines are counted, and the next text says anew
+// whether it was UTF-8.
+TEST(FileView, AByteOrderMarkIsNoPartOfTheFirstLine) {
+    FileView view = ViewOf("\xEF\xBB\xBFone\r\ntwo");
+    EXPECT_TRUE(view.ReadAsUtf8());
+    EXPECT_EQ(view.Count(), 2u);
+    EXPECT_EQ(view.Text(), "one\r\ntwo");
+    EXPECT_EQ(ViewOf("\xEF\xBB\xBF\r\n").Count(), 1u);
+    EXPECT_EQ(ViewOf("\xEF\xBB\xBF").Count(), 0u);
+    view.SetText("caf\xE9");
+    EXPECT_FALSE(view.ReadAsUtf8());
+    view.SetText("caf\xC3\xA9");
+    EXPECT_TRUE(view.ReadAsUtf8());
+    view.Clear();
+    EXPECT_FALSE(view.ReadAsUtf8());
+}
+
 TEST(FileView, LoadTellsMissingFromUnreadable) {
     TempDir dir;
     FileView view = ViewOf("old");

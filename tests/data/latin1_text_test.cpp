@@ -31,3 +31,26 @@ TEST(Latin1Text, RefusesWhatOneByteCannotHold) {
     EXPECT_EQ(Latin1FromUtf8("plain"), "plain");
     EXPECT_EQ(Latin1FromUtf8(""), "");
 }
+
+// What Notepad saves is read as UTF-8; a file that is not UTF-8 within Latin-1, or that
+// needs no reading as UTF-8 (plain ASCII), is left to be taken byte for byte.
+TEST(Latin1Text, FilesInUtf8WithinLatin1AreConverted) {
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"\xEF\xBB\xBF", ""},
+        {"\xEF\xBB\xBFplain\r\n", "plain\r\n"},
+        {"Sp\xC3\xA9rrow\r\n", "Sp\xE9rrow\r\n"},
+        {"\xEF\xBB\xBF\xC3\xA9\xC3\xBF", "\xE9\xFF"},
+        {"", std::nullopt},
+        {"plain\r\n", std::nullopt},
+        {"Sp\xE9rrow", std::nullopt},                // Latin-1: no UTF-8
+        {"\xEF\xBB\xBF\xE9", std::nullopt},          // a mark, then no UTF-8
+        {"\xE2\x82\xAC", std::nullopt},              // the euro sign
+        {"\xEF\xBB\xBF\xE2\x82\xAC", std::nullopt},  // a mark, then the euro sign
+        {"a\xEF\xBB\xBF", std::nullopt},             // U+FEFF inside the text
+        {"\xEF\xBB", std::nullopt},                  // half a mark
+        {"\xC3\xA9\xEF\xBB\xBF", std::nullopt},      // a mark past the start
+    };
+    for (const auto& [bytes, latin1] : cases) {
+        EXPECT_EQ(Latin1FromUtf8File(bytes), latin1) << bytes;
+    }
+}

@@ -205,6 +205,24 @@ TEST_F(StatsFileFaultTest, ChainedAndRelativeLinksLeadToTheLastFile) {
     EXPECT_EQ(std::filesystem::read_symlink(StatsPath()), "middle.txt");
 }
 
+// A relative link names a file beside itself, whichever folder the program runs in: here
+// the working folder is not the link's, so a wrong reading would write a stray file there.
+TEST_F(StatsFileFaultTest, RelativeLinkIsReadFromItsOwnFolder) {
+    std::filesystem::create_directory(dir.File("game"));
+    const std::string target = dir.File("game/real.txt");
+    std::filesystem::create_symlink("real.txt", dir.File("game/ShipStats.txt"));
+    FileView view;
+    view.SetText("new\r\n");
+    for (const std::string& link :
+         {dir.File("game/ShipStats.txt"), std::string("game/ShipStats.txt")}) {
+        WriteBytes(target, "old");
+        ASSERT_EQ(view.WriteTo(link).Message, "") << link;
+        EXPECT_EQ(ReadBytes(target), "new\r\n") << link;
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.File("game/ShipStats.txt"))) << link;
+        EXPECT_FALSE(std::filesystem::exists(dir.File("real.txt"))) << link;
+    }
+}
+
 TEST_F(StatsFileFaultTest, DanglingLinkCreatesTheFileItPointsTo) {
     const std::string target = dir.File("made.txt");
     std::filesystem::create_symlink("made.txt", StatsPath());

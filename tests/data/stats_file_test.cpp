@@ -83,6 +83,45 @@ TEST_F(StatsFileTest, LoneLineEndsLoadLikeCrLf) {
     }
 }
 
+// A file Notepad saved in UTF-8, with its byte-order mark or an accented name, is read as
+// the Latin-1 the program holds and written so; any other file is taken byte for byte.
+TEST_F(StatsFileTest, Utf8FromNotepadIsReadAsLatin1) {
+    const std::string plain = ValidFileText();
+    const auto named = [&plain](const std::string& name) {
+        std::string text = plain;
+        return text.replace(text.find("Sparrow"), 7, name);
+    };
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string latin1 = named("Sp\xE9rrow");
+    const std::string euro = named("Sp\xE2\x82\xACrrow");
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool asUtf8;
+        std::string saved;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"marked", bom + plain, true, plain, "Sparrow"},
+        {"accented", named("Sp\xC3\xA9rrow"), true, latin1, "Sp\xE9rrow"},
+        {"Latin-1", latin1, false, latin1, "Sp\xE9rrow"},
+        {"marked and accented", bom + named("Sp\xC3\xA9rrow"), true, latin1, "Sp\xE9rrow"},
+        {"beyond Latin-1", euro, false, euro, "Sp\xE2\x82\xACrrow"},
+        {"marked, beyond Latin-1", bom + euro, false, bom + euro, "Sp\xE2\x82\xACrrow"},
+    };
+    for (const Case& c : cases) {
+        WriteBytes(StatsPath(), c.bytes);
+        LoadStatsFile(state);
+        EXPECT_TRUE(ui.messages.empty()) << c.what;
+        const FileView& view = state.Stats.FileMemo;
+        EXPECT_EQ(view.Count(), kStatsFileLines) << c.what;
+        EXPECT_EQ(view.ReadAsUtf8(), c.asUtf8) << c.what;
+        EXPECT_EQ(state.StoredStats[0][Col::ShipName], c.name) << c.what;
+        ASSERT_EQ(view.WriteTo(dir.File("saved.txt")).Message, "") << c.what;
+        EXPECT_EQ(ReadBytes(dir.File("saved.txt")), c.saved) << c.what;
+    }
+}
+
 TEST_F(StatsFileTest, OneLineTooFewOrTooManyIsDamaged) {
     const std::string text = ValidFileText();
     // The last line is empty: dropping its line end leaves 3078 lines.

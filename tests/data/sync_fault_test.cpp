@@ -152,6 +152,20 @@ TEST_P(SyncFaultTest, TheReportTellsWhatTheFileHolds) {
 INSTANTIATE_TEST_SUITE_P(FileThenFolder, SyncFaultTest, ::testing::ValuesIn(kSyncCases),
                          [](const auto& info) { return info.param.name; });
 
+// The target becomes a folder between the save's checks and its rename, so the rename
+// itself fails: the save says why, and its temporary file goes.
+TEST_F(SaveTest, AFailedRenameLeavesNoTemporaryFile) {
+    g_system.beforeFileSync = [this] {
+        std::filesystem::remove(Target());
+        std::filesystem::create_directory(Target());
+    };
+    const FileView::WriteReport report = ViewOf("new", 1).WriteTo(Target());
+    EXPECT_FALSE(report.Saved);
+    EXPECT_EQ(report.Message, "Cannot create file \"" + Target() + "\". " + std::strerror(EISDIR));
+    EXPECT_TRUE(std::filesystem::is_directory(Target()));
+    EXPECT_FALSE(HasTemporaryFile(dir.Path()));
+}
+
 // The settings panel's save makes the line the saved one exactly when the file holds it.
 TEST_F(SaveTest, TheSavedSettingsLineIsTheOneTheFileHolds) {
     for (const SyncCase& c : kSyncCases) {

@@ -44,6 +44,14 @@ TEST(SystemLanguage, TheSystemsReasonIsUtf8InTheUsersLanguage) {
     EXPECT_EQ(message.rfind(L"Cannot create file \"", 0), 0u);
 }
 
+// What the standard library's file functions report goes through the same wide-character
+// reason, not the ANSI one of std::system_category.
+TEST(SystemLanguage, AnErrorCodesReasonIsUtf8InTheUsersLanguage) {
+    const std::string reason =
+        ErrorCodeText(std::error_code(ERROR_ACCESS_DENIED, std::system_category()));
+    EXPECT_TRUE(HasCyrillic(FromUtf8(reason))) << reason;
+}
+
 // Russian writes a decimal comma; the program's own number texts stay in the C locale.
 TEST(SystemLanguage, TheDecimalSeparatorIsTheUsersAndTheLocaleIsKept) {
     EXPECT_EQ(LocaleDecimalSeparator(), ',');

@@ -18,6 +18,14 @@ TEST(TabBlock, SplitsRowsAndFieldsAsSpreadsheetsWriteThem) {
         {"\"two\nlines\"\t1", {{"two\nlines", "1"}}},
         {"\"open\tfield", {{"\"open", "field"}}},
         {"ab\"c\"", {{"ab\"c\""}}},
+        // A doubled quote just before a tab or a line end closes nothing: with no quote
+        // after it the field is plain text; a third quote closes it.
+        {"\"a\"\"\tb", {{"\"a\"\"", "b"}}},
+        {"\"a\"\"\nb", {{"\"a\"\""}, {"b"}}},
+        {"\"a\"\"\r\n", {{"\"a\"\""}}},
+        {"\"a\"\"\"\tb", {{"a\"", "b"}}},
+        {"\"a\"\"\"\nb", {{"a\""}, {"b"}}},
+        {"\"a\"\"\"\r\n", {{"a\""}}},
     };
     for (const auto& [text, rows] : cases) {
         EXPECT_EQ(SplitTabText(text), rows) << text;
