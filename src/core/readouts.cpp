@@ -101,5 +101,7 @@ std::string StatsFileLocation(const ProgramState& state) {
     if (!state.Stats.StatsFileFound) {
         return std::string(kStatsFileMissing);
     }
-    return std::string(kStatsFileAt) + state.Stats.StatsFilePath;
+    const std::string_view note =
+        state.Stats.FileMemo.ReadAsUtf8() ? kStatsFileReadAsUtf8 : std::string_view();
+    return std::string(kStatsFileAt) + state.Stats.StatsFilePath + std::string(note);
 }

@@ -34,8 +34,11 @@ const ShipTable& EditedStats(const ProgramState& state);
 bool EditingStats(const ProgramState& state);
 // The stats file's first line, as the header box shows it.
 const std::string& StatsFileHeader(const ProgramState& state);
-// The header box's second line: where the file is, or that the defaults stand in.
+// The header box's second line: where the file is, or that the defaults stand in; a file
+// read as UTF-8 says so after its path.
 std::string StatsFileLocation(const ProgramState& state);
 inline constexpr std::string_view kStatsFileAt = "File location...  ";
 inline constexpr std::string_view kStatsFileMissing =
     "WARNING -- ShipStats.txt file not found... using program defaults";
+inline constexpr std::string_view kStatsFileReadAsUtf8 =
+    "  (read as UTF-8 text; a save writes it in the program's 8-bit text)";

@@ -97,6 +97,21 @@ TEST_F(StatsEditsTest, AWholeFileBecomesTheTableAndADamagedOneChangesNothing) {
     EXPECT_EQ(StatsFileLocation(state), "File location...  mine.txt");
 }
 
+// A file a text editor saved as UTF-8 is read as the Latin-1 it stands for, and the header
+// box says so once, until another file is read.
+TEST_F(StatsEditsTest, AUtf8FileIsNamedSoInTheHeaderBox) {
+    const std::string latin1 = RenamedFileBytes("Sp\xE9rrow");
+    const std::string utf8 = "\xEF\xBB\xBF" + RenamedFileBytes("Sp\xC3\xA9rrow");
+    ASSERT_EQ(OpenStatsBytes(state, "notepad.txt", utf8), StatsFileRead::Whole);
+    EXPECT_EQ(ShipNames(state)[0], "Sp\xE9rrow");
+    EXPECT_EQ(StatsFileLocation(state),
+              "File location...  notepad.txt  (read as UTF-8 text; a save writes it in the "
+              "program's 8-bit text)");
+    EXPECT_EQ(StatsFileBytes(state), latin1);
+    ASSERT_EQ(OpenStatsBytes(state, "plain.txt", latin1), StatsFileRead::Whole);
+    EXPECT_EQ(StatsFileLocation(state), "File location...  plain.txt");
+}
+
 // The download's bytes are the desktop Save's: compared with a real save to disk.
 TEST_F(StatsEditsTest, DownloadBytesEqualTheDesktopsSave) {
     TempDir dir;
