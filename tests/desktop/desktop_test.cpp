@@ -184,7 +184,7 @@ void DesktopTest::dropped_lists_open_over_the_calculator() {
 void DesktopTest::escape_on_the_start_up_message_goes_on_with_the_defaults() {
     ProgramWithoutStatsFile program(QStringLiteral("Escape"));
     QCOMPARE(program.Messages(), QStringList{program.NotFoundMessage()});
-    QVERIFY2(!program.Get().State().QuitRequested, "Escape on the message ends the program");
+    QVERIFY2(!program.Get().QuitRequested(), "Escape on the message ends the program");
     QVERIFY(StartOnDesktop(program.Get()));
     QCOMPARE(MainWindowControls(program.Get().MainWindow()).AttShips()->text(),
              QStringLiteral("0"));
@@ -194,7 +194,7 @@ void DesktopTest::escape_on_the_start_up_message_goes_on_with_the_defaults() {
 void DesktopTest::closing_the_start_up_message_by_the_manager_goes_on_with_the_defaults() {
     ProgramWithoutStatsFile program(QStringLiteral("alt+F4"));
     QCOMPARE(program.Messages(), QStringList{program.NotFoundMessage()});
-    QVERIFY2(!program.Get().State().QuitRequested,
+    QVERIFY2(!program.Get().QuitRequested(),
              "closing the message by the window manager ends the program");
     QVERIFY(StartOnDesktop(program.Get()));
     QCOMPARE(MainWindowControls(program.Get().MainWindow()).AttShips()->text(),

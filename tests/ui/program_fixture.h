@@ -126,7 +126,8 @@ class ProgramFixture {
     bool Started() { return m_written && StartAndActivate(m_program); }
 
     Program& Get() { return m_program; }
-    ProgramState& State() { return m_program.State(); }
+    const ProgramState& State() const { return m_program.State(); }
+    Engine& Core() { return m_program.Core(); }
     TForm1& MainWindow() { return m_program.MainWindow(); }
     TDetailsForm& DetailsWindow() { return m_program.DetailsWindow(); }
     const MainWindowControls& Controls() const { return m_controls; }

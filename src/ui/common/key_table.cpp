@@ -5,12 +5,14 @@
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
 using enum KeyCommand;
 
-constexpr std::array<KeyRow, 39> kKeyRows = {{
+// The results log's rows come in where the comment says, kLogRowsAt rows down.
+constexpr std::array<KeyRow, 25> kFixedRows = {{
     {Listed, "Calculator", "Tab, Shift+Tab", "count box, defender list, attacker list"},
     {CountUp, "Count box", "Up", "one ship more, as the spin-up label"},
     {CountDown, "Count box", "Down", "one ship fewer, as the spin-down label"},
@@ -33,20 +35,7 @@ constexpr std::array<KeyRow, 39> kKeyRows = {{
     {Listed, "Details window", "Enter, Space", "presses the focused button"},
     {Listed, "Text boxes", "Tab, Shift+Tab",
      "next or previous control; arrows and Shift select, Ctrl+C copies"},
-    {ResultsAdd, "Results", "Alt+A", "Add"},
-    {ResultsDelete, "Results", "Alt+D", "Delete"},
-    {ResultsClear, "Results", "Alt+L", "Clear"},
-    {ResultsInsert, "Results", "Alt+I", "Insert"},
-    {ResultsInsertSpace, "Results", "Alt+S", "Insert Space"},
-    {ResultsCopy, "Results", "Alt+C", "Copy"},
-    {ResultsMoveDown, "Results", "Alt+W", "Move Down"},
-    {ResultsMoveUp, "Results", "Alt+U", "Move Up"},
-    {LogInsert, "Results log", "Insert", "Insert"},
-    {LogInsertSpace, "Results log", "Shift+Insert", "Insert Space"},
-    {LogDelete, "Results log", "Delete", "Delete"},
-    {LogCopy, "Results log", "Ctrl+C", "Copy"},
-    {LogMoveUp, "Results log", "Ctrl+Up", "Move Up"},
-    {LogMoveDown, "Results log", "Ctrl+Down", "Move Down"},
+    // kLogRowsAt: the results log's rows come in here.
     {StatsEdit, "Setup", "Alt+E", "Edit"},
     {StatsSave, "Setup", "Alt+S", "Save"},
     {StatsCancel, "Setup", "Alt+C", "Cancel"},
@@ -61,6 +50,47 @@ constexpr std::array<KeyRow, 39> kKeyRows = {{
      "in the colour grid: another colour; on a bar: less or more of its colour"},
     {Listed, "Settings", "PgUp, PgDn", "on a bar: a larger step"},
 }};
+
+constexpr std::size_t kLogRowsAt = 15;
+
+// The order in which the key list gives the log list's own keys.
+constexpr std::array<LogCommand, 6> kLogKeyOrder = {
+    LogCommand::Insert, LogCommand::InsertSpace, LogCommand::Delete,
+    LogCommand::Copy,   LogCommand::MoveUp,      LogCommand::MoveDown,
+};
+
+// Every command with a log key is listed once, so no key goes unlisted.
+constexpr bool ListsEveryLogKeyOnce() {
+    for (const LogCommandRow& row : kLogCommands) {
+        std::size_t listed = 0;
+        for (LogCommand command : kLogKeyOrder) {
+            listed += command == row.command ? 1 : 0;
+        }
+        if (listed != (row.listKey.empty() ? 0U : 1U)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(ListsEveryLogKeyOnce());
+
+// The engine's strings are literals, so their data ends in a null.
+KeyRow LogRow(const char* where, std::string_view keys, const LogCommandRow& row) {
+    return {ResultsLog, where, keys.data(), row.caption.data()};
+}
+
+std::vector<KeyRow> BuildKeyRows() {
+    std::vector<KeyRow> rows(kFixedRows.begin(), kFixedRows.begin() + kLogRowsAt);
+    for (const LogCommandRow& row : kLogCommands) {
+        rows.push_back(LogRow("Results", row.buttonKey, row));
+    }
+    for (LogCommand command : kLogKeyOrder) {
+        const LogCommandRow& row = LogCommandRowOf(command);
+        rows.push_back(LogRow("Results log", row.listKey, row));
+    }
+    rows.insert(rows.end(), kFixedRows.begin() + kLogRowsAt, kFixedRows.end());
+    return rows;
+}
 
 struct NamedKey {
     const char* name;
@@ -104,29 +134,50 @@ QKeySequence ParseKey(QString text) {
     return QKeySequence(QKeyCombination(modifiers, KeyNamed(text)));
 }
 
-}  // namespace
-
-std::span<const KeyRow> KeyTable() {
-    return kKeyRows;
-}
-
-QList<QKeySequence> KeysOf(KeyCommand command) {
-    const auto* row = std::find_if(kKeyRows.begin(), kKeyRows.end(), [command](const KeyRow& each) {
-        return each.command == command;
-    });
-    Q_ASSERT(row != kKeyRows.end() && command != KeyCommand::Listed);
+// "Ctrl+Tab, Ctrl+PgDn" as key sequences; an empty text names none.
+QList<QKeySequence> KeysNamed(std::string_view text) {
     QList<QKeySequence> keys;
-    if (row != kKeyRows.end()) {
-        for (const QString& key : QString::fromLatin1(row->keys).split(QStringLiteral(", "))) {
-            keys << ParseKey(key);
-        }
+    if (text.empty()) {
+        return keys;
+    }
+    const QString names = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    for (const QString& key : names.split(QStringLiteral(", "))) {
+        keys << ParseKey(key);
     }
     return keys;
 }
 
+}  // namespace
+
+std::span<const KeyRow> KeyTable() {
+    static const std::vector<KeyRow> kRows = BuildKeyRows();
+    return kRows;
+}
+
+QList<QKeySequence> KeysOf(KeyCommand command) {
+    const auto* row =
+        std::find_if(kFixedRows.begin(), kFixedRows.end(),
+                     [command](const KeyRow& each) { return each.command == command; });
+    Q_ASSERT(row != kFixedRows.end() && command != KeyCommand::Listed);
+    return row != kFixedRows.end() ? KeysNamed(row->keys) : QList<QKeySequence>();
+}
+
+QList<QKeySequence> ButtonKeysOf(LogCommand command) {
+    return KeysNamed(LogCommandRowOf(command).buttonKey);
+}
+
+QList<QKeySequence> LogKeysOf(LogCommand command) {
+    return KeysNamed(LogCommandRowOf(command).listKey);
+}
+
 void BindKeys(KeyCommand command, QWidget* owner, Qt::ShortcutContext context, QObject* receiver,
               const std::function<void()>& handler) {
-    for (const QKeySequence& key : KeysOf(command)) {
+    BindKeys(KeysOf(command), owner, context, receiver, handler);
+}
+
+void BindKeys(const QList<QKeySequence>& keys, QWidget* owner, Qt::ShortcutContext context,
+              QObject* receiver, const std::function<void()>& handler) {
+    for (const QKeySequence& key : keys) {
         auto* shortcut = new QShortcut(key, owner, nullptr, nullptr, context);
         QObject::connect(shortcut, &QShortcut::activated, receiver, handler);
     }

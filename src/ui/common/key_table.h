@@ -4,6 +4,9 @@
 #include <QList>
 #include <functional>
 #include <span>
+#include <string_view>
+
+#include "core/log_commands.h"
 
 class QObject;
 class QWidget;
@@ -23,26 +26,15 @@ enum class KeyCommand {
     MinimiseWindows,
     NextSection,
     PreviousSection,
-    ResultsAdd,
-    ResultsDelete,
-    ResultsClear,
-    ResultsInsert,
-    ResultsInsertSpace,
-    ResultsCopy,
-    ResultsMoveDown,
-    ResultsMoveUp,
-    LogInsert,
-    LogInsertSpace,
-    LogDelete,
-    LogCopy,
-    LogMoveUp,
-    LogMoveDown,
     StatsEdit,
     StatsSave,
     StatsCancel,
     StatsRestore,
     OpenSettings,
     OpenAbout,
+    // A results log command's button key or log key, from the engine's table of them: bound
+    // by its LogCommand (ButtonKeysOf, LogKeysOf).
+    ResultsLog,
 };
 
 // One line of the key list: where the keys work, the keys as the user reads them
@@ -54,12 +46,18 @@ struct KeyRow {
     const char* what;
 };
 
+// The fixed rows, with the results log's rows made from kLogCommands in their places.
 std::span<const KeyRow> KeyTable();
 
-// The keys of a command's row; a command has exactly one row.
+// The keys of a command's row; a command other than Listed and ResultsLog has exactly one.
 QList<QKeySequence> KeysOf(KeyCommand command);
+// A log command's button key, and the log list's keys for it (none for some).
+QList<QKeySequence> ButtonKeysOf(LogCommand command);
+QList<QKeySequence> LogKeysOf(LogCommand command);
 
 // Runs `handler` in `receiver` whenever a key of `command` is pressed where `context` says,
 // counted from `owner`.
 void BindKeys(KeyCommand command, QWidget* owner, Qt::ShortcutContext context, QObject* receiver,
               const std::function<void()>& handler);
+void BindKeys(const QList<QKeySequence>& keys, QWidget* owner, Qt::ShortcutContext context,
+              QObject* receiver, const std::function<void()>& handler);

@@ -1,7 +1,5 @@
 #include "ui/details/details_form.h"
 
-#include <QDateTime>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStackedLayout>
@@ -16,8 +14,6 @@
 #include "ui/common/details_palette.h"
 #include "ui/common/fonts.h"
 #include "ui/common/key_table.h"
-#include "ui/common/message_box.h"
-#include "ui/common/qt_text.h"
 #include "ui/details/report_boxes.h"
 #include "ui/details/report_panels.h"
 #include "ui/details/results_panel.h"
@@ -30,25 +26,10 @@ namespace {
 constexpr QSize kOuterSize(534, 505);
 constexpr int kFontPixels = 11;
 
-// The locale's long time format names the time zone; the program shows only the time.
-QString TimeFormatWithoutZone(const QString& format) {
-    QString result;
-    bool quoted = false;
-    for (const QChar c : format) {
-        if (c == QLatin1Char('\'')) {
-            quoted = !quoted;
-        }
-        if (quoted || c != QLatin1Char('t')) {
-            result += c;
-        }
-    }
-    return result.trimmed();
-}
-
 }  // namespace
 
-TDetailsForm::TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWidget* parent)
-    : QWidget(parent), m_state(state) {
+TDetailsForm::TDetailsForm(Engine& engine, MainWindowLink& mainWindow, QWidget* parent)
+    : QWidget(parent), m_engine(engine) {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("DetailsForm"));
     setWindowTitle(QStringLiteral("Detailed ") + QString::fromLatin1(kAppTitle));
@@ -65,7 +46,7 @@ TDetailsForm::TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWid
     m_setup->ShowStatsFile();
     m_setup->FillDefaultLists();
     ShowCoreTexts();
-    AttachFrontend(m_state, *this);
+    m_engine.AttachFrontend(*this);
 }
 
 // The window may be built after calculations ran: it starts with what the core holds.
@@ -79,7 +60,7 @@ void TDetailsForm::ShowCoreTexts() {
 }
 
 TDetailsForm::~TDetailsForm() {
-    DetachFrontend(m_state, *this);
+    m_engine.DetachFrontend(*this);
 }
 
 // The tab bar over a stack of the six panels, in tab order; one is shown at a time.
@@ -95,8 +76,8 @@ void TDetailsForm::CreatePanels(MainWindowLink& mainWindow) {
                                      Report::ResourcesDef, ReportScrollBar::Vertical);
     m_basicStatsPanel = NewSplitPanel(QStringLiteral("BasicStatsPanel"), Report::BasicStatsAtt,
                                       Report::BasicStatsDef, ReportScrollBar::None);
-    m_resultsPanel = new ResultsPanel(m_state, this);
-    m_setup = new SetupSection(m_state, mainWindow, *this, this);
+    m_resultsPanel = new ResultsPanel(m_engine, this);
+    m_setup = new SetupSection(m_engine, mainWindow, *this, this);
 
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
@@ -146,23 +127,7 @@ void TDetailsForm::ShowCurrentResult() {
 }
 
 void TDetailsForm::ReportUpdated(Report report) {
-    ShowReportLines(BoxOf(report), m_state.Reports[report]);
-}
-
-void TDetailsForm::ShowStatsFile() {
-    m_setup->ShowStatsFile();
-}
-
-std::optional<std::string> TDetailsForm::ChooseSaveFile(const std::string& initialPath) {
-    return m_setup->ChooseSaveFile(initialPath);
-}
-
-std::string TDetailsForm::CurrentDateTimeText() {
-    const QLocale locale;
-    const QDateTime now = QDateTime::currentDateTime();
-    return ToBytes(
-        locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-        locale.toString(now.time(), TimeFormatWithoutZone(locale.timeFormat(QLocale::LongFormat))));
+    ShowReportLines(BoxOf(report), ReportText(m_state, report));
 }
 
 void TDetailsForm::PreviewColor(ColorRole role) {

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "core/program_state.h"
+#include "core/engine.h"
 #include "ui/common/framed_placement.h"
 #include "ui/common/window_links.h"
 #include "ui/details/details_section.h"
@@ -21,7 +21,7 @@ class SetupSection;
 // fills the window: four report panels whose boxes the core fills through
 // ReportUpdated, the results log (ResultsPanel) and the Setup section (SetupSection),
 // which edits ShipStats.txt and the display settings and previews colours back through
-// DetailsWindowLink. As the core's frontend the window also asks the user's questions.
+// DetailsWindowLink.
 // Closing it only hides it (it is never deleted on close), so it keeps its section, log
 // and editor state for the next time it is shown.
 class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
@@ -29,7 +29,7 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
 
   public:
     // Built after the calculator's first paint, from the state start-up loaded.
-    TDetailsForm(ProgramState& state, MainWindowLink& mainWindow, QWidget* parent = nullptr);
+    TDetailsForm(Engine& engine, MainWindowLink& mainWindow, QWidget* parent = nullptr);
     // The core falls back to its silent frontend once the window is gone.
     ~TDetailsForm() override;
 
@@ -38,9 +38,6 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
 
     void ShowCurrentResult() override;
     void ReportUpdated(Report report) override;
-    void ShowStatsFile() override;
-    std::optional<std::string> ChooseSaveFile(const std::string& initialPath) override;
-    std::string CurrentDateTimeText() override;
 
     void PreviewColor(ColorRole role) override;
     void ReapplyColors() override;
@@ -67,7 +64,8 @@ class TDetailsForm : public QWidget, public Frontend, public DetailsWindowLink {
     void ApplySetupHighlight();
     void ApplyWindowColors();
 
-    ProgramState& m_state;
+    Engine& m_engine;
+    const ProgramState& m_state = m_engine.State();
     SectionTabBar* m_toolBar = nullptr;
     CalculationPanel* m_calculationPanel = nullptr;
     SplitReportPanel* m_targetPanel = nullptr;

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <iterator>
 
-#include "reports/report_texts.h"
+#include "core/engine.h"
 #include "ui/common/accessibility.h"
 
 // The Details window's report boxes in the order of Report: their object names and what

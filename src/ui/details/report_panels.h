@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "reports/report_texts.h"
+#include "core/engine.h"
 
 class QPlainTextEdit;
 

@@ -12,7 +12,6 @@
 #include <array>
 
 #include "core/readouts.h"
-#include "core/results_log.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/details_palette.h"
 #include "ui/common/fonts.h"
@@ -29,18 +28,44 @@ constexpr int kButtonTop = 3;
 constexpr int kButtonHeight = 18;
 constexpr int kFontPixels = 13;
 
-struct ButtonSpec {
+// Where each command's button sits on the strip.
+struct ButtonPlace {
+    LogCommand command;
     const char* name;
-    const char* caption;
     int left;
     int width;
-    void (ResultsPanel::*click)();
-    // For screen readers, which name the button by its caption.
-    const char* description;
-    // The button's own key anywhere in the panel, and the log's key for it (none: Listed).
-    KeyCommand key;
-    KeyCommand logKey;
 };
+
+constexpr std::array<ButtonPlace, 8> kButtonPlaces = {{
+    {LogCommand::Add, "ResultsAddBtn", 3, 37},
+    {LogCommand::Delete, "ResultsDeleteBtn", 44, 57},
+    {LogCommand::Clear, "ResultsClearBtn", 105, 46},
+    {LogCommand::Insert, "ResultsInsertBtn", 155, 51},
+    {LogCommand::InsertSpace, "ResultsInsertSpaceBtn", 210, 94},
+    {LogCommand::Copy, "ResultsCopyBtn", 308, 45},
+    {LogCommand::MoveDown, "ResultsMoveDownBtn", 357, 89},
+    {LogCommand::MoveUp, "ResultsMoveUpBtn", 450, 70},
+}};
+
+constexpr const ButtonPlace* PlaceOf(LogCommand command) {
+    for (const ButtonPlace& place : kButtonPlaces) {
+        if (place.command == command) {
+            return &place;
+        }
+    }
+    return nullptr;
+}
+
+// A new command in the engine's table needs its place on the strip.
+constexpr bool EveryCommandHasAPlace() {
+    for (const LogCommandRow& row : kLogCommands) {
+        if (PlaceOf(row.command) == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryCommandHasAPlace());
 
 constexpr AccessibleText kAccessibleTexts[] = {
     {"CurrentResultMemo", "Current result", "The result line of the last calculation"},
@@ -71,7 +96,7 @@ QWidget* NewShape(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-ResultsPanel::ResultsPanel(ProgramState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+ResultsPanel::ResultsPanel(Engine& engine, QWidget* parent) : QWidget(parent), m_engine(engine) {
     setObjectName(QStringLiteral("ResultsPanel"));
     setFont(SansSerifFont(kFontPixels));
 
@@ -96,30 +121,6 @@ ResultsPanel::ResultsPanel(ProgramState& state, QWidget* parent) : QWidget(paren
 }
 
 QWidget* ResultsPanel::CreateButtonStrip() {
-    static constexpr std::array<ButtonSpec, 8> kButtons = {{
-        {"ResultsAddBtn", "Add", 3, 37, &ResultsPanel::ResultsAddBtnClick,
-         "Adds the current result line at the end of the log", KeyCommand::ResultsAdd,
-         KeyCommand::Listed},
-        {"ResultsDeleteBtn", "Delete", 44, 57, &ResultsPanel::ResultsDeleteBtnClick,
-         "Deletes the selected entry", KeyCommand::ResultsDelete, KeyCommand::LogDelete},
-        {"ResultsClearBtn", "Clear", 105, 46, &ResultsPanel::ResultsClearBtnClick,
-         "Deletes every entry", KeyCommand::ResultsClear, KeyCommand::Listed},
-        {"ResultsInsertBtn", "Insert", 155, 51, &ResultsPanel::ResultsInsertBtnClick,
-         "Inserts the current result line in front of the selected entry",
-         KeyCommand::ResultsInsert, KeyCommand::LogInsert},
-        {"ResultsInsertSpaceBtn", "Insert Space", 210, 94,
-         &ResultsPanel::ResultsInsertSpaceBtnClick,
-         "Inserts an empty line in front of the selected entry", KeyCommand::ResultsInsertSpace,
-         KeyCommand::LogInsertSpace},
-        {"ResultsCopyBtn", "Copy", 308, 45, &ResultsPanel::ResultsCopyBtnClick,
-         "Copies the whole log to the clipboard", KeyCommand::ResultsCopy, KeyCommand::LogCopy},
-        {"ResultsMoveDownBtn", "Move Down", 357, 89, &ResultsPanel::ResultsMoveDownBtnClick,
-         "Moves the selected entry down one place", KeyCommand::ResultsMoveDown,
-         KeyCommand::LogMoveDown},
-        {"ResultsMoveUpBtn", "Move Up", 450, 70, &ResultsPanel::ResultsMoveUpBtnClick,
-         "Moves the selected entry up one place", KeyCommand::ResultsMoveUp, KeyCommand::LogMoveUp},
-    }};
-
     auto* strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("Panel1"));
     strip->setFixedHeight(kStripHeight);
@@ -135,23 +136,28 @@ QWidget* ResultsPanel::CreateButtonStrip() {
     edges->addStretch();
     edges->addWidget(NewShape(QStringLiteral("Shape2"), strip));
 
-    for (const ButtonSpec& entry : kButtons) {
-        auto* button = new QToolButton(strip);
-        button->setObjectName(QString::fromLatin1(entry.name));
-        button->setText(QString::fromLatin1(entry.caption));
-        button->setGeometry(entry.left, kButtonTop, entry.width, kButtonHeight);
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setAccessibleDescription(QString::fromLatin1(entry.description));
-        button->setShortcut(KeysOf(entry.key).constFirst());
-        connect(button, &QToolButton::clicked, this, entry.click);
-        // Keys of the focused log, which work the button as a click does.
-        if (entry.logKey != KeyCommand::Listed) {
-            BindKeys(entry.logKey, m_resultsMemo, Qt::WidgetShortcut, button,
-                     [button] { button->click(); });
-        }
+    for (const LogCommandRow& row : kLogCommands) {
+        AddButton(row, strip);
     }
     return strip;
+}
+
+// Screen readers name the button by its caption. The log's own keys, while it has the
+// focus, work the button as a click does.
+void ResultsPanel::AddButton(const LogCommandRow& row, QWidget* strip) {
+    const ButtonPlace& place = *PlaceOf(row.command);
+    auto* button = new QToolButton(strip);
+    button->setObjectName(QString::fromLatin1(place.name));
+    button->setText(ToQString(row.caption));
+    button->setGeometry(place.left, kButtonTop, place.width, kButtonHeight);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAccessibleDescription(ToQString(row.description));
+    button->setShortcut(ButtonKeysOf(row.command).constFirst());
+    connect(button, &QToolButton::clicked, this,
+            [this, command = row.command] { RunCommand(command); });
+    BindKeys(LogKeysOf(row.command), m_resultsMemo, Qt::WidgetShortcut, button,
+             [button] { button->click(); });
 }
 
 QListWidget* ResultsPanel::CreateResultsLog() {
@@ -176,45 +182,15 @@ void ResultsPanel::ApplyColors(const QColor& background, const QColor& text) {
     SetOwnColors(m_resultsMemo, {{QPalette::Base, background}, {QPalette::Text, text}});
 }
 
-void ResultsPanel::ResultsAddBtnClick() {
-    ApplyToLog(AddResultToLog);
-}
-
-void ResultsPanel::ResultsDeleteBtnClick() {
-    ApplyToLog(DeleteLogEntry);
-    TellIfEmpty();
-}
-
-void ResultsPanel::ResultsClearBtnClick() {
-    ApplyToLog(ClearLog);
-    TellIfEmpty();
-}
-
-void ResultsPanel::ResultsInsertBtnClick() {
-    ApplyToLog(InsertResultInLog);
-}
-
-void ResultsPanel::ResultsInsertSpaceBtnClick() {
-    ApplyToLog(InsertSpaceInLog);
-}
-
-void ResultsPanel::ResultsCopyBtnClick() {
-    QGuiApplication::clipboard()->setText(ToQString(CopiedLogText(m_state)));
-}
-
-void ResultsPanel::ResultsMoveUpBtnClick() {
-    ApplyToLog(MoveLogEntryUp);
-}
-
-void ResultsPanel::ResultsMoveDownBtnClick() {
-    ApplyToLog(MoveLogEntryDown);
-}
-
-// The log takes the user's selection, applies the command, and the list shows the result.
-void ResultsPanel::ApplyToLog(void (*command)(ProgramState&)) {
-    SelectLogEntry(m_state, SelectedIndex());
-    command(m_state);
+void ResultsPanel::RunCommand(LogCommand command) {
+    m_engine.RunLogCommand(command, SelectedIndex());
+    if (command == LogCommand::Copy) {
+        QGuiApplication::clipboard()->setText(ToQString(CopiedLogText(m_state)));
+    }
     ShowLog();
+    if (command == LogCommand::Delete || command == LogCommand::Clear) {
+        TellIfEmpty();
+    }
 }
 
 int ResultsPanel::SelectedIndex() const {
@@ -222,9 +198,21 @@ int ResultsPanel::SelectedIndex() const {
     return selected.isEmpty() ? ResultsLog::kNone : m_resultsMemo->row(selected.first());
 }
 
+void ResultsPanel::ShowLog() {
+    ShowEntries();
+    SelectEntry(SelectedLogEntry(m_state));
+}
+
+// The engine's log, whatever changed it while the panel was hidden; the user's selection in
+// the list stays, for the next command to read.
+void ResultsPanel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    ShowEntries();
+}
+
 // Only the rows between the unchanged head and tail are replaced, so a command touches as
 // few rows as it changes.
-void ResultsPanel::ShowLog() {
+void ResultsPanel::ShowEntries() {
     QStringList entries;
     for (const std::string& entry : LogEntries(m_state)) {
         entries << ToQString(entry);
@@ -246,7 +234,6 @@ void ResultsPanel::ShowLog() {
     for (int row = head; row < wanted - tail; ++row) {
         m_resultsMemo->insertItem(row, NewEntry(entries[row]));
     }
-    SelectEntry(SelectedLogEntry(m_state));
 }
 
 void ResultsPanel::SelectEntry(int index) {

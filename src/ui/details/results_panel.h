@@ -4,20 +4,21 @@
 #include <QString>
 #include <QWidget>
 
-struct ProgramState;
+#include "core/engine.h"
+
 class QListWidget;
 class QPlainTextEdit;
 class SpokenNotice;
 
 // `ResultsPanel`: the current result line and the results log, which the user fills from
-// the current result line, arranges and copies to the clipboard. The panel shows the core's
-// results log (core/results_log.h), which holds the log's rules; the log lives only in
-// memory and outlasts hiding the window.
+// the current result line, arranges and copies to the clipboard. The panel shows the engine's
+// results log, which holds the log's rules, and builds its buttons and keys from the engine's
+// table of log commands; the log lives only in memory and outlasts hiding the window.
 class ResultsPanel : public QWidget {
     Q_OBJECT
 
   public:
-    explicit ResultsPanel(ProgramState& state, QWidget* parent = nullptr);
+    explicit ResultsPanel(Engine& engine, QWidget* parent = nullptr);
 
     // "Current Result..." and the ResultLine, scrolled to the first line.
     void ShowCurrentResult();
@@ -25,27 +26,25 @@ class ResultsPanel : public QWidget {
     // The log's background is the window's; the panel's and the log's text colour.
     void ApplyColors(const QColor& background, const QColor& text);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     QWidget* CreateButtonStrip();
     QListWidget* CreateResultsLog();
 
-    void ResultsAddBtnClick();
-    void ResultsDeleteBtnClick();
-    void ResultsClearBtnClick();
-    void ResultsInsertBtnClick();
-    void ResultsInsertSpaceBtnClick();
-    void ResultsCopyBtnClick();
-    void ResultsMoveUpBtnClick();
-    void ResultsMoveDownBtnClick();
-
-    void ApplyToLog(void (*command)(ProgramState&));
+    void AddButton(const LogCommandRow& row, QWidget* strip);
+    // The log takes the user's selection and the command; Copy also fills the clipboard.
+    void RunCommand(LogCommand command);
     // The entry the user selected in the list, or ResultsLog::kNone.
     int SelectedIndex() const;
     void ShowLog();
+    void ShowEntries();
     void SelectEntry(int index);
     void TellIfEmpty();
 
-    ProgramState& m_state;
+    Engine& m_engine;
+    const ProgramState& m_state = m_engine.State();
     QPlainTextEdit* m_currentResultMemo = nullptr;
     QListWidget* m_resultsMemo = nullptr;
     SpokenNotice* m_notice = nullptr;

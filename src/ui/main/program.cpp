@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include "core/startup.h"
-#include "core/stats_storage.h"
 #include "ui/common/app_title.h"
 #include "ui/common/focus_after_menus.h"
 #include "ui/common/message_box.h"
@@ -13,42 +12,43 @@
 #include "ui/main/accessible_factories.h"
 #include "ui/main/tform1.h"
 
-// Only Abort ends the program; Escape or closing the box goes on with the defaults.
-bool StartupMessages::ConfirmOkAbort(const std::string& message) {
-    return AskProceedUnlessAborted(nullptr, ToMessageText(message));
-}
-
 // File I/O and questions come first, so windows are only built from the loaded state.
 Program::Program() {
-    StartCore(m_state);
-    SetDecimalSeparator(m_state, LocaleDecimalSeparator());
+    m_engine.SetDecimalSeparator(LocaleDecimalSeparator());
     InstallAccessibleFactories();
     QApplication::setApplicationDisplayName(QString::fromLatin1(kAppTitle));
     // Menus slide open from left to right and top to bottom.
     QApplication::setEffectEnabled(Qt::UI_General);
     QApplication::setEffectEnabled(Qt::UI_AnimateMenu);
-    AttachFrontend(m_state, m_startupMessages);
-    LoadStatsFile(m_state);
-    m_mainWindow = std::make_unique<TForm1>(m_state);
+    LoadStatsFile();
+    m_mainWindow = std::make_unique<TForm1>(m_engine);
     SpeakFocusAfterMenus(*m_mainWindow);
     m_mainWindow->SetDetailsWindowSource([this]() -> QWidget& { return DetailsWindow(); });
 }
 
+// The engine has put the defaults in place of a file it could not use; only Abort ends the
+// program, while Escape or closing the box goes on with them.
+void Program::LoadStatsFile() {
+    const StatsFileRead read = m_engine.LoadStatsFile();
+    if (read != StatsFileRead::Whole) {
+        const std::string warning = StatsFileWarning(m_engine.State().Stats.StatsFilePath, read);
+        m_quitRequested = !AskProceedUnlessAborted(nullptr, ToMessageText(warning));
+    }
+}
+
 TDetailsForm& Program::DetailsWindow() {
     if (!m_detailsWindow) {
-        m_detailsWindow = std::make_unique<TDetailsForm>(m_state, *m_mainWindow);
+        m_detailsWindow = std::make_unique<TDetailsForm>(m_engine, *m_mainWindow);
         m_mainWindow->SetDetailsWindow(m_detailsWindow.get());
     }
     return *m_detailsWindow;
 }
 
-// The core must not reach the Details window while the windows go.
-Program::~Program() {
-    DetachEveryFrontend(m_state);
-}
+// The Details window detaches itself from the engine as it goes, before the engine.
+Program::~Program() = default;
 
 void Program::Start() {
-    if (m_state.QuitRequested) {
+    if (m_quitRequested) {
         QTimer::singleShot(0, m_mainWindow.get(), [] { QCoreApplication::exit(0); });
         return;
     }

@@ -1,27 +1,18 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
-#include "core/program_state.h"
+#include "core/engine.h"
 
 class TDetailsForm;
 class TForm1;
 
-// Start-up's side of the core before any window exists: the questions about a missing or
-// damaged ShipStats.txt, centred on the screen.
-class StartupMessages : public Frontend {
-  public:
-    bool ConfirmOkAbort(const std::string& message) override;
-};
-
-// The running program: the one ProgramState and the two windows, set up in start-up order.
-// The display settings start at their built-in values with the state itself; then the
-// combat core starts on the built-in table with its guard set, ShipStats.txt is loaded
-// (asking what to do when it is missing or damaged) before any window exists, and the
-// main window is built. The Details window is built once the main window has been painted,
-// or when it is first needed. main and the widget tests start the program through this
-// class alike.
+// The running program: the one Engine and the two windows, set up in start-up order. The
+// display settings start at their built-in values with the engine itself; then
+// ShipStats.txt is loaded (asking what to do when it is missing or damaged) before any
+// window exists, and the main window is built. The Details window is built once the main
+// window has been painted, or when it is first needed. main and the widget tests start the
+// program through this class alike.
 class Program {
   public:
     Program();
@@ -35,14 +26,19 @@ class Program {
     // Start, then the event loop until the program ends; returns its exit code.
     int Run();
 
-    ProgramState& State() { return m_state; }
+    Engine& Core() { return m_engine; }
+    const ProgramState& State() const { return m_engine.State(); }
+    // The user chose Abort at start-up's question about ShipStats.txt.
+    bool QuitRequested() const { return m_quitRequested; }
     TForm1& MainWindow() { return *m_mainWindow; }
     // Built on first use.
     TDetailsForm& DetailsWindow();
 
   private:
-    ProgramState m_state;
-    StartupMessages m_startupMessages;
+    void LoadStatsFile();
+
+    Engine m_engine;
+    bool m_quitRequested = false;
     std::unique_ptr<TForm1> m_mainWindow;
     std::unique_ptr<TDetailsForm> m_detailsWindow;
 };

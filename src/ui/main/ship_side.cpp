@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include "core/program_state.h"
+#include "core/engine.h"
 #include "ui/common/colors.h"
 #include "ui/common/qt_text.h"
 #include "ui/main/button_label.h"
@@ -17,7 +17,7 @@ constexpr std::size_t kPickedNameLength = 16;
 
 }  // namespace
 
-ShipSide::ShipSide(ProgramState& state, const Controls& controls, QObject* parent)
+ShipSide::ShipSide(const ProgramState& state, const Controls& controls, QObject* parent)
     : QObject(parent), m_state(state), m_controls(controls) {
     ShipListBox* list = m_controls.list;
     connect(list, &ShipListBox::userChanged, this, &ShipSide::ListChange);

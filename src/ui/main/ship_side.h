@@ -26,7 +26,7 @@ class ShipSide : public QObject {
         GlyphLabel* listBtnOverlay = nullptr;
     };
 
-    ShipSide(ProgramState& state, const Controls& controls, QObject* parent);
+    ShipSide(const ProgramState& state, const Controls& controls, QObject* parent);
 
     // The 54 names of the working table, once; later renames do not reach the list.
     void FillList();
@@ -68,7 +68,7 @@ class ShipSide : public QObject {
     void SetNameColor(ColorValue color);
     const DisplaySettings& Colors() const;
 
-    ProgramState& m_state;
+    const ProgramState& m_state;
     Controls m_controls;
     int m_lastRow = 1;
     bool m_picked = false;

@@ -7,15 +7,15 @@
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QWindow>
 
-#include "core/calculation.h"
-#include "core/inputs.h"
 #include "core/readouts.h"
 #include "ui/common/app_title.h"
 #include "ui/common/colors.h"
 #include "ui/common/fonts.h"
 #include "ui/common/frame_line.h"
+#include "ui/common/key_table.h"
 #include "ui/common/qt_text.h"
 #include "ui/main/tform1_accessible.h"
 #include "ui/main/tform1_layout.h"
@@ -43,7 +43,7 @@ void BringToFront(QWidget* window) {
 
 }  // namespace
 
-TForm1::TForm1(ProgramState& state, QWidget* parent) : QWidget(parent), m_state(state) {
+TForm1::TForm1(Engine& engine, QWidget* parent) : QWidget(parent), m_engine(engine) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QString::fromLatin1(kAppTitle));
     setFixedSize(layout::ClientSize);
@@ -308,10 +308,10 @@ void TForm1::StackControls() {
 void TForm1::ConnectHandlers() {
     connect(m_attShips, &QLineEdit::textChanged, this, &TForm1::AttShipsChange);
     connect(m_attSide, &ShipSide::selectionChanged, this, [this] {
-        RecalculateAndAnnounce([this] { SelectAttacker(m_state, m_attSide->SelectedRow()); });
+        RecalculateAndAnnounce([this] { m_engine.SelectAttacker(m_attSide->SelectedRow()); });
     });
     connect(m_defSide, &ShipSide::selectionChanged, this, [this] {
-        RecalculateAndAnnounce([this] { SelectDefender(m_state, m_defSide->SelectedRow()); });
+        RecalculateAndAnnounce([this] { m_engine.SelectDefender(m_defSide->SelectedRow()); });
     });
 
     connect(m_spinUpBtn, &ButtonLabel::pressed, this, [this] { SpinBtnMouseDown(true); });
@@ -341,6 +341,35 @@ void TForm1::ConnectHandlers() {
     m_resultPause.setSingleShot(true);
     m_resultPause.setInterval(kResultPauseMs);
     connect(&m_resultPause, &QTimer::timeout, this, &TForm1::AnnounceResult);
+}
+
+// Alt and the first letter, as access keys are on other windows; the labels' captions stay
+// as they are. The menu opens with the platform's keys for a context menu. The count box
+// steps as a spin box does.
+void TForm1::ConnectKeys() {
+    const std::pair<KeyCommand, std::function<void()>> windowKeys[] = {
+        {KeyCommand::OpenDetails, [this] { DetailsBtnClick(); }},
+        {KeyCommand::MoveWindow, [this] { MoveBtnKeyboardMove(); }},
+        {KeyCommand::OpenMenu, [this] { OpenPopupMainByKey(); }},
+        {KeyCommand::MinimiseWindows, [this] { MinBtnClick(); }},
+    };
+    for (const auto& [command, handler] : windowKeys) {
+        BindKeys(command, this, Qt::WindowShortcut, this, handler);
+    }
+    const std::pair<KeyCommand, std::int64_t> countSteps[] = {
+        {KeyCommand::CountUp, 1},
+        {KeyCommand::CountDown, -1},
+        {KeyCommand::CountTenUp, 10},
+        {KeyCommand::CountTenDown, -10},
+    };
+    for (const auto& [command, step] : countSteps) {
+        BindKeys(command, m_attShips, Qt::WidgetShortcut, this,
+                 [this, step = step] { AddToCount(step); });
+    }
+    m_attShips->installEventFilter(this);
+    // What the keys do is what assistive tools' presses do.
+    m_moveBtn->SetAccessiblePress([this] { MoveBtnKeyboardMove(); });
+    m_popupMain->setAccessibleName(QStringLiteral("Calculator menu"));
 }
 
 void TForm1::ConnectHoverHighlight(ButtonLabel* label) {
@@ -373,8 +402,8 @@ void TForm1::FormShow() {
     m_defSide->ShowName();
     m_recalcGuard = false;
     RunCore([this] {
-        SetInputs(m_state, m_attSide->SelectedRow(), m_defSide->SelectedRow(),
-                  ToBytes(m_attShips->text()));
+        m_engine.SetInputs(m_attSide->SelectedRow(), m_defSide->SelectedRow(),
+                           ToBytes(m_attShips->text()));
     });
 }
 
@@ -382,13 +411,13 @@ void TForm1::FormShow() {
 void TForm1::FormActivate() {
     ApplyColors();
     ApplyHints(Display().ShowTipsOnStartup);
-    RunCore([this] { RecalculateAll(m_state); });
+    RunCore([this] { m_engine.RecalculateAll(); });
     m_attSide->ShowName();
     m_defSide->ShowName();
 }
 
 void TForm1::AttShipsChange() {
-    RecalculateAndAnnounce([this] { SetCountText(m_state, ToBytes(m_attShips->text())); });
+    RecalculateAndAnnounce([this] { m_engine.SetCountText(ToBytes(m_attShips->text())); });
 }
 
 void TForm1::SpinBtnMouseDown(bool upward) {
@@ -401,15 +430,12 @@ void TForm1::SpinBtnMouseUp() {
     m_timer1->stop();
 }
 
-// The count box's change handler calculates with the new text.
+// The engine steps and calculates once; the box then shows its count without a second
+// calculation from the box's change handler.
 void TForm1::AddToCount(std::int64_t amount) {
-    m_attShips->setText(ToQString(SteppedCountText(ToBytes(m_attShips->text()), amount)));
-}
-
-// Wayland lets no window place itself: there the compositor's own move takes over.
-bool TForm1::StartCompositorMove() {
-    return QGuiApplication::platformName() == QLatin1String("wayland") &&
-           windowHandle()->startSystemMove();
+    RecalculateAndAnnounce([this, amount] { m_engine.StepCount(amount); });
+    const QSignalBlocker quiet(m_attShips);
+    m_attShips->setText(ToQString(m_state.Inputs.AttShipsText));
 }
 
 void TForm1::MoveBtnMouseDown(QPoint pos) {
@@ -459,7 +485,7 @@ void TForm1::PopupSwitchClick() {
         m_defSide->SelectRow(attackerRow);
         m_defSide->ListChange();
     }
-    RecalculateAndAnnounce([this] { SwapShips(m_state); });
+    RecalculateAndAnnounce([this] { m_engine.SwapShips(); });
 }
 
 void TForm1::HelpBtnClick() {
@@ -481,6 +507,15 @@ void TForm1::RunCore(const std::function<void()>& operation) {
         operation();
     }
     ShowResults();
+}
+
+// Start-up's own calculations are read with the focused control; after that every change
+// the user makes is spoken once the keys pause.
+void TForm1::RecalculateAndAnnounce(const std::function<void()>& operation) {
+    RunCore(operation);
+    if (m_firstPaintDone) {
+        m_resultPause.start();
+    }
 }
 
 void TForm1::ShowResults() {

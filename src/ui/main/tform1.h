@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/program_state.h"
+#include "core/engine.h"
 #include "ui/common/window_links.h"
 #include "ui/main/button_label.h"
 #include "ui/main/keyboard_move.h"
@@ -25,15 +25,15 @@
 //
 // Its inputs are the count box AttShips and two ShipSides (attacker and defender: a list,
 // the name shown over it, its arrow label). Every handler hands the changed input to the
-// core's input operation (core/inputs.h), which calculates, and shows the seven result
-// texts the core holds. Colours come from the display settings
-// when the window is created and at every activation, which also brings StoredStats into
-// the calculation; the settings panel previews single colours through PreviewColor.
+// engine's input operation, which calculates, and shows the seven result texts the engine
+// holds. Colours come from the display settings when the window is created and at every
+// activation, which also brings the stored stats into the calculation; the settings panel
+// previews single colours through PreviewColor.
 class TForm1 : public QWidget, public MainWindowLink {
     Q_OBJECT
 
   public:
-    explicit TForm1(ProgramState& state, QWidget* parent = nullptr);
+    explicit TForm1(Engine& engine, QWidget* parent = nullptr);
 
     // Where the "Details" label gets the Details window from: it is built only after this
     // window's first paint, or when first asked for.
@@ -66,11 +66,14 @@ class TForm1 : public QWidget, public MainWindowLink {
     void StackControls();
     void ConnectHandlers();
     void ConnectHoverHighlight(ButtonLabel* label);
-    // The keyboard's ways to the labels and the menu; in tform1_keys.cpp.
+    // The keyboard's ways to the labels and the menu.
     void ConnectKeys();
+    // What the keys and the window manager do beyond the labels; in tform1_keys.cpp.
     static bool IsUnboundCommandKey(const QEvent& event);
     void OpenPopupMainByKey();
     void MoveBtnKeyboardMove();
+    bool StartCompositorMove();
+    // What a screen reader hears of the results; in tform1_announcements.cpp.
     QString ResultSummary() const;
     std::array<QWidget*, 5> ResultCarriers() const;
     void DescribeResult();
@@ -84,7 +87,6 @@ class TForm1 : public QWidget, public MainWindowLink {
     void SpinBtnMouseDown(bool upward);
     void SpinBtnMouseUp();
     void AddToCount(std::int64_t amount);
-    bool StartCompositorMove();
     void MoveBtnMouseDown(QPoint pos);
     void MoveBtnMouseMove(QPoint globalPos);
     void MoveBtnMouseUp();
@@ -99,7 +101,7 @@ class TForm1 : public QWidget, public MainWindowLink {
 
     // The core operation, unless the window holds its calculations, then the results.
     void RunCore(const std::function<void()>& operation);
-    // RunCore for a change the user made; in tform1_keys.cpp.
+    // RunCore for a change the user made, whose result is spoken once the keys pause.
     void RecalculateAndAnnounce(const std::function<void()>& operation);
     void ShowResults();
 
@@ -110,7 +112,8 @@ class TForm1 : public QWidget, public MainWindowLink {
     void CentreOnScreen();
     const DisplaySettings& Display() const;
 
-    ProgramState& m_state;
+    Engine& m_engine;
+    const ProgramState& m_state = m_engine.State();
     std::function<QWidget&()> m_detailsSource;
     QWidget* m_details = nullptr;
 

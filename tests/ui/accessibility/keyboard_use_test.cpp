@@ -199,7 +199,7 @@ void KeyboardUseTest::start_up_message_ends_the_program_only_on_abort() {
 
     QCOMPARE(asked, QStringList{"Warning... " + dir.File("ShipStats.txt") +
                                 " file not found. Proceed with default values ???"});
-    QCOMPARE(program.State().QuitRequested, quits);
+    QCOMPARE(program.QuitRequested(), quits);
     QVERIFY(watchdog.AllAnswered());
     QVERIFY(watchdog.Unexpected().isEmpty());
     if (!quits) {

@@ -15,6 +15,7 @@ class KeyListTest : public QObject {
     void readme_keyboard_table_is_the_key_table();
     void manual_page_keys_section_is_the_key_table();
     void every_command_has_one_row_of_keys_it_can_bind();
+    void every_log_command_lists_and_binds_the_engines_keys();
 };
 
 namespace {
@@ -41,6 +42,21 @@ QStringList Section(const QStringList& lines, const QString& first, const QStrin
 }
 
 // Shown when the lists differ, ready to be pasted into the document.
+// Every key of `keys` is one whole key Qt knows.
+bool AllBindable(const QList<QKeySequence>& keys) {
+    return std::all_of(keys.begin(), keys.end(), [](const QKeySequence& key) {
+        return key.count() == 1 && key[0].key() != Qt::Key_unknown;
+    });
+}
+
+// The rows of the key list that give `keys` for `what` under `where`.
+std::ptrdiff_t RowsListing(const char* where, std::string_view keys, std::string_view what) {
+    return std::count_if(KeyTable().begin(), KeyTable().end(), [&](const KeyRow& row) {
+        return std::string_view(row.where) == where && std::string_view(row.keys) == keys &&
+               std::string_view(row.what) == what;
+    });
+}
+
 bool SameOrListed(const QStringList& found, const QStringList& expected) {
     if (found != expected) {
         qInfo().noquote() << "expected:\n" + expected.join(QLatin1Char('\n'));
@@ -87,6 +103,22 @@ void KeyListTest::every_command_has_one_row_of_keys_it_can_bind() {
             QCOMPARE(key.count(), 1);
             QVERIFY2(key[0].key() != Qt::Key_unknown, qPrintable(key.toString()));
         }
+    }
+}
+
+// The results log's buttons and the log list bind the keys of the engine's table, and the
+// key list lists each of them once.
+void KeyListTest::every_log_command_lists_and_binds_the_engines_keys() {
+    for (const LogCommandRow& row : kLogCommands) {
+        const QList<QKeySequence> button = ButtonKeysOf(row.command);
+        QCOMPARE(button.size(), 1);
+        QVERIFY2(AllBindable(button), row.buttonKey.data());
+        QCOMPARE(RowsListing("Results", row.buttonKey, row.caption), std::ptrdiff_t{1});
+        const QList<QKeySequence> list = LogKeysOf(row.command);
+        QCOMPARE(list.isEmpty(), row.listKey.empty());
+        QVERIFY2(AllBindable(list), row.listKey.data());
+        QCOMPARE(RowsListing("Results log", row.listKey, row.caption),
+                 std::ptrdiff_t{row.listKey.empty() ? 0 : 1});
     }
 }
 

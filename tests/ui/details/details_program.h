@@ -7,7 +7,6 @@
 #include <QTest>
 #include <string>
 
-#include "core/inputs.h"
 #include "program_fixture.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/window_links.h"
@@ -34,7 +33,9 @@ class DetailsProgram {
     DetailsProgram(const DetailsProgram&) = delete;
     DetailsProgram& operator=(const DetailsProgram&) = delete;
 
-    ProgramState& State() { return m_program.State(); }
+    const ProgramState& State() const { return m_program.State(); }
+    Engine& Core() { return m_program.Core(); }
+    bool QuitRequested() const { return m_program.QuitRequested(); }
     TDetailsForm& Window() { return m_program.DetailsWindow(); }
     const ScratchCurrentDir& Dir() const { return m_dir; }
 
@@ -45,7 +46,7 @@ class DetailsProgram {
 
     // What the main window does on its first show: all three inputs, one calculation.
     void Calculate(int attacker, int defender, const std::string& count) {
-        SetInputs(State(), attacker, defender, count);
+        Core().SetInputs(attacker, defender, count);
     }
 
     template <typename T = QWidget>

@@ -13,6 +13,7 @@
 
 #include "details_program.h"
 #include "ui/common/colors.h"
+#include "ui/common/date_time_text.h"
 
 namespace {
 
@@ -185,10 +186,9 @@ class DetailsWindowTest : public QObject {
         QVERIFY(program.ShowAndWait());
         PressTab(program, kTabNames[4]);
         program.Window().hide();
-        DisplaySettings& display = program.State().Settings.Display;
-        display.DetailsText = 0x00008000;
-        display.DetailsHighlight = 0x000000FF;
-        display.DetailsBackground = 0x00C0C0C0;
+        program.Core().SetColor(ColorRole::DetailsText, 0x00008000);
+        program.Core().SetColor(ColorRole::DetailsHighlight, 0x000000FF);
+        program.Core().SetColor(ColorRole::DetailsBackground, 0x00C0C0C0);
 
         QVERIFY(program.ShowAndWait());
 
@@ -325,7 +325,7 @@ class DetailsWindowTest : public QObject {
         auto* calculation = program.Find<QPlainTextEdit>(QStringLiteral("CalculationMemo"));
         calculation->setPlainText(QStringLiteral("typed by the user"));
 
-        SetCountText(program.State(), "300");
+        program.Core().SetCountText("300");
 
         QCOMPARE(basicStats->toPlainText(), QStringLiteral("typed by the user"));
         QCOMPARE(calculation->toPlainText(),
@@ -352,7 +352,7 @@ class DetailsWindowTest : public QObject {
                  QStringList{QStringLiteral("Warning... ") +
                              program.Dir().File(QStringLiteral("ShipStats.txt")) +
                              QStringLiteral(" file not found. Proceed with default values ???")});
-        QCOMPARE(program.State().QuitRequested, quit);
+        QCOMPARE(program.QuitRequested(), quit);
         QVERIFY(!program.State().Stats.StatsFileFound);
         QCOMPARE(program.Window().SelectedSection(), QStringLiteral("Calculation"));
         QVERIFY(!program.Window().isVisible());
@@ -385,19 +385,19 @@ class DetailsWindowTest : public QObject {
         QVERIFY(watchdog.Unexpected().isEmpty());
         QVERIFY(watchdog.Messages().isEmpty());
         QVERIFY(program.State().Stats.StatsFileFound);
-        QCOMPARE(&UiOf(program.State()), static_cast<Frontend*>(&program.Window()));
+        QCOMPARE(program.State().Ui, static_cast<Frontend*>(&program.Window()));
     }
 
     void destroyed_window_leaves_the_core_without_frontend() {
-        ProgramState state;
+        Engine engine;
         SilentMainWindow mainWindow;
         {
-            TDetailsForm window(state, mainWindow);
-            QCOMPARE(state.Ui, static_cast<Frontend*>(&window));
+            TDetailsForm window(engine, mainWindow);
+            QCOMPARE(engine.State().Ui, static_cast<Frontend*>(&window));
         }
-        QCOMPARE(state.Ui, nullptr);
-        SetCountText(state, "10");
-        QVERIFY(!state.Combat.ResultLine.empty());
+        QCOMPARE(engine.State().Ui, nullptr);
+        engine.SetCountText("10");
+        QVERIFY(!engine.State().Combat.ResultLine.empty());
     }
 
     void current_result_box_shows_the_result_line_from_its_start() {
@@ -414,7 +414,7 @@ class DetailsWindowTest : public QObject {
         DetailsProgram program;
         QVERIFY(program.ShowAndWait());
         PressTab(program, kTabNames[5]);
-        program.State().Settings.Display.DetailsText = 0x00FFFFFF;
+        program.Core().SetColor(ColorRole::DetailsText, 0x00FFFFFF);
 
         program.Window().PreviewColor(ColorRole::DetailsText);
 
@@ -432,7 +432,7 @@ class DetailsWindowTest : public QObject {
     void background_preview_recolours_window_and_results_log_only() {
         DetailsProgram program;
         QVERIFY(program.ShowAndWait());
-        program.State().Settings.Display.DetailsBackground = 0x00008080;
+        program.Core().SetColor(ColorRole::DetailsBackground, 0x00008080);
 
         program.Window().PreviewColor(ColorRole::DetailsBackground);
 
@@ -449,7 +449,7 @@ class DetailsWindowTest : public QObject {
         DetailsProgram program;
         QVERIFY(program.ShowAndWait());
         PressTab(program, kTabNames[5]);
-        program.State().Settings.Display.DetailsHighlight = 0x0000FF00;
+        program.Core().SetColor(ColorRole::DetailsHighlight, 0x0000FF00);
 
         program.Window().PreviewColor(ColorRole::DetailsHighlight);
         program.Window().PreviewColor(ColorRole::MainText);
@@ -462,12 +462,15 @@ class DetailsWindowTest : public QObject {
         DetailsProgram program;
         QVERIFY(program.ShowAndWait());
         PressTab(program, kTabNames[5]);
-        DisplaySettings& display = program.State().Settings.Display;
-        display.DetailsBackground = 0x00FFFFFF;
-        display.DetailsText = 0x00FFFFFF;
-        display.DetailsHighlight = 0x00FFFFFF;
+        constexpr ColorRole kDetailsRoles[] = {ColorRole::DetailsBackground, ColorRole::DetailsText,
+                                               ColorRole::DetailsHighlight};
+        for (ColorRole role : kDetailsRoles) {
+            program.Core().SetColor(role, 0x00FFFFFF);
+        }
         program.Window().ReapplyColors();
-        display = DisplaySettings{};
+        for (ColorRole role : kDetailsRoles) {
+            program.Core().SetColor(role, ColorOf(DisplaySettings{}, role));
+        }
 
         program.Window().ReapplyColors();
 
@@ -489,14 +492,12 @@ class DetailsWindowTest : public QObject {
     void date_and_time_follow_the_locale_without_time_zone() {
         QFETCH(QLocale, locale);
         QFETCH(QString, pattern);
-        DetailsProgram program;
         QLocale::setDefault(locale);
-        const QString text = ToQString(program.Window().CurrentDateTimeText());
+        const QString text = ToQString(CurrentDateTimeText());
         QLocale::setDefault(QLocale::system());
         QVERIFY2(QRegularExpression(pattern).match(text).hasMatch(), qPrintable(text));
     }
 };
 
 QTEST_MAIN(DetailsWindowTest)
-#include "core/calculation.h"
 #include "details_window_test.moc"

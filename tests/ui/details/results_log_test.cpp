@@ -30,12 +30,17 @@ class ResultsSection {
         QTest::mouseClick(widget, Qt::LeftButton);
     }
 
-    // Adds each text as the current result line; "" adds a blank row.
+    // The log as the engine restores a copied one, "" a blank row, shown when the user comes
+    // back to the section; the last entry selected, as after adding it.
     void Fill(const QStringList& entries) {
+        QString copied;
         for (const QString& entry : entries) {
-            m_program.State().Combat.ResultLine = ToBytes(entry);
-            Press("ResultsAddBtn");
+            copied += entry + QStringLiteral("\r\n");
         }
+        m_program.Core().RestoreLog(ToBytes(copied));
+        QTest::mouseClick(m_program.Find(QStringLiteral("CalculationBtn")), Qt::LeftButton);
+        QTest::mouseClick(m_program.Find(QStringLiteral("ResultsBtn")), Qt::LeftButton);
+        Select(static_cast<int>(entries.size()) - 1);
     }
 
     // -1 clears the selection as the user can: a Ctrl+click on the selected row.
@@ -152,20 +157,21 @@ class ResultsLogTest : public QObject {
             int selectedAfter;
         };
         constexpr int kKeep = -2;
+        ResultsSection log;
+        log.Fill(kThree);
+        log.Program().Calculate(0, 1, "100");
+        const QString fresh = ToQString(log.Program().State().Combat.ResultLine);
         const Step steps[] = {
             {"ResultsMoveUpBtn", kKeep, {"a", "c", "b"}, 1},
             {"ResultsMoveDownBtn", 0, {"c", "a", "b"}, 1},
-            {"ResultsInsertBtn", 0, {"new", "c", "a", "b"}, 0},
-            {"ResultsInsertSpaceBtn", -1, {"new", "c", "a", "b", ""}, -1},
-            {"ResultsDeleteBtn", 4, {"new", "c", "a", "b"}, 3},
-            {"ResultsDeleteBtn", 1, {"new", "a", "b"}, 1},
-            {"ResultsCopyBtn", 2, {"new", "a", "b"}, 2},
+            {"ResultsInsertBtn", 0, {fresh, "c", "a", "b"}, 0},
+            {"ResultsInsertSpaceBtn", -1, {fresh, "c", "a", "b", ""}, -1},
+            {"ResultsDeleteBtn", 4, {fresh, "c", "a", "b"}, 3},
+            {"ResultsDeleteBtn", 1, {fresh, "a", "b"}, 1},
+            {"ResultsCopyBtn", 2, {fresh, "a", "b"}, 2},
             {"ResultsClearBtn", 0, {}, -1},
-            {"ResultsAddBtn", kKeep, {"new"}, 0},
+            {"ResultsAddBtn", kKeep, {fresh}, 0},
         };
-        ResultsSection log;
-        log.Fill(kThree);
-        log.Program().State().Combat.ResultLine = "new";
         QGuiApplication::clipboard()->setText(QStringLiteral("old contents"));
         for (const Step& step : steps) {
             if (step.select != kKeep) {
@@ -175,7 +181,7 @@ class ResultsLogTest : public QObject {
             QCOMPARE(log.Entries(), step.after);
             QCOMPARE(log.Selected(), step.selectedAfter);
         }
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("new\r\na\r\nb\r\n"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), fresh + QStringLiteral("\r\na\r\nb\r\n"));
     }
 
     void rows_are_25_pixels_and_long_entries_do_not_scroll() {

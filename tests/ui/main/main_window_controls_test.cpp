@@ -192,7 +192,7 @@ void MainWindowControlsTest::switch_exchanges_the_ships_with_one_calculation() {
     QVERIFY(program.Started());
     const MainWindowControls& controls = program.Controls();
     QVERIFY(ShowsResult(controls, ExpectedFor(3, 12, "100").texts));
-    CountingFrontend counting(program.Get().State());
+    CountingFrontend counting(program.Core(), program.DetailsWindow());
 
     program.ChooseFromPopupMain(QStringLiteral("Switch Att/Def"));
 
@@ -374,12 +374,11 @@ void MainWindowControlsTest::colour_preview_follows_the_highlight_rules() {
     StartedProgram program;
     QVERIFY(program.Started());
     const MainWindowControls& controls = program.Controls();
-    DisplaySettings& colors = program.Get().State().Settings.Display;
     TForm1& window = program.MainWindow();
     QTest::mouseClick(controls.Label("AttShip"), Qt::LeftButton);
     QTRY_VERIFY(controls.List("AttShipList")->hasFocus());
 
-    colors.MainText = 0x000000FF;
+    program.Core().SetColor(ColorRole::MainText, 0x000000FF);
     window.PreviewColor(ColorRole::MainText);
     QCOMPARE(controls.TextColor("DefShip"), kRed);
     QCOMPARE(controls.TextColor("AttShip"), kAqua);
@@ -388,13 +387,13 @@ void MainWindowControlsTest::colour_preview_follows_the_highlight_rules() {
     }
     QCOMPARE(controls.List("AttShipList")->palette().color(QPalette::Text), kRed);
 
-    colors.MainHighlight = 0x0000FF00;
+    program.Core().SetColor(ColorRole::MainHighlight, 0x0000FF00);
     window.PreviewColor(ColorRole::MainHighlight);
     QCOMPARE(controls.TextColor("AttShip"), kLime);
     QCOMPARE(controls.TextColor("DefShip"), kRed);
 
-    colors.MainBackground = 0x00800000;
-    colors.MainBorder = 0x0000FFFF;
+    program.Core().SetColor(ColorRole::MainBackground, 0x00800000);
+    program.Core().SetColor(ColorRole::MainBorder, 0x0000FFFF);
     window.PreviewColor(ColorRole::MainBackground);
     window.PreviewColor(ColorRole::MainBorder);
     const QImage look = window.grab().toImage();
@@ -472,7 +471,7 @@ void MainWindowControlsTest::show_and_activate_brings_the_window_back() {
     QWidget& details = program.Get().DetailsWindow();
     QTest::mouseClick(program.Controls().Label("DetailsBtn"), Qt::LeftButton);
     QVERIFY(QTest::qWaitForWindowActive(&details));
-    program.Get().State().Settings.Display.MainText = 0x0000FF00;
+    program.Core().SetColor(ColorRole::MainText, 0x0000FF00);
 
     program.MainWindow().ShowAndActivate();
 

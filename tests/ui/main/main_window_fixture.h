@@ -13,13 +13,14 @@
 #include "program_fixture.h"
 #include "ui/common/qt_text.h"
 
-// Counts the calculations the core reports, passing every call on to the real frontend.
+// Counts the calculations the engine reports, passing every call on to the real frontend,
+// `inner`, which has the engine again when the count ends.
 class CountingFrontend : public Frontend {
   public:
-    explicit CountingFrontend(ProgramState& state) : m_state(state), m_inner(*state.Ui) {
-        m_state.Ui = this;
+    CountingFrontend(Engine& engine, Frontend& inner) : m_engine(engine), m_inner(inner) {
+        m_engine.AttachFrontend(*this);
     }
-    ~CountingFrontend() override { m_state.Ui = &m_inner; }
+    ~CountingFrontend() override { m_engine.AttachFrontend(m_inner); }
     CountingFrontend(const CountingFrontend&) = delete;
     CountingFrontend& operator=(const CountingFrontend&) = delete;
 
@@ -30,17 +31,9 @@ class CountingFrontend : public Frontend {
         m_inner.ShowCurrentResult();
     }
     void ReportUpdated(Report report) override { m_inner.ReportUpdated(report); }
-    void ShowStatsFile() override { m_inner.ShowStatsFile(); }
-    bool ConfirmOkAbort(const std::string& message) override {
-        return m_inner.ConfirmOkAbort(message);
-    }
-    std::optional<std::string> ChooseSaveFile(const std::string& path) override {
-        return m_inner.ChooseSaveFile(path);
-    }
-    std::string CurrentDateTimeText() override { return m_inner.CurrentDateTimeText(); }
 
   private:
-    ProgramState& m_state;
+    Engine& m_engine;
     Frontend& m_inner;
     int m_calculations = 0;
 };

@@ -149,7 +149,7 @@ void MainWindowStartupTest::opens_with_the_fleet_and_ships_of_the_settings_line(
     QVERIFY(ShowsResult(controls, expected.texts));
     QCOMPARE(program.Get().State().Combat.ResultLine, expected.resultLine);
     QVERIFY(program.Watchdog().Unexpected().isEmpty());
-    QVERIFY(!program.Get().State().QuitRequested);
+    QVERIFY(!program.Get().QuitRequested());
 }
 
 // The results come from the loaded file's rows, so the names above them must too.
@@ -182,7 +182,7 @@ void MainWindowStartupTest::missing_file_is_reported_and_the_defaults_are_used()
     QCOMPARE(controls.Text("AttShip"), QString::fromStdString(" " + BuiltInName(0)));
     QCOMPARE(controls.Text("DefShip"), QString::fromStdString(" " + BuiltInName(0)));
     QVERIFY(ShowsResult(controls, ExpectedFor(0, 0, "0").texts));
-    QVERIFY(!program.State().QuitRequested);
+    QVERIFY(!program.QuitRequested());
     QVERIFY(watchdog.Unexpected().isEmpty());
 }
 
@@ -195,7 +195,7 @@ void MainWindowStartupTest::abort_at_start_up_ends_the_program_once_it_runs() {
         qobject_cast<QMessageBox*>(box)->button(QMessageBox::Abort)->click();
     });
     Program program;
-    QVERIFY(program.State().QuitRequested);
+    QVERIFY(program.QuitRequested());
     QVERIFY(watchdog.AllAnswered());
     QCOMPARE(windowsShownWhileAsked, 0);
 
@@ -370,7 +370,7 @@ void MainWindowStartupTest::colours_of_the_settings_line_are_applied_to_every_co
     QCOMPARE(look.pixelColor(60, 21), QColor(255, 0, 0));
     QCOMPARE(look.pixelColor(131, 10), QColor(255, 0, 0));
 
-    program.Get().State().Settings.Display.MainText = 0x000000FF;
+    program.Core().SetColor(ColorRole::MainText, 0x000000FF);
     QVERIFY(ReturnFromDetailsWindow(program.Get()));
     QCOMPARE(program.Controls().TextColor("DetailsBtn"), QColor(255, 0, 0));
     QCOMPARE(program.Controls().AttShips()->palette().color(QPalette::Text), QColor(255, 0, 0));
@@ -384,7 +384,12 @@ void MainWindowStartupTest::returning_to_the_window_takes_in_edited_stats() {
     const MainWindowControls& controls = program.Controls();
     const QString before = controls.Text("DefShips");
 
-    program.Get().State().StoredStats[0][Col::Guns] = "300";
+    // Edited and saved as the Setup grid does it.
+    program.Core().BeginStatsEdit();
+    program.Core().EditStatsCell(0, static_cast<std::size_t>(Col::Guns), "300");
+    program.Core().EndStatsEdit();
+    program.Core().SaveModifiedStatsFile(
+        program.Dir().File(QStringLiteral("Edited.txt")).toStdString(), "now");
     QVERIFY(ReturnFromDetailsWindow(program.Get()));
 
     QVERIFY(controls.Text("DefShips") != before);

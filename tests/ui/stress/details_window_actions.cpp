@@ -202,7 +202,7 @@ void RandomUser::TypeIntoGridCell() {
     if (Chance(60)) {
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     }
-    const QString typed = CellText(column);
+    const QString typed = GridCellText(column);
     if (typed.isEmpty()) {
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(editor, Qt::Key_Backspace);
@@ -217,7 +217,7 @@ void RandomUser::TypeIntoGridCell() {
 
 // Another ship's value changes classes, targets and types as well as numbers; extreme
 // numbers test the calculation's arithmetic.
-QString RandomUser::CellText(int column) {
+QString RandomUser::GridCellText(int column) {
     const int kind = Uniform(0, 9);
     if (kind < 3) {
         const auto row = static_cast<std::size_t>(Uniform(0, kShipCount - 1));

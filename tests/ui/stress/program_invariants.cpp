@@ -129,7 +129,7 @@ QString ProgramInvariants::ShownResultViolation() {
 }
 
 QString ProgramInvariants::ReportViolation(ProgramState& fresh) {
-    ProgramState& state = m_program.State();
+    const ProgramState& state = m_program.State();
     for (const ReportBox& reportBox : kReportBoxes) {
         const Report report = reportBox.report;
         const QString boxName = ReportBoxName(report);

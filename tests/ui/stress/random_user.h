@@ -101,7 +101,7 @@ class RandomUser {
     // Setup section.
     void ClickEdit();
     void TypeIntoGridCell();
-    QString CellText(int column);
+    QString GridCellText(int column);
     void ClickCancelEdit();
     void ClickSaveEdits();
     void ClickRestore();

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "core/program_state.h"
+#include "core/engine.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
 #include "ui/common/control_placement.h"

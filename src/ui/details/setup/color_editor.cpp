@@ -6,7 +6,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
-#include "core/settings_edits.h"
+#include "core/engine.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/control_placement.h"
 #include "ui/common/fonts.h"
@@ -124,7 +124,8 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const char* text) {
 
 }  // namespace
 
-ColorEditor::ColorEditor(ProgramState& state, QWidget* parent) : QGroupBox(parent), m_state(state) {
+ColorEditor::ColorEditor(Engine& engine, QWidget* parent)
+    : QGroupBox(parent), m_engine(engine), m_state(engine.State()) {
     setObjectName(QStringLiteral("GroupBox1"));
     // In the keyboard's order: a colour is chosen before the grid and bars can be used.
     CreateRoleControls();
@@ -233,7 +234,7 @@ void ColorEditor::RedScrollChange() {
     if (m_positioningBars || !m_role) {
         return;
     }
-    SetColor(m_state, *m_role, BarColor());
+    m_engine.SetColor(*m_role, BarColor());
     ShowSampleColors();
     emit colorApplied(*m_role);
 }

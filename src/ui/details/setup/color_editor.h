@@ -12,6 +12,7 @@ class QButtonGroup;
 class QLabel;
 class QRadioButton;
 class QScrollBar;
+class Engine;
 struct ProgramState;
 
 // The colour editor of the settings panel: a radio button chooses which of the seven
@@ -22,7 +23,7 @@ class ColorEditor : public QGroupBox {
     Q_OBJECT
 
   public:
-    explicit ColorEditor(ProgramState& state, QWidget* parent = nullptr);
+    explicit ColorEditor(Engine& engine, QWidget* parent = nullptr);
 
     // Fills the seven sample boxes from the settings.
     void ShowSampleColors();
@@ -51,7 +52,8 @@ class ColorEditor : public QGroupBox {
 
     const DisplaySettings& Display() const;
 
-    ProgramState& m_state;
+    Engine& m_engine;
+    const ProgramState& m_state;
     std::optional<ColorRole> m_role;
     bool m_positioningBars = false;
     ColorGrid* m_grid = nullptr;

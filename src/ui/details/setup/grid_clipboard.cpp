@@ -10,7 +10,3 @@ QString CopiedBlockText(const QList<QStringList>& rows) {
     }
     return QString::fromStdString(CopiedBlockText(utf8Rows));
 }
-
-GridPaste PlacePastedBlock(const QString& text, GridCell at, GridArea editable) {
-    return PlacePastedBlock(text.toStdString(), at, editable);
-}

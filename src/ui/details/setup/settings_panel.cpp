@@ -7,9 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "core/program_state.h"
-#include "core/settings_edits.h"
-#include "core/stats_storage.h"
+#include "core/engine.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/control_placement.h"
 #include "ui/common/fonts.h"
@@ -92,9 +90,13 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
 
 }  // namespace
 
-SettingsPanel::SettingsPanel(ProgramState& state, MainWindowLink& mainWindow,
+SettingsPanel::SettingsPanel(Engine& engine, MainWindowLink& mainWindow,
                              DetailsWindowLink& detailsWindow, QWidget* parent)
-    : QFrame(parent), m_state(state), m_mainWindow(mainWindow), m_detailsWindow(detailsWindow) {
+    : QFrame(parent),
+      m_engine(engine),
+      m_state(engine.State()),
+      m_mainWindow(mainWindow),
+      m_detailsWindow(detailsWindow) {
     setObjectName(QStringLiteral("SettingsPanel"));
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setFont(ArialFont(12));
@@ -102,7 +104,7 @@ SettingsPanel::SettingsPanel(ProgramState& state, MainWindowLink& mainWindow,
     CreateControls();
     CreateButtons();
     // Created last, so the keyboard reaches the colours after the buttons.
-    m_colorEditor = new ColorEditor(m_state, this);
+    m_colorEditor = new ColorEditor(m_engine, this);
     PlaceControls(*this, kPlaces);
     DescribeControls(*this, kAccessibleTexts);
     ConnectUserChanges();
@@ -177,7 +179,7 @@ void SettingsPanel::ShowSampleColors() {
 }
 
 void SettingsPanel::Open() {
-    OpenSettings(m_state);
+    m_engine.OpenSettings();
     LoadControls();
     SetChangeButtonsEnabled(false);
 }
@@ -221,7 +223,7 @@ void SettingsPanel::PreviewColor(ColorRole role) {
 }
 
 void SettingsPanel::ReturnToLine(std::string line) {
-    ApplySettingsLine(m_state, std::move(line));
+    m_engine.ApplySettingsLine(std::move(line));
     m_mainWindow.ShowAndActivate();
     m_detailsWindow.ReapplyColors();
     emit detailsColorsChanged();
@@ -244,7 +246,7 @@ void SettingsPanel::SaveSettingsBtnClick() {
     SetChangeButtonsEnabled(false);
     m_colorEditor->Reset();
     const std::string line = BuildSettingsLine(PanelValues(), m_state.Settings.Display);
-    const SaveResult result = SaveSettingsLine(m_state, line);
+    const SaveResult result = m_engine.SaveSettingsLine(line);
     if (!result.Message.empty()) {
         ShowPlainMessage(this, ToMessageText(result.Message));
     }

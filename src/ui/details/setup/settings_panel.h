@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class Engine;
 struct ProgramState;
 
 // Where the user edits the display settings: hints, the main window's starting fleet size
@@ -23,7 +24,7 @@ class SettingsPanel : public QFrame {
     Q_OBJECT
 
   public:
-    SettingsPanel(ProgramState& state, MainWindowLink& mainWindow, DetailsWindowLink& detailsWindow,
+    SettingsPanel(Engine& engine, MainWindowLink& mainWindow, DetailsWindowLink& detailsWindow,
                   QWidget* parent = nullptr);
 
     // Takes the settings line from the file view and loads the controls from the settings.
@@ -58,7 +59,8 @@ class SettingsPanel : public QFrame {
     void CancelSettingsBtnClick();
     void ClassicSettingsBtnClick();
 
-    ProgramState& m_state;
+    Engine& m_engine;
+    const ProgramState& m_state;
     MainWindowLink& m_mainWindow;
     DetailsWindowLink& m_detailsWindow;
     QCheckBox* m_stayOnTopTick = nullptr;

@@ -2,8 +2,6 @@
 
 #include <QString>
 #include <QWidget>
-#include <optional>
-#include <string>
 
 #include "ui/common/window_links.h"
 
@@ -12,7 +10,7 @@ class QStackedLayout;
 class SettingsPanel;
 class SpokenNotice;
 class StatsEditorPanel;
-struct ProgramState;
+class Engine;
 
 // The Details window's Setup section: the stats file header and grid with their editor,
 // the settings panel and the About panel. One of the three fills the section at a time;
@@ -22,14 +20,11 @@ class SetupSection : public QWidget {
     Q_OBJECT
 
   public:
-    SetupSection(ProgramState& state, MainWindowLink& mainWindow, DetailsWindowLink& detailsWindow,
+    SetupSection(Engine& engine, MainWindowLink& mainWindow, DetailsWindowLink& detailsWindow,
                  QWidget* parent = nullptr);
 
-    // Refreshes the header box and the grid from the file view and StoredStats.
+    // Refreshes the header box and the grid from the file view and the edited table.
     void ShowStatsFile();
-    // The save dialog, opened in the folder of `initialPath` with its file name proposed;
-    // the chosen full path, or nothing when cancelled.
-    std::optional<std::string> ChooseSaveFile(const std::string& initialPath);
     // Fills the settings panel's default attacker and defender lists, once, at creation.
     void FillDefaultLists();
     // What showing the Details window re-applies here: sample boxes and grid colours.
@@ -41,7 +36,6 @@ class SetupSection : public QWidget {
     void ShowStatsEditor();
     void ShowPanel(QWidget* panel, const QString& spokenName);
 
-    ProgramState& m_state;
     MainWindowLink& m_mainWindow;
     DetailsWindowLink& m_detailsWindow;
     StatsEditorPanel* m_statsEditor = nullptr;

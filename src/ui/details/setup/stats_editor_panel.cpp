@@ -1,17 +1,18 @@
 #include "ui/details/setup/stats_editor_panel.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "core/program_state.h"
+#include "core/engine.h"
 #include "core/readouts.h"
-#include "core/stats_storage.h"
-#include "data/stats_file.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
 #include "ui/common/control_placement.h"
+#include "ui/common/date_time_text.h"
 #include "ui/common/fonts.h"
 #include "ui/common/key_table.h"
 #include "ui/common/message_box.h"
@@ -68,6 +69,8 @@ const char* const kRestoreWarning =
     "Warning... This will cause the ShipStats.txt file to be overwritten with default "
     "values.  OK to proceed ???";
 
+const char* const kProposedFileName = "ShipStats.txt";
+
 // The path in the system's own encoding, which the core's Latin-1 text cannot know.
 QString FileLocationLine(const StatsFileState& stats) {
     if (!stats.StatsFileFound) {
@@ -78,9 +81,9 @@ QString FileLocationLine(const StatsFileState& stats) {
 
 }  // namespace
 
-StatsEditorPanel::StatsEditorPanel(ProgramState& state, DetailsWindowLink& detailsWindow,
+StatsEditorPanel::StatsEditorPanel(Engine& engine, DetailsWindowLink& detailsWindow,
                                    QWidget* parent)
-    : QWidget(parent), m_state(state), m_detailsWindow(detailsWindow) {
+    : QWidget(parent), m_engine(engine), m_state(engine.State()), m_detailsWindow(detailsWindow) {
     m_headerBox = new QPlainTextEdit(this);
     m_headerBox->setObjectName(QStringLiteral("FileHeaderText"));
     MakeReadingBox(*m_headerBox);
@@ -95,6 +98,8 @@ StatsEditorPanel::StatsEditorPanel(ProgramState& state, DetailsWindowLink& detai
     CreateButtons();
 
     m_grid = new StatsGrid(this);
+    connect(m_grid, &StatsGrid::cellTyped, this, &StatsEditorPanel::TakeTypedCell);
+    connect(m_grid, &StatsGrid::blockPasted, this, &StatsEditorPanel::TakePastedBlock);
     m_notice = new SpokenNotice(*this);
     DescribeControls(*this, kAccessibleTexts);
     SetEditing(false);
@@ -126,7 +131,7 @@ void StatsEditorPanel::ShowStatsFile() {
                               FileLocationLine(stats));
     m_headerBox->moveCursor(QTextCursor::Start);
     m_headerBox->verticalScrollBar()->setValue(0);
-    m_grid->ShowTable(m_state.StoredStats);
+    m_grid->ShowTable(EditedStats(m_state));
 }
 
 void StatsEditorPanel::ApplyGridColors() {
@@ -147,25 +152,88 @@ void StatsEditorPanel::SetEditing(bool editing) {
 }
 
 void StatsEditorPanel::EditerBtnClick() {
+    m_engine.BeginStatsEdit();
     SetEditing(true);
     m_notice->Say(QStringLiteral("Editing ship statistics"));
 }
 
+// Leaving edit mode commits an open cell editor first, so a typed cell is kept. A cancelled
+// dialog leaves the edited texts in the grid, to be edited further.
 void StatsEditorPanel::UpdateAndSaveBtnClick() {
     SetEditing(false);
-    FinishSave(SaveModifiedStatsFile(m_state, m_grid->Table()));
+    m_engine.EndStatsEdit();
+    const std::optional<std::string> path = ChooseSaveFile(SaveDialogStart(m_state));
+    if (!path) {
+        return;
+    }
+    const SaveResult result = m_engine.SaveModifiedStatsFile(*path, CurrentDateTimeText());
+    if (result.Outcome == SaveOutcome::Saved) {
+        ShowStatsFile();
+    }
+    FinishSave(result);
 }
 
 void StatsEditorPanel::CancelEditBtnClick() {
     SetEditing(false);
+    m_engine.CancelStatsEdit();
     ShowStatsFile();
     m_notice->Say(QStringLiteral("Editing cancelled"));
 }
 
 void StatsEditorPanel::RestoreBtnClick() {
-    if (AskOkAbort(this, QString::fromLatin1(kRestoreWarning))) {
-        FinishSave(SaveDefaultStatsFile(m_state));
+    if (!AskOkAbort(this, QString::fromLatin1(kRestoreWarning))) {
+        return;
     }
+    const std::optional<std::string> path = ChooseSaveFile(SaveDialogStart(m_state));
+    if (!path) {
+        return;
+    }
+    // The built-in table is in place even when writing it fails.
+    const SaveResult result = m_engine.SaveDefaultStatsFile(*path);
+    ShowStatsFile();
+    FinishSave(result);
+}
+
+void StatsEditorPanel::TakeTypedCell(int row, int tableColumn, const QString& text) {
+    ShowEditOutcome(m_engine.EditStatsCell(
+        static_cast<std::size_t>(row), static_cast<std::size_t>(tableColumn), text.toStdString()));
+}
+
+void StatsEditorPanel::TakePastedBlock(int row, int tableColumn, const QString& block) {
+    ShowEditOutcome(m_engine.PasteStatsBlock(
+        static_cast<std::size_t>(row), static_cast<std::size_t>(tableColumn), block.toStdString()));
+}
+
+void StatsEditorPanel::ShowEditOutcome(CellEdit edit) {
+    m_grid->ShowTable(EditedStats(m_state));
+    const std::string_view refusal = CellEditRefusalText(edit);
+    if (!refusal.empty()) {
+        ShowPlainMessage(this, ToQString(refusal));
+    }
+}
+
+std::optional<std::string> StatsEditorPanel::ChooseSaveFile(const std::string& initialPath) {
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("SaveStatsDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, !UseSystemSaveDialog());
+    // Qt captions only its own dialog "Save As"; the system's would get an empty caption.
+    dialog.setWindowTitle(QStringLiteral("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("Text Files (*.txt)"), QStringLiteral("Programs (*.exe)"),
+                           QStringLiteral("All (*.*)")});
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    const QFileInfo start(FromPathText(initialPath));
+    dialog.setDirectory(start.absolutePath());
+    dialog.selectFile(start.fileName().isEmpty() ? QString::fromLatin1(kProposedFileName)
+                                                 : start.fileName());
+    dialog.setSizeGripEnabled(true);
+    KeepAboveCalculator(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    // Qt names files with "/"; messages show the chosen path as the system writes it.
+    return ToPathText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
 }
 
 void StatsEditorPanel::FinishSave(const SaveResult& result) {

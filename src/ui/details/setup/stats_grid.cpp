@@ -10,9 +10,9 @@
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <array>
+#include <functional>
 
 #include "ui/common/fonts.h"
-#include "ui/common/message_box.h"
 #include "ui/common/qt_text.h"
 #include "ui/details/setup/grid_clipboard.h"
 
@@ -42,10 +42,15 @@ int GridColumnOf(std::size_t tableColumn) {
     return static_cast<int>(tableColumn) - 1;
 }
 
-// The view's cells count the header row and the "ShipName" column, which the table
-// widget keeps as its headers.
-GridCell ViewCellOf(int row, int column) {
-    return {row + 1, column + 1};
+// The ship table's column of a grid column.
+int TableColumnOf(int gridColumn) {
+    return gridColumn + 1;
+}
+
+// A clipboard text of more than one field is a block for the grid, not text for one cell.
+bool HoldsBlock(const QString& text) {
+    return text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) ||
+           text.contains(QLatin1Char('\r'));
 }
 
 void PaintFixedCell(QPainter& painter, const QRect& rect, const QString& text,
@@ -88,29 +93,19 @@ class FixedCorner : public QWidget {
     }
 };
 
-// The stats file holds one byte per character: a cell refuses a text the file could only
-// hold with stand-ins, whichever way the text comes.
-class Latin1Cell : public QTableWidgetItem {
-  public:
-    QTableWidgetItem* clone() const override { return new Latin1Cell(*this); }
-
-    void setData(int role, const QVariant& value) override {
-        const bool isText = role == Qt::DisplayRole || role == Qt::EditRole;
-        if (isText && !FitsLatin1(value.toString())) {
-            return;
-        }
-        QTableWidgetItem::setData(role, value);
-    }
-};
-
 }  // namespace
 
 // Remembers the open cell editor so that leaving edit mode can keep what was typed, and
 // refuses line breaks, which would break the line layout of the stats file, and characters
-// beyond Latin-1, which the 8-bit file cannot hold.
+// beyond Latin-1, which the 8-bit file cannot hold. Tells the grid of each committed cell,
+// and of Ctrl+V with a block on the clipboard.
 class CellEditorDelegate : public QStyledItemDelegate {
   public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    CellEditorDelegate(StatsGrid* grid, std::function<void(const QModelIndex&)> committed,
+                       std::function<void()> blockPaste)
+        : QStyledItemDelegate(grid),
+          m_committed(std::move(committed)),
+          m_blockPaste(std::move(blockPaste)) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
@@ -129,10 +124,29 @@ class CellEditorDelegate : public QStyledItemDelegate {
         return editor;
     }
 
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        QStyledItemDelegate::setModelData(editor, model, index);
+        m_committed(index);
+    }
+
     QWidget* OpenEditor() const { return m_openEditor; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool isPaste = event->type() == QEvent::KeyPress &&
+                             static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste);
+        if (isPaste && HoldsBlock(QGuiApplication::clipboard()->text())) {
+            m_blockPaste();
+            return true;
+        }
+        return QStyledItemDelegate::eventFilter(watched, event);
+    }
 
   private:
     mutable QPointer<QWidget> m_openEditor;
+    std::function<void(const QModelIndex&)> m_committed;
+    std::function<void()> m_blockPaste;
 };
 
 StatsGrid::StatsGrid(QWidget* parent)
@@ -142,7 +156,13 @@ StatsGrid::StatsGrid(QWidget* parent)
     setVerticalHeader(new FixedCellHeader(Qt::Vertical, this));
     horizontalHeader()->setFixedHeight(kRowHeight);
     m_corner = new FixedCorner(this);
-    m_delegate = new CellEditorDelegate(this);
+    m_delegate = new CellEditorDelegate(
+        this,
+        [this](const QModelIndex& index) {
+            emit cellTyped(index.row(), TableColumnOf(index.column()),
+                           index.data(Qt::EditRole).toString());
+        },
+        [this] { PasteAtCurrentCell(); });
     setItemDelegate(m_delegate);
     setCornerButtonEnabled(false);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -153,7 +173,6 @@ StatsGrid::StatsGrid(QWidget* parent)
     // A plain text grid: a long text is cut at the cell's edge, without an ellipsis.
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
-    setItemPrototype(new Latin1Cell);
     setFont(SansSerifFont(11));
     CreateCells();
     SetColumnWidths();
@@ -168,7 +187,7 @@ void StatsGrid::CreateCells() {
     for (int row = 0; row < rowCount(); ++row) {
         setVerticalHeaderItem(row, new QTableWidgetItem);
         for (int column = 0; column < columnCount(); ++column) {
-            auto* cell = new Latin1Cell;
+            auto* cell = new QTableWidgetItem;
             cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemIsSelectable);
             setItem(row, column, cell);
         }
@@ -197,18 +216,6 @@ void StatsGrid::ShowTable(const ShipTable& table) {
             item(row, GridColumnOf(tableColumn))->setText(ToQString(ship.fields[tableColumn]));
         }
     }
-}
-
-ShipTable StatsGrid::Table() const {
-    ShipTable table;
-    for (int row = 0; row < rowCount(); ++row) {
-        ShipRecord& ship = table[static_cast<std::size_t>(row)];
-        ship[Col::ShipName] = ToBytes(verticalHeaderItem(row)->text());
-        for (std::size_t tableColumn = 1; tableColumn < kColumnCount; ++tableColumn) {
-            ship.fields[tableColumn] = ToBytes(item(row, GridColumnOf(tableColumn))->text());
-        }
-    }
-    return table;
 }
 
 void StatsGrid::ApplyColors(const QColor& background, const QColor& text) {
@@ -281,20 +288,14 @@ void StatsGrid::CopySelectedBlock() const {
     QGuiApplication::clipboard()->setText(CopiedBlockText(rows));
 }
 
+// What was typed into an open editor goes first, so the block lands over it.
 void StatsGrid::PasteAtCurrentCell() {
-    if (currentItem() == nullptr) {
+    if (!currentIndex().isValid()) {
         return;
     }
-    const GridArea editable{ViewCellOf(0, 0), ViewCellOf(rowCount() - 1, columnCount() - 1)};
-    const GridPaste paste = PlacePastedBlock(QGuiApplication::clipboard()->text(),
-                                             ViewCellOf(currentRow(), currentColumn()), editable);
-    if (paste.refusal != PasteRefusal::None) {
-        ShowPlainMessage(this, ToQString(PasteRefusalText(paste.refusal)));
-        return;
-    }
-    for (const PastedCell& pasted : paste.cells) {
-        item(pasted.cell.row - 1, pasted.cell.column - 1)->setText(ToQString(pasted.text));
-    }
+    FinishEditing();
+    emit blockPasted(currentRow(), TableColumnOf(currentColumn()),
+                     QGuiApplication::clipboard()->text());
 }
 
 void StatsGrid::updateGeometries() {

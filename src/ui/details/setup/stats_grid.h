@@ -6,23 +6,30 @@
 
 class CellEditorDelegate;
 
-// The ship table as a text grid. The header row and the "ShipName" column are the
-// table's own headers, drawn as plain fixed cells: they stay in view when the grid
-// scrolls and cannot be edited. Data cells are edited in place; Tab moves between them.
-// Ctrl+C copies the selected cells as tab-separated lines, Ctrl+V pastes such a block at the
-// current cell; both change only the grid, never the ship table behind it.
+// The ship table as a text grid, a view of the engine's edited table. The header row and the
+// "ShipName" column are the table's own headers, drawn as plain fixed cells: they stay in
+// view when the grid scrolls and cannot be edited. Data cells are edited in place; Tab moves
+// between them. A committed cell and a pasted block go out as signals, for the engine to
+// take or refuse; the grid then shows the engine's table again. Ctrl+C copies the selected
+// cells as tab-separated lines; Ctrl+V pastes such a block at the current cell, also from an
+// open cell editor, whose own paste takes only a single field.
 class StatsGrid : public QTableWidget {
+    Q_OBJECT
+
   public:
     explicit StatsGrid(QWidget* parent = nullptr);
 
     // Column widths, header texts and every field of `table`.
     void ShowTable(const ShipTable& table);
-    // The 54 x 19 texts as they stand in the grid, edits included.
-    ShipTable Table() const;
     // Cells and fixed cells share the background.
     void ApplyColors(const QColor& background, const QColor& text);
-    // Closes an open cell editor, keeping what was typed there.
+    // Closes an open cell editor, committing what was typed there.
     void FinishEditing();
+
+  signals:
+    // Rows count the ships from 0, columns the ship table's columns (0 is "ShipName").
+    void cellTyped(int row, int tableColumn, const QString& text);
+    void blockPasted(int row, int tableColumn, const QString& block);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -32,6 +32,30 @@ void PasteAt(QTableWidget& grid, int row, int column, const QString& clipboard) 
     PressControl(grid, Qt::Key_V);
 }
 
+// Types `text` over a cell's text, leaving its editor open with nothing committed yet.
+QLineEdit* TypeWithoutCommit(QTableWidget& grid, int row, int column, const QString& text) {
+    ClickCell(grid, row, column);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QLineEdit* editor = OpenCellEditor(grid);
+    if (editor != nullptr) {
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+    }
+    return editor;
+}
+
+// Ctrl+V where the user's keys go: into the open cell editor.
+void PasteIntoEditor(QLineEdit* editor, const QString& clipboard) {
+    QGuiApplication::clipboard()->setText(clipboard);
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+}
+
+// The saved file's text of field (row, column): each field takes three lines, its value the
+// third, after the file's three lines of header.
+QByteArray SavedField(const QString& path, int row, int column) {
+    return FileLine(path, 3 * (row * 19 + column) + 3);
+}
+
 void SetFields(ShipTable& table, int row, int firstColumn, const QStringList& texts) {
     for (int i = 0; i < texts.size(); ++i) {
         table[static_cast<std::size_t>(row)].fields[static_cast<std::size_t>(firstColumn + i)] =
@@ -53,6 +77,8 @@ class GridPasteTest : public QObject {
     void refused_paste_changes_nothing_and_says_why();
     void cancel_after_paste_restores_stored_stats();
     void save_after_paste_writes_pasted_values();
+    void paste_onto_cell_being_typed_saves_pasted_block();
+    void paste_over_part_of_typed_cells_keeps_typed_cell_outside_block();
     void copy_gives_selected_block_as_tab_separated_lines();
     void grid_takes_no_copy_or_paste_before_edit();
 };
@@ -69,7 +95,7 @@ void GridPasteTest::paste_fills_cells_from_the_current_cell() {
     const QByteArray fileBefore = ReadBytes(fixture.StatsPath());
     fixture.Click("EditerBtn");
     auto& grid = *fixture.Find<QTableWidget>("StatsGrid");
-    QVERIFY(!CellText(grid, 5, 7).isEmpty());
+    QVERIFY(!GridCellText(grid, 5, 7).isEmpty());
     PasteAt(grid, 4, 6, clipboard);
 
     ShipTable expected = DefaultShipTable();
@@ -158,7 +184,7 @@ void GridPasteTest::cancel_after_paste_restores_stored_stats() {
     fixture.Click("EditerBtn");
     auto& grid = *fixture.Find<QTableWidget>("StatsGrid");
     PasteAt(grid, 6, 2, QStringLiteral("x\ty\r\nz\t\r\n"));
-    QCOMPARE(CellText(grid, 6, 3), QStringLiteral("y"));
+    QCOMPARE(GridCellText(grid, 6, 3), QStringLiteral("y"));
     fixture.Click("CancelEditBtn");
     QVERIFY(GridShowsTable(grid, fixture.State().StoredStats));
     QCOMPARE(fixture.State().StoredStats, DefaultShipTable());
@@ -183,12 +209,55 @@ void GridPasteTest::save_after_paste_writes_pasted_values() {
     QCOMPARE(fixture.Details().Hidden(), 1);
 }
 
+void GridPasteTest::paste_onto_cell_being_typed_saves_pasted_block() {
+    SetupFixture fixture;
+    fixture.Click("EditerBtn");
+    auto& grid = *fixture.Find<QTableWidget>("StatsGrid");
+    QLineEdit* editor = TypeWithoutCommit(grid, 2, 5, QStringLiteral("777"));
+    QVERIFY(editor != nullptr);
+    PasteIntoEditor(editor, QStringLiteral("11\t12\r\n21\t22\r\n"));
+    const QString target = fixture.PathOf(QStringLiteral("Pasted.txt"));
+    fixture.Dialogs().Expect(SaveAs(target));
+    fixture.Click("UpdateAndSaveBtn");
+
+    QVERIFY(fixture.Dialogs().Unexpected().isEmpty());
+    QCOMPARE(SavedField(target, 2, 5), QByteArray("11"));
+    QCOMPARE(SavedField(target, 2, 6), QByteArray("12"));
+    QCOMPARE(SavedField(target, 3, 5), QByteArray("21"));
+    QCOMPARE(SavedField(target, 3, 6), QByteArray("22"));
+    QCOMPARE(fixture.Details().Hidden(), 1);
+}
+
+void GridPasteTest::paste_over_part_of_typed_cells_keeps_typed_cell_outside_block() {
+    SetupFixture fixture;
+    fixture.Click("EditerBtn");
+    auto& grid = *fixture.Find<QTableWidget>("StatsGrid");
+    QLineEdit* first = TypeWithoutCommit(grid, 4, 3, QStringLiteral("501"));
+    QVERIFY(first != nullptr);
+    // Tab commits the cell and opens the next one's editor, as a user types along a row.
+    QTest::keyClick(first, Qt::Key_Tab);
+    QTRY_VERIFY(OpenCellEditor(grid) != nullptr && OpenCellEditor(grid) != first);
+    QLineEdit* second = OpenCellEditor(grid);
+    second->selectAll();
+    QTest::keyClicks(second, QStringLiteral("502"));
+    PasteIntoEditor(second, QStringLiteral("61\t62\n71\t72\n"));
+    const QString target = fixture.PathOf(QStringLiteral("Mixed.txt"));
+    fixture.Dialogs().Expect(SaveAs(target));
+    fixture.Click("UpdateAndSaveBtn");
+
+    QVERIFY(fixture.Dialogs().Unexpected().isEmpty());
+    QCOMPARE(SavedField(target, 4, 3), QByteArray("501"));
+    QCOMPARE(SavedField(target, 4, 4), QByteArray("61"));
+    QCOMPARE(SavedField(target, 4, 5), QByteArray("62"));
+    QCOMPARE(SavedField(target, 5, 4), QByteArray("71"));
+    QCOMPARE(SavedField(target, 5, 5), QByteArray("72"));
+}
+
 void GridPasteTest::copy_gives_selected_block_as_tab_separated_lines() {
     SetupFixture fixture;
-    SetFields(fixture.State().StoredStats, 1, 2, {"a1", "b1", "c1"});
-    SetFields(fixture.State().StoredStats, 2, 2, {"a2", "", "c\u00E9"});
-    fixture.Section().ShowStatsFile();
     fixture.Click("EditerBtn");
+    fixture.Core().PasteStatsBlock(1, 2, "a1\tb1\tc1\na2\t\tc\u00E9\n");
+    fixture.Section().ShowStatsFile();
     auto& grid = *fixture.Find<QTableWidget>("StatsGrid");
     ClickCell(grid, 1, 2);
     ClickCell(grid, 2, 4, Qt::ShiftModifier);

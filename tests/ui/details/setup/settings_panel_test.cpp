@@ -489,8 +489,8 @@ void SettingsPanelTest::save_failure_shows_reason_and_keeps_saved_line() {
     SetupFixture fixture(SetupFixture::StatsFile::Present, kSavedLine);
     OpenSettings(fixture);
     // The file last chosen lies in a folder that is gone: the save is refused.
-    fixture.State().Stats.SaveFileName =
-        ToPathText(fixture.PathOf(QStringLiteral("Gone/ShipStats.txt")));
+    fixture.Core().SaveModifiedStatsFile(
+        ToPathText(fixture.PathOf(QStringLiteral("Gone/ShipStats.txt"))), "now");
     fixture.Click("ClassicSettingsBtn");
     fixture.Dialogs().ExpectMessage(QMessageBox::Ok);
     fixture.Click("SaveSettingsBtn");

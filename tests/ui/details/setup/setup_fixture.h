@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/stats_storage.h"
+#include "core/engine.h"
 #include "program_fixture.h"
 #include "ui/common/window_links.h"
 #include "ui/details/setup/setup_section.h"
@@ -25,7 +25,7 @@ class RecordingMainWindow : public MainWindowLink {
         ColorValue color;
     };
 
-    explicit RecordingMainWindow(DisplaySettings& display) : m_display(display) {}
+    explicit RecordingMainWindow(const DisplaySettings& display) : m_display(display) {}
 
     void PreviewColor(ColorRole role) override {
         m_previews.push_back({role, ColorOf(m_display, role)});
@@ -36,14 +36,14 @@ class RecordingMainWindow : public MainWindowLink {
     int Activations() const { return m_activations; }
 
   private:
-    DisplaySettings& m_display;
+    const DisplaySettings& m_display;
     std::vector<Preview> m_previews;
     int m_activations = 0;
 };
 
 class RecordingDetailsWindow : public DetailsWindowLink {
   public:
-    explicit RecordingDetailsWindow(DisplaySettings& display) : m_display(display) {}
+    explicit RecordingDetailsWindow(const DisplaySettings& display) : m_display(display) {}
 
     void PreviewColor(ColorRole role) override {
         m_previews.push_back({role, ColorOf(m_display, role)});
@@ -56,26 +56,10 @@ class RecordingDetailsWindow : public DetailsWindowLink {
     int Hidden() const { return m_hidden; }
 
   private:
-    DisplaySettings& m_display;
+    const DisplaySettings& m_display;
     std::vector<RecordingMainWindow::Preview> m_previews;
     int m_reapplied = 0;
     int m_hidden = 0;
-};
-
-// The core's questions go to the section, as the Details window passes them on.
-class SectionFrontend : public Frontend {
-  public:
-    static constexpr const char* kNow = "01/02/2003 04:05:06";
-
-    void SetSection(SetupSection* section) { m_section = section; }
-    void ShowStatsFile() override { m_section->ShowStatsFile(); }
-    std::optional<std::string> ChooseSaveFile(const std::string& initialPath) override {
-        return m_section->ChooseSaveFile(initialPath);
-    }
-    std::string CurrentDateTimeText() override { return kNow; }
-
-  private:
-    SetupSection* m_section = nullptr;
 };
 
 inline QByteArray ReadBytes(const QString& path) {
@@ -88,38 +72,36 @@ inline QByteArray FileLine(const QString& path, int n) {
     return ReadBytes(path).split('\n').value(n - 1).chopped(1);
 }
 
-// A SetupSection in a window of the Details window's client size, over a program state
-// loaded the way start-up loads it, in a scratch current directory.
+// A SetupSection in a window of the Details window's client size, over an engine that loaded
+// the stats file the way start-up loads it, in a scratch current directory.
 class SetupFixture {
   public:
     enum class StatsFile { Present, Missing };
 
     explicit SetupFixture(StatsFile file = StatsFile::Present,
                           std::string_view settingsLine = DefaultSettingsLine) {
-        StartCore(m_state);
         if (file == StatsFile::Present) {
             QVERIFY(WriteStatsFile(StatsPath(), DefaultShipTable(), settingsLine, "Test stats")
                         .empty());
         }
-        m_section = new SetupSection(m_state, m_main, m_details, &m_window);
+        m_section = new SetupSection(m_engine, m_main, m_details, &m_window);
         auto* layout = new QHBoxLayout(&m_window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(m_section);
-        m_frontend.SetSection(m_section);
-        m_state.Ui = &m_frontend;
-        LoadStatsFile(m_state);
+        m_engine.LoadStatsFile();
+        m_section->ShowStatsFile();
         m_section->FillDefaultLists();
         m_window.resize(534, 478);
         m_window.show();
         m_exposed = QTest::qWaitForWindowExposed(&m_window);
     }
 
-    ~SetupFixture() { m_state.Ui = nullptr; }
     SetupFixture(const SetupFixture&) = delete;
     SetupFixture& operator=(const SetupFixture&) = delete;
 
     bool Exposed() const { return m_exposed; }
-    ProgramState& State() { return m_state; }
+    const ProgramState& State() const { return m_engine.State(); }
+    Engine& Core() { return m_engine; }
     QWidget& Window() { return m_window; }
     SetupSection& Section() { return *m_section; }
     RecordingMainWindow& Main() { return m_main; }
@@ -139,10 +121,9 @@ class SetupFixture {
 
   private:
     ScratchCurrentDir m_dir;
-    ProgramState m_state;
-    RecordingMainWindow m_main{m_state.Settings.Display};
-    RecordingDetailsWindow m_details{m_state.Settings.Display};
-    SectionFrontend m_frontend;
+    Engine m_engine;
+    RecordingMainWindow m_main{m_engine.State().Settings.Display};
+    RecordingDetailsWindow m_details{m_engine.State().Settings.Display};
     ModalWatchdog m_dialogs;
     QWidget m_window;
     SetupSection* m_section = nullptr;

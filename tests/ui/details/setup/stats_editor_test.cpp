@@ -1,5 +1,9 @@
+#include <QClipboard>
+#include <QDate>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -13,10 +17,6 @@
 #include "ui/common/qt_text.h"
 
 namespace {
-
-QLineEdit* OpenCellEditor(QTableWidget& grid) {
-    return grid.viewport()->findChild<QLineEdit*>();
-}
 
 void DoubleClick(QWidget* target, QPoint at) {
     QTest::mouseClick(target, Qt::LeftButton, {}, at);
@@ -146,7 +146,9 @@ void StatsEditorTest::long_texts_are_cut_without_ellipsis() {
     const int power = static_cast<int>(Col::Power) - 1;
     const int empRes = static_cast<int>(Col::EMPRes) - 1;
     const QString wide = QStringLiteral("1234567");
-    fixture.State().StoredStats[0][Col::Power] = wide.toStdString();
+    fixture.Core().BeginStatsEdit();
+    fixture.Core().EditStatsCell(0, static_cast<std::size_t>(Col::Power), wide.toStdString());
+    fixture.Core().EndStatsEdit();
     fixture.Section().ShowStatsFile();
     QVERIFY(grid.fontMetrics().horizontalAdvance(wide) > grid.columnWidth(power));
     const QString header = grid.horizontalHeaderItem(empRes)->text();
@@ -165,12 +167,12 @@ void StatsEditorTest::grid_ignores_clicks_and_keys_before_edit() {
     SetupFixture fixture;
     QVERIFY(fixture.Exposed());
     auto& grid = *fixture.Find<QTableWidget>("StatsGrid");
-    const QString before = CellText(grid, 2, 7);
+    const QString before = GridCellText(grid, 2, 7);
     DoubleClick(grid.viewport(), CellCenter(grid, 2, 7));
     QTest::keyClicks(&grid, QStringLiteral("99"));
     QTest::keyClick(&grid, Qt::Key_F2);
     QVERIFY(OpenCellEditor(grid) == nullptr);
-    QCOMPARE(CellText(grid, 2, 7), before);
+    QCOMPARE(GridCellText(grid, 2, 7), before);
     QVERIFY(GridShowsTable(grid, fixture.State().StoredStats));
 }
 
@@ -225,10 +227,10 @@ void StatsEditorTest::ship_names_and_header_row_cannot_be_edited() {
     DoubleClick(headers.viewport(), QPoint(headers.sectionViewportPosition(4) + 10, 8));
     QVERIFY(OpenCellEditor(grid) == nullptr);
     QVERIFY(grid.findChild<QLineEdit*>() == nullptr);
-    QCOMPARE(CellText(grid, 3, 0), ToQString(fixture.State().StoredStats[3][Col::ShipName]));
+    QCOMPARE(GridCellText(grid, 3, 0), ToQString(fixture.State().StoredStats[3][Col::ShipName]));
 
     TypeIntoCell(grid, 3, 1, QStringLiteral("Zz"));
-    QCOMPARE(CellText(grid, 3, 1), QStringLiteral("Zz"));
+    QCOMPARE(GridCellText(grid, 3, 1), QStringLiteral("Zz"));
 }
 
 void StatsEditorTest::tab_moves_to_the_next_cell() {
@@ -241,7 +243,7 @@ void StatsEditorTest::tab_moves_to_the_next_cell() {
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("7"));
     QTest::keyClick(editor, Qt::Key_Tab);
-    QCOMPARE(CellText(grid, 0, 5), QStringLiteral("7"));
+    QCOMPARE(GridCellText(grid, 0, 5), QStringLiteral("7"));
     QCOMPARE(grid.currentRow(), 0);
     QCOMPARE(grid.currentColumn(), 5);  // ship table column 6
 }
@@ -251,17 +253,25 @@ void StatsEditorTest::cells_take_only_characters_the_file_can_hold() {
     fixture.Click("EditerBtn");
     auto& grid = *fixture.Find<QTableWidget>("StatsGrid");
     const QChar euro(0x20AC);
-    const QString before = CellText(grid, 0, 1);
+    const QString before = GridCellText(grid, 0, 1);
     TypeIntoCell(grid, 0, 1, QString(euro));
-    QCOMPARE(CellText(grid, 0, 1), before);
+    QCOMPARE(GridCellText(grid, 0, 1), before);
     TypeIntoCell(grid, 1, 1, QStringLiteral("x") + euro + QStringLiteral("y"));
-    QCOMPARE(CellText(grid, 1, 1), QStringLiteral("xy"));
-    // Text that comes by another way than typing is refused as well.
-    grid.item(3, 0)->setText(QString(euro));
-    QCOMPARE(CellText(grid, 3, 1), ToQString(fixture.State().StoredStats[3][Col::Race]));
+    QCOMPARE(GridCellText(grid, 1, 1), QStringLiteral("xy"));
+    // Text pasted into a cell's editor is refused as well.
+    DoubleClick(grid.viewport(), CellCenter(grid, 3, 1));
+    QLineEdit* editor = OpenCellEditor(grid);
+    QVERIFY(editor != nullptr);
+    editor->selectAll();
+    QGuiApplication::clipboard()->setText(QString(euro));
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_VERIFY(OpenCellEditor(grid) == nullptr);
+    const std::string race = DefaultShipTable()[3][Col::Race];
+    QCOMPARE(GridCellText(grid, 3, 1), ToQString(race));
     const QString eAcute(QChar(0xE9));
     TypeIntoCell(grid, 2, 1, eAcute);
-    QCOMPARE(CellText(grid, 2, 1), eAcute);
+    QCOMPARE(GridCellText(grid, 2, 1), eAcute);
 
     const QString target = fixture.PathOf(QStringLiteral("Latin1.txt"));
     fixture.Dialogs().Expect(SaveAs(target));
@@ -269,6 +279,7 @@ void StatsEditorTest::cells_take_only_characters_the_file_can_hold() {
     QVERIFY(fixture.Dialogs().Unexpected().isEmpty());
     QCOMPARE(FileLine(target, 3 * (2 * 19 + 1) + 3), QByteArray("\xE9"));
     QCOMPARE(FileLine(target, 3 * (1 * 19 + 1) + 3), QByteArray("xy"));
+    QCOMPARE(FileLine(target, 3 * (3 * 19 + 1) + 3), QByteArray(race.c_str()));
     QCOMPARE(fixture.State().StoredStats[2][Col::Race], std::string("\xE9"));
     QVERIFY(!ReadBytes(target).contains('?'));
 }
@@ -300,7 +311,7 @@ void StatsEditorTest::cancelled_save_dialog_keeps_edits_and_file() {
     QVERIFY(fixture.Find<QPushButton>("EditerBtn")->isEnabled());
     QVERIFY(fixture.Find<QPushButton>("RestoreBtn")->isEnabled());
     QVERIFY(!grid.isEnabled());
-    QCOMPARE(CellText(grid, 4, 10), QStringLiteral("555"));
+    QCOMPARE(GridCellText(grid, 4, 10), QStringLiteral("555"));
     QCOMPARE(fixture.State().StoredStats, DefaultShipTable());
     QCOMPARE(ReadBytes(fixture.StatsPath()), fileBefore);
     QCOMPARE(fixture.Details().Hidden(), 0);
@@ -349,8 +360,12 @@ void StatsEditorTest::confirmed_save_writes_file_and_hides_window() {
     const QString written = target + QStringLiteral(".txt");
     // Field (2, 9) is field 2 * 19 + 9 of the file; its value stands on line 3k + 3.
     QCOMPARE(FileLine(written, 3 * (2 * 19 + 9) + 3), QByteArray("4242"));
-    QCOMPARE(FileLine(written, 1),
-             QByteArray("Modified ShipStats.txt file. Last Edited... ") + SectionFrontend::kNow);
+    // Headed with the moment of the save, the date as the locale writes it.
+    const QByteArray today =
+        QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toLatin1();
+    QVERIFY(
+        FileLine(written, 1)
+            .startsWith(QByteArray("Modified ShipStats.txt file. Last Edited... ") + today + ' '));
     QCOMPARE(FileLine(written, 4), QByteArray(DefaultSettingsLine.data()));
     QCOMPARE(fixture.State().StoredStats[2][Col::Guns], std::string("4242"));
     QCOMPARE(fixture.Details().Hidden(), 1);
@@ -474,7 +489,7 @@ void StatsEditorTest::restore_ok_writes_defaults_and_hides_window() {
     QVERIFY(WriteStatsFile(fixture.StatsPath(), edited,
                            "1,1,5,1,1,clRed,clRed,clRed,clRed,clRed,clRed,clRed,", "Test stats")
                 .empty());
-    LoadStatsFile(fixture.State());
+    fixture.Core().LoadStatsFile();
     QCOMPARE(fixture.State().StoredStats[1][Col::Armor], std::string("999"));
 
     const QString target = fixture.PathOf(QStringLiteral("Restored.txt"));
@@ -498,8 +513,8 @@ void StatsEditorTest::grid_colours_follow_details_settings() {
     QCOMPARE(grid.palette().color(QPalette::Base), ToQColor(0x00F0CAA6));
     QCOMPARE(grid.verticalHeader()->palette().color(QPalette::Button), ToQColor(0x00F0CAA6));
     QCOMPARE(grid.palette().color(QPalette::Text), ToQColor(0x00800000));
-    fixture.State().Settings.Display.DetailsBackground = 0x00123456;
-    fixture.State().Settings.Display.DetailsText = 0x00FFFFFF;
+    fixture.Core().SetColor(ColorRole::DetailsBackground, 0x00123456);
+    fixture.Core().SetColor(ColorRole::DetailsText, 0x00FFFFFF);
     fixture.Section().ApplyShownColors();
     QCOMPARE(grid.palette().color(QPalette::Base), ToQColor(0x00123456));
     QCOMPARE(grid.horizontalHeader()->palette().color(QPalette::Button), ToQColor(0x00123456));
