@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What a blind player hears: Orca, Debian's screen reader, runs headless beside the program
 # (under run_on_desktop.sh), the program is driven by keys alone, and every check reads
-# Orca's record of what it spoke. Usage: screen_reader_test.sh SKIRMOD MAKE_SAMPLE_STATS
+# Orca's record of what it spoke.
+# Usage: screen_reader_test.sh SKIRMOD MAKE_SAMPLE_STATS VERSION (the version the build gives)
 set -euo pipefail
 
 # A session bus of our own, which the accessibility bus and Orca find through the environment.
@@ -11,6 +12,7 @@ fi
 
 program=$1
 make_sample_stats=$2
+version=$3
 work="$(mktemp -d)"
 pids=()
 failures=0
@@ -124,7 +126,7 @@ wait_until_quiet
 step_start=$(log_size)
 (cd "$work/program" && exec "$program") >"$work/program.log" 2>&1 &
 pids+=($!)
-wait_for 30 has_spoken "Skirmod v9.5 frame" || fail "Orca never spoke the calculator"
+wait_for 30 has_spoken "Skirmod v$version frame" || fail "Orca never spoke the calculator"
 wait_until_quiet
 said=$(spoken_since "$step_start")
 echo "== start-up"$'\n'"$said"
