@@ -153,6 +153,12 @@ said_line_with() {
     grep -qF "$1" <<<"$said" || fail "after '$2' Orca did not say '$1'"
 }
 
+# A notice is read as one line, its words after its role; words given as its description
+# instead of its name would come on a line of their own after "notification.".
+notice_said() {
+    said_once "notification $1." "$2"
+}
+
 # Outcome, number and efficiency: what a result sounds like.
 result_lines() { grep -E '^(will kill|will hold|will capture|cant target)' <<<"$said" || true; }
 results_said() { result_lines | grep -c . || true; }
@@ -209,11 +215,11 @@ press "shift+Tab shift+Tab"
 press "alt+d"
 said_line_with "cant target 0 Sparrow" "Alt+D after Delete"
 press "alt+l"
-said_line_with "Results log empty" "Alt+L"
+notice_said "Results log empty" "Alt+L"
 
 press "ctrl+Next"
 press "alt+e"
-said_line_with "Editing ship statistics" "Alt+E"
+notice_said "Editing ship statistics" "Alt+E"
 press "alt+c"
 press "alt+b"
 said_line_with "About" "Alt+B"
