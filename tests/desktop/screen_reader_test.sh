@@ -205,9 +205,15 @@ press "Tab"
 press "ctrl+Next"
 said_line_with "Basic Stats page tab" "ctrl+Next from a report box"
 
-# The log: a result line, an empty line and a result line, the first one current.
+# The log: a result line, an empty line and two result lines, the first one current.
 press "ctrl+Next"
-press "alt+a alt+a alt+s Tab Tab Home"
+press "alt+a alt+a alt+s alt+a Tab Tab Home"
+# Deleting the last entry selects the one before it, which is read as deleting the first
+# entry reads the one after it.
+press "End"
+press "Delete"
+said_line_with "cant target 0 Sparrow" "Delete on the last entry"
+press "Home"
 press "Delete"
 said_line_with "Empty line" "Delete"
 # Back on the tab bar: the log's keys still work, and Orca reads the entry now selected.

@@ -1,5 +1,6 @@
 #include "ui/details/results_panel.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -183,6 +184,7 @@ void ResultsPanel::ResultsAddBtnClick() {
 void ResultsPanel::ResultsDeleteBtnClick() {
     ApplyToLog(DeleteLogEntry);
     TellIfEmpty();
+    TellCurrentEntry();
 }
 
 void ResultsPanel::ResultsClearBtnClick() {
@@ -263,4 +265,15 @@ void ResultsPanel::TellIfEmpty() {
     if (m_resultsMemo->count() == 0) {
         m_notice->Say(QString::fromLatin1(kEmptyLogName));
     }
+}
+
+// Orca was heard to say only "delete" when the last entry went: the focused log tells of the
+// entry a Delete leaves current as Qt tells of a move, whichever entry went.
+void ResultsPanel::TellCurrentEntry() {
+    if (!m_resultsMemo->hasFocus() || m_resultsMemo->currentRow() < 0) {
+        return;
+    }
+    QAccessibleEvent focused(m_resultsMemo, QAccessible::Focus);
+    focused.setChild(m_resultsMemo->currentRow());
+    QAccessible::updateAccessibility(&focused);
 }

@@ -44,6 +44,7 @@ class ResultsPanel : public QWidget {
     void ShowLog();
     void SelectEntry(int index);
     void TellIfEmpty();
+    void TellCurrentEntry();
 
     ProgramState& m_state;
     QPlainTextEdit* m_currentResultMemo = nullptr;
