@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What a blind player hears: Orca, Debian's screen reader, runs headless beside the program
 # (under run_on_desktop.sh), the program is driven by keys alone, and every check reads
-# Orca's record of what it spoke. Usage: screen_reader_test.sh SKIRMOD MAKE_SAMPLE_STATS
+# Orca's record of what it spoke.
+# Usage: screen_reader_test.sh SKIRMOD MAKE_SAMPLE_STATS VERSION (the version the build gives)
 set -euo pipefail
 
 # A session bus of our own, which the accessibility bus and Orca find through the environment.
@@ -11,6 +12,7 @@ fi
 
 program=$1
 make_sample_stats=$2
+version=$3
 work="$(mktemp -d)"
 pids=()
 failures=0
@@ -124,7 +126,7 @@ wait_until_quiet
 step_start=$(log_size)
 (cd "$work/program" && exec "$program") >"$work/program.log" 2>&1 &
 pids+=($!)
-wait_for 30 has_spoken "Skirmod v9.5 frame" || fail "Orca never spoke the calculator"
+wait_for 30 has_spoken "Skirmod v$version frame" || fail "Orca never spoke the calculator"
 wait_until_quiet
 said=$(spoken_since "$step_start")
 echo "== start-up"$'\n'"$said"
@@ -149,6 +151,12 @@ said_once() {
 
 said_line_with() {
     grep -qF "$1" <<<"$said" || fail "after '$2' Orca did not say '$1'"
+}
+
+# A notice is read as one line, its words after its role; words given as its description
+# instead of its name would come on a line of their own after "notification.".
+notice_said() {
+    said_once "notification $1." "$2"
 }
 
 # Outcome, number and efficiency: what a result sounds like.
@@ -197,9 +205,15 @@ press "Tab"
 press "ctrl+Next"
 said_line_with "Basic Stats page tab" "ctrl+Next from a report box"
 
-# The log: a result line, an empty line and a result line, the first one current.
+# The log: a result line, an empty line and two result lines, the first one current.
 press "ctrl+Next"
-press "alt+a alt+a alt+s Tab Tab Home"
+press "alt+a alt+a alt+s alt+a Tab Tab Home"
+# Deleting the last entry selects the one before it, which is read as deleting the first
+# entry reads the one after it.
+press "End"
+press "Delete"
+said_line_with "cant target 0 Sparrow" "Delete on the last entry"
+press "Home"
 press "Delete"
 said_line_with "Empty line" "Delete"
 # Back on the tab bar: the log's keys still work, and Orca reads the entry now selected.
@@ -207,11 +221,11 @@ press "shift+Tab shift+Tab"
 press "alt+d"
 said_line_with "cant target 0 Sparrow" "Alt+D after Delete"
 press "alt+l"
-said_line_with "Results log empty" "Alt+L"
+notice_said "Results log empty" "Alt+L"
 
 press "ctrl+Next"
 press "alt+e"
-said_line_with "Editing ship statistics" "Alt+E"
+notice_said "Editing ship statistics" "Alt+E"
 press "alt+c"
 press "alt+b"
 said_line_with "About" "Alt+B"

@@ -1,3 +1,5 @@
+#include "ui/common/spoken_description_atspi.h"
+
 #include <QAccessible>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -6,8 +8,6 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QWidget>
-
-#include "ui/common/spoken_description.h"
 
 namespace atspi {
 
@@ -46,23 +46,35 @@ QDBusConnection AccessibilityBus() {
     return QDBusConnection(QStringLiteral("a11y"));
 }
 
-}  // namespace
-
-void TellDescriptionChanged(QWidget& control) {
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&control);
-    const QDBusConnection bus = AccessibilityBus();
-    if (!QAccessible::isActive() || accessible == nullptr || !bus.isConnected()) {
-        return;
-    }
+QDBusMessage DescriptionChangeSignal(const QString& path, const QString& description,
+                                     const QString& busName) {
     static const QMetaType registered = qDBusRegisterMetaType<atspi::ApplicationReference>();
     Q_UNUSED(registered);
-    const QString path =
-        QLatin1String(kObjectPathPrefix) + QString::number(QAccessible::uniqueId(accessible));
     QDBusMessage event = QDBusMessage::createSignal(
         path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
     event << QStringLiteral("accessible-description") << 0 << 0
-          << QVariant::fromValue(QDBusVariant(accessible->text(QAccessible::Description)))
+          << QVariant::fromValue(QDBusVariant(description))
           << QVariant::fromValue(atspi::ApplicationReference{
-                 bus.baseService(), QDBusObjectPath(QLatin1String(kObjectPathPrefix) + "root")});
-    bus.send(event);
+                 busName, QDBusObjectPath(QLatin1String(kObjectPathPrefix) + "root")});
+    return event;
+}
+
+}  // namespace
+
+bool SendDescriptionOverAtspi(QWidget& control) {
+    const QDBusConnection bus = AccessibilityBus();
+    if (!bus.isConnected()) {
+        return false;
+    }
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&control);
+    if (accessible == nullptr) {
+        return false;
+    }
+    const QString path =
+        QLatin1String(kObjectPathPrefix) + QString::number(QAccessible::uniqueId(accessible));
+    if (bus.objectRegisteredAt(path) == nullptr) {
+        return false;
+    }
+    return bus.send(DescriptionChangeSignal(path, accessible->text(QAccessible::Description),
+                                            bus.baseService()));
 }

@@ -1,5 +1,6 @@
 #include "ui/details/results_panel.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -191,6 +192,9 @@ void ResultsPanel::RunCommand(LogCommand command) {
     if (command == LogCommand::Delete || command == LogCommand::Clear) {
         TellIfEmpty();
     }
+    if (command == LogCommand::Delete) {
+        TellCurrentEntry();
+    }
 }
 
 int ResultsPanel::SelectedIndex() const {
@@ -250,4 +254,15 @@ void ResultsPanel::TellIfEmpty() {
     if (m_resultsMemo->count() == 0) {
         m_notice->Say(QString::fromLatin1(kEmptyLogName));
     }
+}
+
+// Orca was heard to say only "delete" when the last entry went: the focused log tells of the
+// entry a Delete leaves current as Qt tells of a move, whichever entry went.
+void ResultsPanel::TellCurrentEntry() {
+    if (!m_resultsMemo->hasFocus() || m_resultsMemo->currentRow() < 0) {
+        return;
+    }
+    QAccessibleEvent focused(m_resultsMemo, QAccessible::Focus);
+    focused.setChild(m_resultsMemo->currentRow());
+    QAccessible::updateAccessibility(&focused);
 }

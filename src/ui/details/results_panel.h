@@ -42,6 +42,7 @@ class ResultsPanel : public QWidget {
     void ShowEntries();
     void SelectEntry(int index);
     void TellIfEmpty();
+    void TellCurrentEntry();
 
     Engine& m_engine;
     const ProgramState& m_state = m_engine.State();

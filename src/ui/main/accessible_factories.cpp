@@ -84,6 +84,12 @@ const char* QtClassOf(const QObject& object) {
     return type->className();
 }
 
+// The drop-down is the one pop-up frame a list owns; Qt's class for it is private.
+QComboBox* ListOfDropDown(const QFrame& frame) {
+    return frame.windowType() == Qt::Popup ? qobject_cast<QComboBox*>(frame.parentWidget())
+                                           : nullptr;
+}
+
 // Qt shows a bare frame with the role of a window's frame, which AT-SPI clients read as a
 // window inside the window. The program's frames are panels or, drawn as a line, separators;
 // a list's drop-down container holds the list under the list's name.
@@ -92,12 +98,8 @@ QAccessibleInterface* ProgramFrameAccessibleFactory(const QString&, QObject* obj
     if (frame == nullptr) {
         return nullptr;
     }
-    if (qstrcmp(QtClassOf(*frame), "QComboBoxPrivateContainer") == 0) {
-        auto* list = qobject_cast<QComboBox*>(frame->parentWidget());
-        if (list == nullptr || !IsProgramWindow(list->window())) {
-            return nullptr;
-        }
-        return new NamedPaneAccessible(frame, list);
+    if (QComboBox* list = ListOfDropDown(*frame)) {
+        return IsProgramWindow(list->window()) ? new NamedPaneAccessible(frame, list) : nullptr;
     }
     if (qstrcmp(QtClassOf(*frame), "QFrame") != 0 || !IsProgramWindow(frame->window())) {
         return nullptr;

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QListWidget>
@@ -8,6 +9,7 @@
 
 #include "details_program.h"
 #include "ui/common/colors.h"
+#include "ui/common/spoken_notice.h"
 
 namespace {
 
@@ -251,6 +253,21 @@ class ResultsLogTest : public QObject {
         }
         QVERIFY2(inked > 5 && inked < 15, qPrintable(QString::number(inked)));
         QCOMPARE(image.pixelColor(30, 12), fill);
+    }
+
+    // The notice is read by its name alone; words in its description would be read after the
+    // word "notification", on a line of their own.
+    void emptied_log_says_so_in_a_notice_named_by_its_words() {
+        ResultsSection log;
+        log.Fill(kThree);
+        log.Press("ResultsClearBtn");
+        auto* notice =
+            log.Program().Find(QStringLiteral("ResultsPanel"))->findChild<SpokenNotice*>();
+        QVERIFY(notice != nullptr);
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(notice);
+        QCOMPARE(spoken->role(), QAccessible::Notification);
+        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("Results log empty"));
+        QCOMPARE(spoken->text(QAccessible::Description), QString());
     }
 
     void log_survives_switching_sections_and_hiding() {
