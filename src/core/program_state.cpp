@@ -15,10 +15,6 @@ void DetachFrontend(ProgramState& state, const Frontend& frontend) {
     }
 }
 
-void DetachEveryFrontend(ProgramState& state) {
-    state.Ui = nullptr;
-}
-
 void SetDecimalSeparator(ProgramState& state, char separator) {
     state.DecimalSeparator = separator;
 }

@@ -81,8 +81,6 @@ void AttachFrontend(ProgramState& state, Frontend& frontend);
 // Back to the silent stand-in, when `frontend` is the one attached: a window that goes
 // leaves a newer one alone.
 void DetachFrontend(ProgramState& state, const Frontend& frontend);
-// Back to the silent stand-in, whichever frontend was attached: the windows are going.
-void DetachEveryFrontend(ProgramState& state);
 
 // The locale's decimal separator, which the resources report writes into its rates.
 void SetDecimalSeparator(ProgramState& state, char separator);

@@ -76,7 +76,8 @@ QString FileLocationLine(const StatsFileState& stats) {
     if (!stats.StatsFileFound) {
         return ToQString(kStatsFileMissing);
     }
-    return ToQString(kStatsFileAt) + FromPathText(stats.StatsFilePath);
+    const std::string_view note = stats.FileMemo.ReadAsUtf8() ? kStatsFileReadAsUtf8 : "";
+    return ToQString(kStatsFileAt) + FromPathText(stats.StatsFilePath) + ToQString(note);
 }
 
 }  // namespace
