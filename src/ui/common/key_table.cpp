@@ -53,27 +53,6 @@ constexpr std::array<KeyRow, 25> kFixedRows = {{
 
 constexpr std::size_t kLogRowsAt = 15;
 
-// The order in which the key list gives the log list's own keys.
-constexpr std::array<LogCommand, 6> kLogKeyOrder = {
-    LogCommand::Insert, LogCommand::InsertSpace, LogCommand::Delete,
-    LogCommand::Copy,   LogCommand::MoveUp,      LogCommand::MoveDown,
-};
-
-// Every command with a log key is listed once, so no key goes unlisted.
-constexpr bool ListsEveryLogKeyOnce() {
-    for (const LogCommandRow& row : kLogCommands) {
-        std::size_t listed = 0;
-        for (LogCommand command : kLogKeyOrder) {
-            listed += command == row.command ? 1 : 0;
-        }
-        if (listed != (row.listKey.empty() ? 0U : 1U)) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(ListsEveryLogKeyOnce());
-
 // The engine's strings are literals, so their data ends in a null.
 KeyRow LogRow(const char* where, std::string_view keys, const LogCommandRow& row) {
     return {ResultsLog, where, keys.data(), row.caption.data()};
@@ -84,9 +63,10 @@ std::vector<KeyRow> BuildKeyRows() {
     for (const LogCommandRow& row : kLogCommands) {
         rows.push_back(LogRow("Results", row.buttonKey, row));
     }
-    for (LogCommand command : kLogKeyOrder) {
-        const LogCommandRow& row = LogCommandRowOf(command);
-        rows.push_back(LogRow("Results log", row.listKey, row));
+    for (const LogCommandRow& row : kLogCommands) {
+        if (!row.listKey.empty()) {
+            rows.push_back(LogRow("Results log", row.listKey, row));
+        }
     }
     rows.insert(rows.end(), kFixedRows.begin() + kLogRowsAt, kFixedRows.end());
     return rows;
