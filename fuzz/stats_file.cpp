@@ -16,17 +16,6 @@
 
 namespace {
 
-class AnsweringUi : public Frontend {
-  public:
-    int questions = 0;
-    bool ConfirmOkAbort(const std::string&) override {
-        ++questions;
-        return true;
-    }
-    std::optional<std::string> ChooseSaveFile(const std::string&) override { return "saved.txt"; }
-    std::string CurrentDateTimeText() override { return "07/12/2026 10:00:00"; }
-};
-
 std::string ReadBytes(const char* path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -57,10 +46,11 @@ std::string WithoutByteOrderMark(const std::string& bytes) {
     return bytes.starts_with(kMark) ? bytes.substr(kMark.size()) : bytes;
 }
 
-ProgramState LoadedState(AnsweringUi& ui) {
+// Loaded as start-up loads it; `whole` tells whether the file was used or the defaults
+// stand in.
+ProgramState LoadedState(bool& whole) {
     ProgramState state;
-    state.Ui = &ui;
-    LoadStatsFile(state);
+    whole = LoadStatsFile(state) == StatsFileRead::Whole;
     return state;
 }
 
@@ -77,11 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     std::ofstream("ShipStats.txt", std::ios::binary | std::ios::trunc) << bytes;
 
-    AnsweringUi ui;
-    ProgramState state = LoadedState(ui);
+    bool whole = false;
+    ProgramState state = LoadedState(whole);
     const FileView& view = state.Stats.FileMemo;
     Require(view.Count() == kStatsFileLines, "the view holds a whole stats file");
-    if (ui.questions == 0) {
+    if (whole) {
         const std::string read = view.ReadAsUtf8() ? WithoutByteOrderMark(bytes) : bytes;
         Require(SourceBytes(view) == WithCrLfLineEnds(read), "the file is held as read");
         for (std::size_t field = 0; field < kShipCount * kColumnCount; ++field) {
@@ -90,19 +80,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "every field is its value line");
         }
     } else {
-        Require(ui.questions == 1, "one question");
         Require(state.StoredStats == DefaultShipTable(), "a damaged file gives the defaults");
     }
 
     // What the program writes loads back byte for byte and field for field.
-    Require(SaveModifiedStatsFile(state, state.StoredStats).Outcome == SaveOutcome::Saved,
+    Require(SaveModifiedStatsFile(state, "saved.txt", "07/12/2026 10:00:00").Outcome ==
+                SaveOutcome::Saved,
             "the save succeeds");
     const std::string written = ReadBytes("saved.txt");
     Require(written == view.Text(), "the file is the view");
     std::filesystem::rename("saved.txt", "ShipStats.txt");
-    AnsweringUi secondUi;
-    const ProgramState reloaded = LoadedState(secondUi);
-    Require(secondUi.questions == 0, "a written file is never damaged");
+    bool reloadedWhole = false;
+    const ProgramState reloaded = LoadedState(reloadedWhole);
+    Require(reloadedWhole, "a written file is never damaged");
     Require(SourceBytes(reloaded.Stats.FileMemo) == written, "reloading keeps every byte");
     // Latin-1 that happens to be UTF-8 too is read as UTF-8 again: its fields change.
     if (!reloaded.Stats.FileMemo.ReadAsUtf8()) {
