@@ -273,6 +273,30 @@ def check_typed_then_pasted(page):
     page.open_file(page.sample)
 
 
+def check_reload_keeps_inputs(page):
+    """A reload shows the count and the ships the page showed last; a kept row the table
+    no longer has falls back to the start-up ship."""
+    page.load()
+    names = page.ship_names()
+    Select(page.el("AttShipList")).select_by_index(7)
+    Select(page.el("DefShipList")).select_by_index(31)
+    page.type_count("$2A")
+    line = page.result_line()
+    page.load()
+    assert page.value("AttShips") == "$2A", page.value("AttShips")
+    assert page.result_line() == line == page.skirmod_calc("result", names[7], names[31], "$2A")
+    page.driver.execute_script(
+        "localStorage.setItem('skirmod.inputs', '{\"attacker\": 54, \"defender\": 3,"
+        " \"count\": \"9\"}')")
+    page.load()
+    assert page.message() == "", page.message()
+    assert Select(page.el("AttShipList")).first_selected_option.text == names[0]
+    assert page.result_line().startswith("9 %s " % names[0]), page.result_line()
+    page.driver.execute_script("localStorage.setItem('skirmod.inputs', '{not json')")
+    page.load()
+    assert page.message() == "" and page.value("AttShips"), page.value("AttShips")
+
+
 def check_engine_refusals(page):
     """An unknown command or a row outside the table is an error the page shows."""
     answers = page.driver.execute_script(
@@ -455,7 +479,8 @@ def check_installable_and_offline(page):
 
 
 CHECKS = [check_pairings, check_open_edit_download, check_damaged_files, check_paste_and_cancel,
-          check_typed_then_pasted, check_engine_refusals, check_latin1_and_colours,
+          check_typed_then_pasted, check_engine_refusals, check_reload_keeps_inputs,
+          check_latin1_and_colours,
           check_keyboard, check_names_and_live_region, check_axe, check_phone_width,
           check_installable_and_offline]
 

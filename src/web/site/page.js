@@ -50,6 +50,7 @@ function setList(list, entries) {
 }
 
 function showResults({inputs, results, reports}) {
+  keep('inputs', JSON.stringify(inputs));
   setText($('AttShips'), inputs.count);
   $('AttShipList').selectedIndex = inputs.attacker;
   $('DefShipList').selectedIndex = inputs.defender;
@@ -148,6 +149,23 @@ function keyName(event) {
     (event.shiftKey && event.key.length > 1 ? 'Shift+' : '') + key;
 }
 
+// A reload goes on with the count and the ships the page showed last; rows the table no
+// longer has are left to the start-up values.
+function restoreInputs(kept, shipCount) {
+  let inputs;
+  try {
+    inputs = JSON.parse(kept);
+  } catch {
+    return;
+  }
+  if (!inputs) return;
+  for (const side of ['attacker', 'defender']) {
+    const row = inputs[side];
+    if (Number.isInteger(row) && row >= 0 && row < shipCount) call(side, String(row));
+  }
+  if (typeof inputs.count === 'string') call('count', inputs.count);
+}
+
 // The log's buttons and the list's keys, from the engine's one table of log commands.
 function createLogButtons(commands) {
   const log = $('ResultsMemo');
@@ -240,7 +258,9 @@ Skirmod().then((engine) => {
     return answer;
   };
   const stored = (key) => localStorage.getItem(KEPT + key) || '';
-  call('start', stored('table'), stored('name'), stored('log'));
+  const kept = stored('inputs');
+  const start = call('start', stored('table'), stored('name'), stored('log'));
+  restoreInputs(kept, start.ships.length);
   createLogButtons(call('commands').logCommands);
   wire();
   document.body.classList.add('ready');
