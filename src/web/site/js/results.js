@@ -1,0 +1,91 @@
+'use strict';
+// The calculator: the count, the two ship lists, the result fields and the report boxes.
+
+// Where the engine's data shows: result fields, report boxes in the engine's report order,
+// and the custom properties of the colour roles in the settings line's order.
+const RESULT_FIELDS = {
+  outcome: 'CombatText', defenders: 'DefShips', targetSlot: 'TargetDisplay',
+  initiatives: 'InitText', target: 'TargetText', classes: 'ClassText',
+  efficiency: 'Efficiency', resultLine: 'CurrentResultMemo',
+};
+const REPORT_BOXES = ['CalculationMemo', 'TargetAttMemo', 'TargetDefMemo', 'ResourcesAttMemo',
+  'ResourcesDefMemo', 'BasicStatsAttMemo', 'BasicStatsDefMemo'];
+const COLOR_PROPERTIES = ['--main-bg', '--main-border', '--main-text', '--main-highlight',
+  '--details-bg', '--details-text', '--details-highlight'];
+const STEPS = {ArrowUp: 1, ArrowDown: -1, PageUp: 10, PageDown: -10};
+
+function setText(control, text) {
+  if ('value' in control && control.tagName !== 'OUTPUT') {
+    if (control.value !== text) control.value = text;
+  } else if (control.textContent !== text) {
+    control.textContent = text;
+  }
+}
+
+// A report box holds one block per line, and only the lines that changed are replaced.
+function setLines(box, lines) {
+  while (box.children.length > lines.length) box.lastChild.remove();
+  lines.forEach((line, i) => {
+    const row = box.children[i] || box.appendChild(document.createElement('div'));
+    if (row.textContent !== line) row.textContent = line;
+  });
+}
+
+function setList(list, entries) {
+  list.replaceChildren(...entries.map((entry) => {
+    // Runs of blanks stay as wide as on the desktop; the value keeps the text itself.
+    const option = new Option(entry.replace(/ (?= )/g, '\u00a0'), entry);
+    if (!entry && list.dataset.empty) option.setAttribute('aria-label', list.dataset.empty);
+    return option;
+  }));
+}
+
+function showResults({inputs, results, reports}) {
+  keep('inputs', JSON.stringify(inputs));
+  setText($('AttShips'), inputs.count);
+  $('AttShipList').selectedIndex = inputs.attacker;
+  $('DefShipList').selectedIndex = inputs.defender;
+  for (const [field, id] of Object.entries(RESULT_FIELDS)) setText($(id), results[field]);
+  reports.forEach((lines, i) => setLines($(REPORT_BOXES[i]), lines));
+}
+
+function showTableFile({ships, file, colors}) {
+  setList($('AttShipList'), ships);
+  setList($('DefShipList'), ships);
+  setText($('FileHeaderText'), `${file.header}\n${file.location}`);
+  colors.forEach((color, i) => document.documentElement.style.setProperty(COLOR_PROPERTIES[i], color));
+}
+
+// A reload goes on with the count and the ships the page showed last; rows the table no
+// longer has are left to the start-up values.
+function restoreInputs(kept, shipCount) {
+  let inputs;
+  try {
+    inputs = JSON.parse(kept);
+  } catch {
+    return;
+  }
+  if (!inputs) return;
+  for (const side of ['attacker', 'defender']) {
+    const row = inputs[side];
+    if (Number.isInteger(row) && row >= 0 && row < shipCount) call(side, String(row));
+  }
+  if (typeof inputs.count === 'string') call('count', inputs.count);
+}
+
+function wireCalculator() {
+  const count = $('AttShips');
+  count.addEventListener('input', () => call('count', count.value));
+  count.addEventListener('keydown', (event) => {
+    if (event.key in STEPS && !event.ctrlKey && !event.altKey) {
+      event.preventDefault();
+      call('step', String(STEPS[event.key]));
+    }
+  });
+  for (const button of document.querySelectorAll('[data-step]')) {
+    button.addEventListener('click', () => call('step', button.dataset.step));
+  }
+  for (const control of document.querySelectorAll('select[data-command]')) {
+    control.addEventListener('change', () => call(control.dataset.command, String(control.selectedIndex)));
+  }
+}

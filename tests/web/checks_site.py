@@ -1,0 +1,47 @@
+"""The page as a site: the phone's width, installing, working offline. Runs last: it stops
+the server."""
+import os
+
+from selenium.webdriver.support.select import Select
+
+
+def show_example(page):
+    page.load()
+    Select(page.el("AttShipList")).select_by_visible_text("Dreadnought")
+    Select(page.el("DefShipList")).select_by_visible_text("Sovereign")
+    page.type_count("184")
+    page.el("ResultsAddBtn").click()
+    page.driver.execute_script("window.scrollTo(0, 0)")
+
+
+def check_phone_width(page):
+    """At 360 CSS pixels nothing scrolls sideways."""
+    page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+        "width": 360, "height": 780, "deviceScaleFactor": 2, "mobile": True})
+    show_example(page)
+    width = page.driver.execute_script(
+        "return [document.documentElement.scrollWidth, window.innerWidth]")
+    if page.shots:
+        page.driver.save_screenshot(os.path.join(page.shots, "web-phone.png"))
+    page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    assert width[0] <= width[1] == 360, width
+    if page.shots:
+        page.driver.set_window_size(1280, 900)
+        show_example(page)
+        page.driver.save_screenshot(os.path.join(page.shots, "web-desktop.png"))
+
+
+def check_installable_and_offline(page):
+    """Chromium finds nothing against installing the page; once loaded, it works with the
+    server gone: the service worker's cache."""
+    page.driver.execute_async_script(
+        "navigator.serviceWorker.ready.then(() => arguments[0]())")
+    manifest = page.driver.execute_cdp_cmd("Page.getAppManifest", {})
+    errors = page.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+    assert not manifest["errors"] and not errors["installabilityErrors"], (manifest, errors)
+    page.load()
+    page.server.shutdown()
+    page.server.server_close()
+    page.load()
+    page.type_count("7")
+    assert page.result_line().startswith("7 "), page.result_line()

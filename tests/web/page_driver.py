@@ -1,0 +1,146 @@
+"""The page under test in headless Chromium: the browser, the local server, and the ways a
+player reaches the page's controls. skirmod-calc on the same stats file is the oracle."""
+import os
+import subprocess
+import tempfile
+
+from selenium import webdriver
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.select import Select
+from selenium.webdriver.support.wait import WebDriverWait
+
+from headless import chromium, serve_site
+
+SEED = int(os.environ.get("SKIRMOD_WEB_SEED", "23"))
+
+
+class Page:
+    def __init__(self, site, calc, sample, axe, shots):
+        self.calc, self.axe, self.shots = calc, axe, shots
+        # The browser's file chooser takes absolute paths only.
+        self.sample = os.path.abspath(sample)
+        self.work = tempfile.mkdtemp(prefix="skirmod-web-")
+        self.server, self.url = serve_site(site)
+        self.driver = chromium(os.path.join(self.work, "profile"))
+        self.downloads = os.path.join(self.work, "downloads")
+        self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                                    {"behavior": "allow", "downloadPath": self.downloads})
+        self.driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        self.load()
+
+    def load(self):
+        self.driver.get(self.url)
+        WebDriverWait(self.driver, 20).until(
+            lambda d: d.execute_script("return document.body.classList.contains('ready')"))
+
+    def el(self, element_id):
+        return self.driver.find_element(By.ID, element_id)
+
+    def values(self, *element_ids):
+        """What controls show, in one round trip; a report box shows one line per block."""
+        return self.driver.execute_script(
+            "return arguments[0].map((id) => { const e = document.getElementById(id);"
+            "if (e.classList.contains('report'))"
+            "  return [...e.children].map((line) => line.textContent).join('\\n');"
+            "return 'value' in e && e.tagName !== 'OUTPUT' ? e.value : e.textContent; })",
+            list(element_ids))
+
+    def value(self, element_id):
+        return self.values(element_id)[0]
+
+    def cell(self, row, column):
+        """A cell of the grid, which the page fills once it is scrolled near."""
+        self.driver.execute_script("document.getElementById('StatsGrid').scrollIntoView()")
+        where = (By.CSS_SELECTOR, '#StatsGrid td[data-row="%d"][data-column="%d"]' % (row, column))
+        WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(*where))
+        return self.driver.find_element(*where)
+
+    def grid_text(self):
+        self.cell(0, 1)
+        return self.el("StatsGrid").text
+
+    def type_count(self, text):
+        box = self.el("AttShips")
+        box.send_keys(Keys.CONTROL, "a")
+        box.send_keys(Keys.DELETE)
+        if text:
+            box.send_keys(text)
+
+    def open_file(self, path):
+        """Chooses a file and waits until the page has read it: the header box or a message
+        names it."""
+        name = os.path.basename(path)
+        self.el("OpenFile").send_keys(path)
+        WebDriverWait(self.driver, 30).until(
+            lambda d: name in self.message() or name in self.value("FileHeaderText"))
+
+    def message(self):
+        return self.el("Message").text
+
+    def skirmod_calc(self, *args):
+        return self.skirmod_calc_all([args])[0]
+
+    def skirmod_calc_all(self, questions):
+        """skirmod-calc's answers to several questions, asked at once."""
+        runs = [subprocess.Popen([self.calc, "--stats", self.sample, *args],
+                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+                for args in questions]
+        answers = [run.communicate()[0].decode("latin-1") for run in runs]
+        assert all(run.returncode == 0 for run in runs), questions
+        return answers
+
+    def ship_names(self):
+        return [o.text for o in Select(self.el("AttShipList")).options]
+
+    def result_line(self):
+        return self.value("CurrentResultMemo") + "\n"
+
+
+def paste(page, cell, text):
+    page.driver.execute_script(
+        "const data = new DataTransfer(); data.setData('text/plain', arguments[1]);"
+        "arguments[0].dispatchEvent(new ClipboardEvent('paste', {clipboardData: data,"
+        " bubbles: true, cancelable: true}))", cell, text)
+
+
+def type_into(page, row, column, text, leave=True):
+    cell = page.cell(row, column)
+    cell.click()
+    cell.send_keys(Keys.CONTROL, "a")
+    cell.send_keys(text)
+    if leave:
+        cell.send_keys(Keys.TAB)
+
+
+def press(page, *keys):
+    webdriver.ActionChains(page.driver).send_keys(*keys).perform()
+
+
+def chord(page, modifier, key):
+    webdriver.ActionChains(page.driver).key_down(modifier).send_keys(key).key_up(modifier).perform()
+
+
+def focused(page):
+    return page.driver.execute_script("return document.activeElement.id")
+
+
+def tab_to(page, element_id, limit=60):
+    for _ in range(limit):
+        if focused(page) == element_id:
+            return
+        press(page, Keys.TAB)
+    raise AssertionError("Tab never reached %s" % element_id)
+
+
+def log_entries(page):
+    return [o.get_attribute("value") for o in Select(page.el("ResultsMemo")).options]
+
+
+def axe_findings(page):
+    page.driver.execute_script(open(page.axe).read())
+    violations = page.driver.execute_async_script(
+        "axe.run(document).then((r) => arguments[0](r.violations.map("
+        "(v) => ({id: v.id, impact: v.impact, nodes: v.nodes.map((n) => n.target.join(' '))}))))")
+    return [v for v in violations if v["impact"] in ("serious", "critical")]
