@@ -135,6 +135,7 @@ def check_keyboard(page):
     copied = page.driver.execute_async_script(
         "navigator.clipboard.readText().then(arguments[0], (e) => arguments[0](String(e)))")
     assert copied + "\n" == expected, copied
+    page.el("ResultsBtn").click()
     tab_to(page, "ResultsAddBtn")
     press(page, Keys.ENTER)
     tab_to(page, "ResultsInsertSpaceBtn")

@@ -36,7 +36,13 @@ class Page:
             lambda d: d.execute_script("return document.body.classList.contains('ready')"))
 
     def el(self, element_id):
-        return self.driver.find_element(By.ID, element_id)
+        """A control, with the section that holds it shown, as a player would switch to it."""
+        found = self.driver.find_element(By.ID, element_id)
+        self.driver.execute_script(
+            "const panel = arguments[0].closest('[role=tabpanel]');"
+            "if (panel && panel.hidden)"
+            "  document.querySelector(`[aria-controls='${panel.id}']`).click()", found)
+        return found
 
     def values(self, *element_ids):
         """What controls show, in one round trip; a report box shows one line per block."""
@@ -52,6 +58,7 @@ class Page:
 
     def cell(self, row, column):
         """A cell of the grid, which the page fills once it is scrolled near."""
+        self.el("StatsGrid")
         self.driver.execute_script("document.getElementById('StatsGrid').scrollIntoView()")
         where = (By.CSS_SELECTOR, '#StatsGrid td[data-row="%d"][data-column="%d"]' % (row, column))
         WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(*where))

@@ -49,6 +49,7 @@ Skirmod().then((engine) => {
   restoreInputs(kept, start.ships.length);
   createLogButtons(call('commands').logCommands);
   wireCalculator();
+  wireSections();
   wireTableFile();
   wireGrid();
   document.body.classList.add('ready');
