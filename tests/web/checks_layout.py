@@ -8,7 +8,8 @@ from selenium.webdriver.support.select import Select
 
 from page_driver import chord, focused, log_entries, press
 
-TABS = ["CalculationBtn", "TargetBtn", "ResourcesBtn", "BasicStatsBtn", "ResultsBtn", "StatsFileBtn"]
+TABS = [
+    "CalculationBtn", "TargetBtn", "ResourcesBtn", "BasicStatsBtn", "ResultsBtn", "StatsFileBtn"]
 TOUCH = 44  # CSS pixels of a thumb's target
 
 
@@ -17,7 +18,8 @@ def phone(page):
     """A 360 by 740 phone with a touch screen, at twice the pixels, the page loaded afresh."""
     page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
         "width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
-    page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
+    page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                {"enabled": True, "maxTouchPoints": 5})
     page.load()
     try:
         yield
@@ -28,12 +30,15 @@ def phone(page):
 
 
 def small_targets(page):
-    """The visible buttons, tabs, inputs and lists smaller than a thumb, with their sizes."""
+    """The visible buttons, tabs, inputs and lists smaller than a thumb, with their sizes. A
+    check box or radio button is touched through its label too, so the larger one counts."""
     return page.driver.execute_script(
+        "const big = (r) => r.height >= arguments[0] - 0.5 && r.width >= arguments[0] - 0.5;"
+        "const touched = (e) => /^(checkbox|radio)$/.test(e.type) ? [e, ...e.labels] : [e];"
         "return [...document.querySelectorAll('button, [role=tab], input, select, label.button')]"
         ".filter((e) => e.checkVisibility({opacityProperty: true, visibilityProperty: true}))"
+        ".filter((e) => !touched(e).some((t) => big(t.getBoundingClientRect())))"
         ".map((e) => [e.id || e.textContent, e.getBoundingClientRect()])"
-        ".filter(([, r]) => r.height < arguments[0] - 0.5 || r.width < arguments[0] - 0.5)"
         ".map(([name, r]) => [name, Math.round(r.width), Math.round(r.height)])", TOUCH)
 
 
@@ -52,7 +57,8 @@ def in_view(page, element_id):
 
 def shown_panel(page):
     return page.driver.execute_script(
-        "return [...document.querySelectorAll('[role=tabpanel]')].filter((p) => !p.hidden).map((p) => p.id)")
+        "return [...document.querySelectorAll('[role=tabpanel]')]"
+        ".filter((p) => !p.hidden).map((p) => p.id)")
 
 
 def check_phone_sizes_and_width(page):
@@ -66,8 +72,9 @@ def check_phone_sizes_and_width(page):
             found[tab] = (sideways(page), small_targets(page))
             if tab == "CalculationBtn":
                 boxes = page.driver.execute_script(
-                    "return [...document.querySelectorAll('.report')].filter((e) => e.checkVisibility())"
-                    ".map((e) => [e.id, e.scrollWidth <= e.clientWidth, e.scrollHeight <= e.clientHeight + 1,"
+                    "return [...document.querySelectorAll('.report')]"
+                    ".filter((e) => e.checkVisibility()).map((e) => [e.id,"
+                    " e.scrollWidth <= e.clientWidth, e.scrollHeight <= e.clientHeight + 1,"
                     " e.tabIndex, e.getAttribute('role')])")
         for tab, ((width, window), small) in found.items():
             assert width <= window == 360, (tab, width, window)
@@ -96,8 +103,9 @@ def check_phone_log_is_a_wrapping_list(page):
             "const range = document.createRange();"
             "return [...document.querySelectorAll('#ResultsMemo [role=option]')].map((o) => {"
             " const r = o.getBoundingClientRect(); range.selectNodeContents(o);"
-            " const lines = new Set([...range.getClientRects()].map((l) => Math.round(l.top))).size;"
-            " return [Math.round(r.top), Math.round(r.height), Math.round(r.right), lines, o.checkVisibility()]; })")
+            " const tops = [...range.getClientRects()].map((l) => Math.round(l.top));"
+            " return [Math.round(r.top), Math.round(r.height), Math.round(r.right),"
+            "  new Set(tops).size, o.checkVisibility()]; })")
         tops = [row[0] for row in rows]
         assert tops == sorted(set(tops)), rows  # one row below the other, not a drop-down
         assert all(row[4] and row[1] >= TOUCH and row[2] <= 360 for row in rows), rows
@@ -143,7 +151,8 @@ def status(page):
 
 def selected(page):
     return page.driver.execute_script(
-        "const l = document.getElementById('ResultsMemo'), a = l.getAttribute('aria-activedescendant');"
+        "const l = document.getElementById('ResultsMemo');"
+        "const a = l.getAttribute('aria-activedescendant');"
         "return [[...l.children].findIndex((o) => o.getAttribute('aria-selected') === 'true'),"
         " a && document.getElementById(a).textContent]")
 
@@ -170,7 +179,8 @@ def check_log_by_keyboard_and_what_it_says(page):
     press(page, Keys.DELETE)
     assert log_entries(page) == [lines[0], lines[2]], log_entries(page)
     index, text = selected(page)
-    assert status(page) == "Deleted: %s. Selected line %d of 2: %s" % (lines[1], index + 1, text), status(page)
+    said = "Deleted: %s. Selected line %d of 2: %s" % (lines[1], index + 1, text)
+    assert status(page) == said, status(page)
     press(page, Keys.HOME)
     chord(page, Keys.SHIFT, Keys.INSERT)
     assert log_entries(page) == ["", lines[0], lines[2]], log_entries(page)
@@ -190,3 +200,5 @@ def check_log_by_keyboard_and_what_it_says(page):
     assert status(page) == "Deleted all 3 entries. The log is empty", status(page)
     active = page.el("ResultsMemo").get_attribute("aria-activedescendant")
     assert log_entries(page) == [] and page.el(active).text == "The log is empty", active
+    roles = [page.el(i).aria_role for i in ("ResultsMemo", active, "CalculationMemo")]
+    assert roles == ["listbox", "option", "region"], roles

@@ -37,7 +37,9 @@ function showLog(log) {
 function selectEntry(index) {
   const list = $('ResultsMemo');
   logSelected = index >= 0 && logEntries.length ? Math.min(index, logEntries.length - 1) : -1;
-  [...list.children].forEach((option, i) => option.setAttribute('aria-selected', String(i === logSelected)));
+  [...list.children].forEach((option, i) => {
+    option.setAttribute('aria-selected', String(i === logSelected));
+  });
   const active = logEntries.length ? list.children[logSelected] : list.firstChild;
   if (active) list.setAttribute('aria-activedescendant', active.id);
   else list.removeAttribute('aria-activedescendant');
@@ -78,13 +80,16 @@ function logStatus(command, before, log) {
   const change = logChange(before, log.entries, log.selected) ||
     (command === 'copy' ? {deed: 'Copied the log'} : null);
   const parts = [];
-  if (change) parts.push('text' in change ? `${change.deed}: ${entryName(change.text)}` : change.deed);
+  if (change) {
+    parts.push('text' in change ? `${change.deed}: ${entryName(change.text)}` : change.deed);
+  }
   const count = log.entries.length;
   if (!count) {
     parts.push($('ResultsMemo').dataset.none);
   } else if (log.selected >= 0) {
     const which = `Selected line ${log.selected + 1} of ${count}`;
-    parts.push(change && change.index === log.selected ? which : `${which}: ${entryName(log.entries[log.selected])}`);
+    const same = change && change.index === log.selected;
+    parts.push(same ? which : `${which}: ${entryName(log.entries[log.selected])}`);
   }
   return parts.join('. ');
 }
