@@ -159,11 +159,11 @@ def check_names_and_live_region(page):
     assert names == DESKTOP_NAMES, {i: n for i, n in names.items() if n != DESKTOP_NAMES.get(i)}
     live = page.driver.find_elements(By.CSS_SELECTOR, "[aria-live], [role=status], [role=alert], output")
     polite = [e.get_attribute("id") for e in live if e.get_attribute("aria-live") == "polite"]
-    assert polite == ["CurrentResultMemo", "CommandStatus"], polite
+    assert polite == ["CurrentResultMemo", "LogStatus"], polite
     page.type_count("12")
-    before = page.values("CurrentResultMemo", "CommandStatus")
+    before = page.values("CurrentResultMemo", "LogStatus")
     page.type_count("13")
-    after = page.values("CurrentResultMemo", "CommandStatus")
+    after = page.values("CurrentResultMemo", "LogStatus")
     assert after[0] != before[0] and after[1] == before[1], (before, after)
 
 

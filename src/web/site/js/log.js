@@ -96,7 +96,7 @@ function logStatus(command, before, log) {
 
 // The same note twice in a row is said twice: a live region speaks changes only.
 function say(text) {
-  const status = $('CommandStatus');
+  const status = $('LogStatus');
   status.textContent = status.textContent === text ? `${text}\u00a0` : text;
 }
 
@@ -128,6 +128,4 @@ function createLogButtons(commands) {
     const option = event.target.closest('[role=option]');
     if (option && logEntries.length) selectEntry([...log.children].indexOf(option));
   });
-  // Copy Result, in the calculator, says what it did in the same place.
-  $('ClipBtn').addEventListener('click', () => say('Copied the current result'));
 }
