@@ -2,7 +2,8 @@
 # Refreshes every screenshot the README shows: builds and stages Skirmod as ./run.sh does,
 # starts it through its launcher with fresh sample files under Xvfb with the openbox window
 # manager, so the windows look as a player sees them, works it with xdotool like a player
-# would, and saves each window, with its frame, into docs/.
+# would, and saves each window, with its frame, into docs/. The web page's shots, at a phone's
+# 360 px and a desktop's 1280 px, come from its test in headless Chromium.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$root/build-player"
@@ -92,3 +93,9 @@ start QT_SCALE_FACTOR=2
 main=$(window_named "$title")
 sleep 1
 shoot "$main" main-window-2x.png
+
+# The page at 360 px (twice the pixels, as a phone draws it) and at 1280 px: the page test's
+# width check saves web-phone.png, web-phone-log.png and web-desktop.png. It reads no axe-core.
+site=$("$root/scripts/build-web.sh" | tail -n 1)
+SKIRMOD_WEB_CHECKS=check_phone_width /usr/bin/python3 "$root/tests/web/page_test.py" "$site" \
+    "$stage/bin/skirmod-calc" "$build/packaging/ShipStats.txt" "" "$root/docs"

@@ -6,12 +6,22 @@ from selenium.webdriver.support.select import Select
 
 
 def show_example(page):
+    """A few results in the log, the Calculation section shown, the page at its top."""
     page.load()
+    page.el("ResultsClearBtn").click()
     Select(page.el("AttShipList")).select_by_visible_text("Dreadnought")
-    Select(page.el("DefShipList")).select_by_visible_text("Sovereign")
-    page.type_count("184")
-    page.el("ResultsAddBtn").click()
+    for defender, count in [("Sovereign", "184"), ("Sparrow", "12"), ("Sovereign", "420")]:
+        Select(page.el("DefShipList")).select_by_visible_text(defender)
+        page.type_count(count)
+        page.el("ResultsAddBtn").click()
+    page.el("CalculationBtn").click()
     page.driver.execute_script("window.scrollTo(0, 0)")
+
+
+def show_log(page):
+    """The Results section, the page scrolled to its end."""
+    page.el("ResultsBtn").click()
+    page.driver.execute_script("window.scrollTo(0, document.documentElement.scrollHeight)")
 
 
 def check_phone_width(page):
@@ -23,6 +33,8 @@ def check_phone_width(page):
         "return [document.documentElement.scrollWidth, window.innerWidth]")
     if page.shots:
         page.driver.save_screenshot(os.path.join(page.shots, "web-phone.png"))
+        show_log(page)
+        page.driver.save_screenshot(os.path.join(page.shots, "web-phone-log.png"))
     page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
     assert width[0] <= width[1] == 360, width
     if page.shots:

@@ -142,7 +142,11 @@ def tab_to(page, element_id, limit=60):
 
 
 def log_entries(page):
-    return [o.get_attribute("value") for o in Select(page.el("ResultsMemo")).options]
+    """The log's entries as it shows them; an empty log shows a line saying so, not an entry."""
+    page.el("ResultsMemo")
+    return page.driver.execute_script(
+        "return [...document.querySelectorAll('#ResultsMemo [role=option]:not([aria-disabled])')]"
+        ".map((o) => o.textContent)")
 
 
 def axe_findings(page):

@@ -1,5 +1,5 @@
 'use strict';
-// The calculator: the count, the two ship lists, the result fields and the report boxes.
+// The calculator: the count, the two ship lists, the result fields and the explanations.
 
 // Where the engine's data shows: result fields, report boxes in the engine's report order,
 // and the custom properties of the colour roles in the settings line's order.
@@ -34,9 +34,7 @@ function setLines(box, lines) {
 function setList(list, entries) {
   list.replaceChildren(...entries.map((entry) => {
     // Runs of blanks stay as wide as on the desktop; the value keeps the text itself.
-    const option = new Option(entry.replace(/ (?= )/g, '\u00a0'), entry);
-    if (!entry && list.dataset.empty) option.setAttribute('aria-label', list.dataset.empty);
-    return option;
+    return new Option(entry.replace(/ (?= )/g, '\u00a0'), entry);
   }));
 }
 

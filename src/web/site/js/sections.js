@@ -12,6 +12,13 @@ function showSection(tab) {
   keep('section', tab.id);
 }
 
+// A section switched to from far down the page starts at its top, below the result line and
+// the tabs, rather than somewhere in its middle.
+function showSectionStart() {
+  const top = $('Details').getBoundingClientRect().top;
+  if (top < 0) window.scrollBy(0, top);
+}
+
 function wireSections() {
   const bar = $('ToolBar1');
   const tabs = [...bar.querySelectorAll('[role=tab]')];
@@ -21,7 +28,9 @@ function wireSections() {
   };
   bar.addEventListener('click', (event) => {
     const tab = event.target.closest('[role=tab]');
-    if (tab) showSection(tab);
+    if (!tab) return;
+    showSection(tab);
+    showSectionStart();
   });
   bar.addEventListener('keydown', (event) => {
     const move = moves[event.key];
@@ -29,6 +38,7 @@ function wireSections() {
     event.preventDefault();
     const tab = tabs[move(tabs.indexOf(document.activeElement))];
     showSection(tab);
+    showSectionStart();
     tab.focus();
   });
   const kept = $(stored('section'));
