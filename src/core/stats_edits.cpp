@@ -143,6 +143,13 @@ std::string StatsFileBytes(const ProgramState& state) {
     return view.Text();
 }
 
+std::string StoreSettingsLine(ProgramState& state, const std::string& line) {
+    state.Settings.SettingsLine = line;
+    state.Settings.SavedSettingsLine = line;
+    state.Stats.FileMemo.Replace(kSettingsLineNumber, line);
+    return state.Stats.FileMemo.Text();
+}
+
 void RestoreBuiltInStats(ProgramState& state) {
     BuildDefaultStats(state);
     RecalculateAll(state);
