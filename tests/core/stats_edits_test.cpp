@@ -5,6 +5,7 @@
 
 #include "core/inputs.h"
 #include "core/readouts.h"
+#include "core/settings_edits.h"
 #include "core/startup.h"
 #include "data/default_ships.h"
 #include "data/file_io.h"
@@ -131,6 +132,9 @@ TEST_F(StatsEditsTest, DownloadBytesEqualTheDesktopsSave) {
     EXPECT_TRUE(
         bytes.starts_with("Modified ShipStats.txt file. Last Edited... 02/01/2026 10:11:12\r\n"));
     EXPECT_NE(bytes.find("\r\n" + std::string(DefaultSettingsLine) + "\r\n"), std::string::npos);
+    // The settings panel opens on the file's line 4: the stored file's, not a blank.
+    OpenSettings(web);
+    EXPECT_EQ(web.Settings.SavedSettingsLine, DefaultSettingsLine);
 }
 
 // The page keeps what the desktop's settings save writes, and its next start reads it back.
