@@ -20,6 +20,8 @@ function wireHoldToRepeat() {
       button.setPointerCapture(event.pointerId);
       hold(button);
     });
+    // A long touch would open the context menu instead of going on stepping.
+    button.addEventListener('contextmenu', (event) => event.preventDefault());
     for (const end of ['pointerup', 'pointercancel', 'lostpointercapture', 'blur']) {
       button.addEventListener(end, release);
     }
