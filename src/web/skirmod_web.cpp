@@ -259,6 +259,10 @@ void Step(Session& s, const Args& in, Json& out) {
 // A spin button pressed (a: "up" or "down"): one step at once, as on the desktop; then the
 // page's 50 ms ticks while it is held.
 void Press(Session& s, const Args& in, Json& out) {
+    if (in.a != "up" && in.a != "down") {
+        Refuse(out, "spin '" + Bytes(in.a) + "' is neither up nor down");
+        return;
+    }
     const bool upward = in.a == "up";
     s.spin.Press(upward);
     s.engine.StepCount(upward ? 1 : -1);

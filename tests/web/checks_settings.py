@@ -101,6 +101,22 @@ def check_startup_values_and_hints(page):
     page.el("SaveSettingsBtn").click()
 
 
+def check_settings_refusals(page):
+    """What the settings line cannot hold is refused and leaves the kept line as it was."""
+    kept = kept_settings_line(page)
+    answers = page.driver.execute_script(
+        "return [call('color', '7', '#000000'), call('color', '0', 'red'),"
+        " call('keep', '0', '1,2', '0,0'), call('keep', '0', '5', '54,0'),"
+        " call('keep', '0', '5', '3'), call('press', 'sideways')]")
+    errors = [a.get("error") for a in answers]
+    assert errors == ["role 7 is outside 0 to 6", "colour 'red' is not #rrggbb",
+                      "fleet size '1,2' is not a whole number",
+                      "default ships '54,0' are not two rows", "default ships '3' are not two rows",
+                      "spin 'sideways' is neither up nor down"], errors
+    assert kept_settings_line(page) == kept
+    page.type_count("3")
+
+
 def check_about_shows_the_desktops_version_and_read_me(page):
     version = re.search(r"project\(Skirmod VERSION ([0-9.]+)",
                         open(os.path.join(ROOT, "CMakeLists.txt")).read()).group(1)
