@@ -154,9 +154,15 @@ def check_hold_to_repeat(page):
     page.type_count("100")
     held, released, later = hold(page, "SpinDownBtn", 1.5, by_key=True)
     assert held < 95 and later == released <= held, (held, released, later)
+    # A quick press steps once, whatever pressed it: the 50 ms ticks pause three times first.
     page.type_count("100")
     page.driver.execute_script("document.getElementById('SpinUpBtn').click()")
     assert page.value("AttShips") == "101"
+    page.el("SpinUpBtn").click()
+    assert page.value("AttShips") == "102"
+    for key in (Keys.ENTER, Keys.SPACE):
+        webdriver.ActionChains(page.driver).key_down(key).key_up(key).perform()
+    assert page.value("AttShips") == "104", page.value("AttShips")
 
 
 def readme_alt_keys():

@@ -17,7 +17,8 @@ const HINTS = {
   TargetDisplay: 'Target Type, T1, T2, or T3', DefShipList: 'Defending Ship Name',
   ClassText: 'Ship Class, Attacker v Defender', InitText: 'Initiative  Attacker V Defender',
 };
-let hintsSet = false;
+// Null until the first settings set them.
+let hintsOn = null;
 
 function labelled(text, control) {
   const row = element('div', '', {className: 'setting'});
@@ -75,8 +76,7 @@ function showSettings(answer) {
   answer.colors.forEach((color, i) => {
     if (/^#[0-9a-f]{6}$/.test(color)) $(`SettingsColor${i}`).value = color;
   });
-  if (!hintsSet) setHints(tips);
-  hintsSet = true;
+  if (hintsOn === null) setHints(tips);
 }
 
 function settingsChanged(changed) {
@@ -84,10 +84,11 @@ function settingsChanged(changed) {
   $('CancelSettingsBtn').disabled = !changed;
 }
 
+// The button says what it will do, as the desktop's does.
 function setHints(on) {
+  hintsOn = on;
   for (const [id, hint] of Object.entries(HINTS)) $(id).title = on ? hint : '';
   $('HelpBtn').textContent = on ? 'Hide Tips' : 'Show Tips';
-  $('HelpBtn').setAttribute('aria-pressed', String(on));
 }
 
 function saveSettings() {
@@ -141,7 +142,7 @@ function wireSettings(about) {
   $('SaveSettingsBtn').addEventListener('click', saveSettings);
   $('CancelSettingsBtn').addEventListener('click', () => revertSettings('saved', false));
   $('ClassicSettingsBtn').addEventListener('click', () => revertSettings('classic', true));
-  $('HelpBtn').addEventListener('click', () => setHints($('HelpBtn').getAttribute('aria-pressed') !== 'true'));
+  $('HelpBtn').addEventListener('click', () => setHints(!hintsOn));
   settingsChanged(false);
   fillShipLists([...$('AttShipList').options].map((option) => option.value));
   call('settings');
