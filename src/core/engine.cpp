@@ -75,6 +75,10 @@ SaveResult Engine::SaveSettingsLine(const std::string& line) {
     return ::SaveSettingsLine(m_state, line);
 }
 
+std::string Engine::StoreSettingsLine(const std::string& line) {
+    return ::StoreSettingsLine(m_state, line);
+}
+
 StatsFileRead Engine::LoadStatsFile() {
     return ::LoadStatsFile(m_state);
 }

@@ -53,6 +53,8 @@ class Engine {
     void ApplySettingsLine(std::string line);
     void SetColor(ColorRole role, ColorValue color);
     SaveResult SaveSettingsLine(const std::string& line);
+    // A front end without files: the same save, kept; the answer is the file's bytes.
+    std::string StoreSettingsLine(const std::string& line);
 
     // The stats file (core/stats_storage.h, core/stats_edits.h).
     StatsFileRead LoadStatsFile();

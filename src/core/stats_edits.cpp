@@ -133,7 +133,10 @@ CellEdit PasteStatsBlock(ProgramState& state, std::size_t row, std::size_t colum
 
 void StoreEditedStats(ProgramState& state, const std::string& now) {
     state.StoredStats = state.StatsEdit.Grid;
-    FillFileView(state.Stats.FileMemo, std::string(kModifiedFileHeader) + now, state.StoredStats);
+    FileView& view = state.Stats.FileMemo;
+    FillFileView(view, std::string(kModifiedFileHeader) + now, state.StoredStats);
+    // The view is the whole file, settings line included, as the settings panel reads it.
+    view.Replace(kSettingsLineNumber, state.Settings.SettingsLine);
     ShowStoredStatsInGrid(state);
 }
 
@@ -141,6 +144,13 @@ std::string StatsFileBytes(const ProgramState& state) {
     FileView view = state.Stats.FileMemo;
     view.Replace(kSettingsLineNumber, state.Settings.SettingsLine);
     return view.Text();
+}
+
+std::string StoreSettingsLine(ProgramState& state, const std::string& line) {
+    state.Settings.SettingsLine = line;
+    state.Settings.SavedSettingsLine = line;
+    state.Stats.FileMemo.Replace(kSettingsLineNumber, line);
+    return state.Stats.FileMemo.Text();
 }
 
 void RestoreBuiltInStats(ProgramState& state) {

@@ -73,6 +73,11 @@ void StoreEditedStats(ProgramState& state, const std::string& now);
 // What a save writes: the file view with the current settings line as its line 4.
 std::string StatsFileBytes(const ProgramState& state);
 
+// The settings panel's save for a front end without files: `line` becomes the SettingsLine,
+// line 4 of the file view and the SavedSettingsLine, as a written save leaves them; the
+// answer is the file's bytes, for the front end to keep.
+std::string StoreSettingsLine(ProgramState& state, const std::string& line);
+
 // Back to the built-in table and settings, the file marked as not found, the results
 // recalculated; nothing is written.
 void RestoreBuiltInStats(ProgramState& state);

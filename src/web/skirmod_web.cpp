@@ -7,15 +7,21 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "core/about_texts.h"
 #include "core/engine.h"
+#include "core/key_table.h"
+#include "core/spin_repeat.h"
+#include "data/display_settings.h"
 #include "data/int_text.h"
 #include "data/latin1_text.h"
+#include "readme_text.h"
 
 namespace {
 
@@ -31,6 +37,8 @@ struct TableFile {
 struct Session {
     Engine engine;
     TableFile file;
+    // The held spin button's schedule, as the desktop's timer runs it.
+    SpinRepeat spin;
     std::string answer;
 };
 
@@ -122,17 +130,21 @@ void AddGrid(const ProgramState& state, Json& out) {
                    {"editing", EditingStats(state)}};
 }
 
-// What the table sets outside the grid: the ship lists, the header box and the colours, in
-// the order of the colour roles.
-void AddTableFile(const ProgramState& state, Json& out) {
-    out["ships"] = TextList(ShipNames(state));
-    out["file"] = {{"header", Text(StatsFileHeader(state))},
-                   {"location", Text(StatsFileLocation(state))}};
+// The colours, in the order of the colour roles.
+void AddColors(const ProgramState& state, Json& out) {
     Json colors = Json::array();
     for (const ColorField& field : kColorFields) {
         colors.push_back(CssColor(DisplaySettingsOf(state).*field.value));
     }
     out["colors"] = std::move(colors);
+}
+
+// What the table sets outside the grid: the ship lists, the header box and the colours.
+void AddTableFile(const ProgramState& state, Json& out) {
+    out["ships"] = TextList(ShipNames(state));
+    out["file"] = {{"header", Text(StatsFileHeader(state))},
+                   {"location", Text(StatsFileLocation(state))}};
+    AddColors(state, out);
 }
 
 // The file the page keeps between visits, once it changed.
@@ -160,6 +172,33 @@ StatsFileRead OpenTable(Session& s, TableFile file) {
         s.file = std::move(file);
     }
     return read;
+}
+
+// The settings panel's controls as the display settings fill them, and the colours.
+void AddSettings(const ProgramState& state, Json& out) {
+    const DisplaySettings& d = DisplaySettingsOf(state);
+    out["settings"] = {{"tips", d.ShowTipsOnStartup},
+                       {"fleetSize", std::to_string(d.DefaultFleetSize)},
+                       {"attacker", d.DefaultAttacker},
+                       {"defender", d.DefaultDefender}};
+    AddColors(state, out);
+}
+
+// "#rrggbb", as a colour input gives it, into the settings' 0x00BBGGRR.
+std::optional<ColorValue> ColorFromCss(std::string_view css) {
+    if (css.size() != 7 || css[0] != '#') {
+        return std::nullopt;
+    }
+    const std::string hex = "$00" + std::string(css.substr(5, 2)) + std::string(css.substr(3, 2)) +
+                            std::string(css.substr(1, 2));
+    return ParseColorText(hex);
+}
+
+// The fleet-size box takes what the desktop's takes: an optional minus and digits, so no
+// comma can split the settings line.
+bool IsFleetSizeText(std::string_view text) {
+    const std::string_view digits = text.starts_with('-') ? text.substr(1) : text;
+    return std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 using Command = void (*)(Session&, const Args&, Json&);
@@ -195,6 +234,15 @@ void Commands(Session&, const Args&, Json& out) {
     out["logCommands"] = std::move(rows);
 }
 
+// The key table's rows: the page binds the Alt-keys of its sections from them.
+void Keys(Session&, const Args&, Json& out) {
+    Json rows = Json::array();
+    for (const KeyRow& row : KeyTable()) {
+        rows.push_back({{"where", row.where}, {"keys", row.keys}, {"what", row.what}});
+    }
+    out["keys"] = std::move(rows);
+}
+
 void Count(Session& s, const Args& in, Json& out) {
     s.engine.SetCountText(Bytes(in.a));
     AddResults(s.engine.State(), out);
@@ -204,6 +252,28 @@ void Count(Session& s, const Args& in, Json& out) {
 void Step(Session& s, const Args& in, Json& out) {
     if (const std::optional<std::int64_t> amount = WholeNumber(in.a, "step", out)) {
         s.engine.StepCount(*amount);
+        AddResults(s.engine.State(), out);
+    }
+}
+
+// A spin button pressed (a: "up" or "down"): one step at once, as on the desktop; then the
+// page's 50 ms ticks while it is held.
+void Press(Session& s, const Args& in, Json& out) {
+    if (in.a != "up" && in.a != "down") {
+        Refuse(out, "spin '" + Bytes(in.a) + "' is neither up nor down");
+        return;
+    }
+    const bool upward = in.a == "up";
+    s.spin.Press(upward);
+    s.engine.StepCount(upward ? 1 : -1);
+    AddResults(s.engine.State(), out);
+}
+
+// A pause tick leaves the count alone and answers nothing.
+void Tick(Session& s, const Args&, Json& out) {
+    const std::int32_t step = s.spin.Tick();
+    if (step != SpinRepeat::kPause) {
+        s.engine.StepCount(step);
         AddResults(s.engine.State(), out);
     }
 }
@@ -277,6 +347,75 @@ void Restore(Session& s, const Args&, Json& out) {
     AddKeptTable(s, out);
 }
 
+// The settings panel opens on the kept table's settings line.
+void Settings(Session& s, const Args&, Json& out) {
+    s.engine.OpenSettings();
+    AddSettings(s.engine.State(), out);
+}
+
+// The colour editor's live change: a: the role's place in the settings line, b: "#rrggbb".
+void Color(Session& s, const Args& in, Json& out) {
+    const std::optional<std::size_t> role = Index(in.a, "role", std::size(kColorFields), out);
+    if (!role) {
+        return;
+    }
+    const std::optional<ColorValue> color = ColorFromCss(in.b);
+    if (!color) {
+        Refuse(out, "colour '" + Bytes(in.b) + "' is not #rrggbb");
+        return;
+    }
+    s.engine.SetColor(kColorFields[*role].role, *color);
+    AddColors(s.engine.State(), out);
+}
+
+// Cancel Changes (a: "saved") and Load Clasic Settings (a: "classic").
+void Revert(Session& s, const Args& in, Json& out) {
+    s.engine.ApplySettingsLine(in.a == "classic" ? std::string(DefaultSettingsLine)
+                                                 : s.engine.State().Settings.SavedSettingsLine);
+    AddSettings(s.engine.State(), out);
+}
+
+// Save these Settings as Default, into the kept table's line 4: a: the tips tick ("1"),
+// b: the fleet-size text, c: the default attacker and defender rows ("3,7"; -1 for none).
+void KeepSettings(Session& s, const Args& in, Json& out) {
+    const std::size_t comma = in.c.find(',');
+    const std::optional<std::int64_t> attacker = ParseInt64(in.c.substr(0, comma));
+    const std::optional<std::int64_t> defender =
+        comma == std::string_view::npos ? std::nullopt : ParseInt64(in.c.substr(comma + 1));
+    const auto isRowOrNone = [](const std::optional<std::int64_t>& row) {
+        return row && *row >= -1 && *row < static_cast<std::int64_t>(kShipCount);
+    };
+    if (!IsFleetSizeText(in.b)) {
+        Refuse(out, "fleet size '" + Bytes(in.b) + "' is not a whole number");
+        return;
+    }
+    if (!isRowOrNone(attacker) || !isRowOrNone(defender)) {
+        Refuse(out, "default ships '" + Bytes(in.c) + "' are not two rows");
+        return;
+    }
+    const DisplaySettings& d = DisplaySettingsOf(s.engine.State());
+    const SettingsPanelValues panel{d.StayOnTop, in.a == "1", std::string(in.b),
+                                    static_cast<int>(*attacker), static_cast<int>(*defender)};
+    const std::string name = s.file.name.empty() ? "ShipStats.txt" : s.file.name;
+    s.file = {name, s.engine.StoreSettingsLine(BuildSettingsLine(panel, d))};
+    AddSettings(s.engine.State(), out);
+    AddKeptTable(s, out);
+}
+
+// The About panel's texts and the read-me the build put in.
+void About(Session&, const Args&, Json& out) {
+    out["about"] = {{"name", kAbout.name},
+                    {"version", kAbout.version},
+                    {"releaseDate", kAbout.releaseDate},
+                    {"statsNote", kAbout.statsNote},
+                    {"thanks", kAbout.thanks},
+                    {"email", kAbout.email},
+                    {"downloadNote", kAbout.downloadNote},
+                    {"downloadAddress", kAbout.downloadAddress},
+                    {"readMeHeading", kAbout.readMeHeading},
+                    {"readMe", Text(kReadMeText)}};
+}
+
 // A log command by its name (a), on the entry the page's list has selected (b).
 void Log(Session& s, const Args& in, Json& out) {
     for (const LogCommandRow& row : kLogCommands) {
@@ -328,7 +467,9 @@ constexpr std::pair<std::string_view, Command> kCommands[] = {
     {"attacker", Attacker}, {"defender", Defender}, {"switch", Switch}, {"copy", CopyResult},
     {"open", Open},         {"edit", Edit},         {"cancel", Cancel}, {"save", Save},
     {"restore", Restore},   {"log", Log},           {"grid", Grid},     {"cell", Cell},
-    {"paste", Paste},
+    {"paste", Paste},       {"keys", Keys},         {"press", Press},   {"tick", Tick},
+    {"settings", Settings}, {"color", Color},       {"revert", Revert}, {"keep", KeepSettings},
+    {"about", About},
 };
 
 Json Run(Session& s, std::string_view command, const Args& in) {

@@ -5,6 +5,7 @@
 
 #include "core/inputs.h"
 #include "core/readouts.h"
+#include "core/settings_edits.h"
 #include "core/startup.h"
 #include "data/default_ships.h"
 #include "data/file_io.h"
@@ -131,6 +132,39 @@ TEST_F(StatsEditsTest, DownloadBytesEqualTheDesktopsSave) {
     EXPECT_TRUE(
         bytes.starts_with("Modified ShipStats.txt file. Last Edited... 02/01/2026 10:11:12\r\n"));
     EXPECT_NE(bytes.find("\r\n" + std::string(DefaultSettingsLine) + "\r\n"), std::string::npos);
+    // The settings panel opens on the file's line 4: the stored file's, not a blank.
+    OpenSettings(web);
+    EXPECT_EQ(web.Settings.SavedSettingsLine, DefaultSettingsLine);
+}
+
+// The page keeps what the desktop's settings save writes, and its next start reads it back.
+TEST_F(StatsEditsTest, AKeptSettingsSaveEqualsTheWrittenOneAndIsReadAtTheNextOpen) {
+    constexpr char kLine[] = "1,1,250,3,7,clRed,$00123456,clSkyBlue,clAqua,clWhite,clNavy,clBlue,";
+    TempDir dir;
+    BuildDefaultStats(state);
+    state.Stats.SaveFileName = dir.File("ShipStats.txt");
+    ASSERT_EQ(SaveSettingsLine(state, kLine).Outcome, SaveOutcome::Saved);
+
+    // The page's table: the built-in one until a file is opened.
+    ProgramState web;
+    StartCore(web);
+    BuildDefaultStats(web);
+    const std::string bytes = StoreSettingsLine(web, kLine);
+    EXPECT_EQ(bytes, ReadBytes(state.Stats.SaveFileName));
+    EXPECT_EQ(web.Settings.SavedSettingsLine, kLine);
+    EXPECT_EQ(web.Settings.Display, DisplaySettings{}) << "kept, not yet read";
+
+    ProgramState next;
+    StartCore(next);
+    ASSERT_EQ(OpenStatsBytes(next, "ShipStats.txt", bytes), StatsFileRead::Whole);
+    const DisplaySettings d = next.Settings.Display;
+    EXPECT_TRUE(d.ShowTipsOnStartup);
+    EXPECT_EQ(d.DefaultFleetSize, 250);
+    EXPECT_EQ(d.DefaultAttacker, 3);
+    EXPECT_EQ(d.DefaultDefender, 7);
+    EXPECT_EQ(d.MainBackground, 0x000000FFu);
+    EXPECT_EQ(d.MainBorder, 0x00123456u);
+    EXPECT_EQ(d.DetailsBackground, 0x00FFFFFFu);
 }
 
 TEST_F(StatsEditsTest, RestoreBringsTheBuiltInTableBack) {

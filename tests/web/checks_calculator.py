@@ -165,7 +165,7 @@ def check_keyboard(page):
 
 def check_names_and_live_region(page):
     """The desktop's accessible names; the result line is the one live region that speaks a
-    result, and a count change speaks it once: the log's status stays as it was."""
+    result, and a count change speaks it once: the log's and Copy's status stay as they were."""
     names = {}
     for editing in (False, True):
         shown = [i for i in DESKTOP_NAMES if page.el(i).is_displayed() and i not in names]
@@ -173,13 +173,14 @@ def check_names_and_live_region(page):
         page.el("EditerBtn" if not editing else "CancelEditBtn").click()
     assert names == DESKTOP_NAMES, {i: n for i, n in names.items() if n != DESKTOP_NAMES.get(i)}
     live = page.driver.find_elements(By.CSS_SELECTOR, "[aria-live], [role=status], [role=alert], output")
-    polite = [e.get_attribute("id") for e in live if e.get_attribute("aria-live") == "polite"]
-    assert polite == ["CurrentResultMemo", "LogStatus"], polite
+    polite = [e.get_attribute("id") for e in live if e.get_attribute("aria-live") == "polite"
+              or e.get_attribute("role") == "status" and not e.get_attribute("aria-live")]
+    assert polite == ["CurrentResultMemo", "ClipStatus", "LogStatus"], polite
     page.type_count("12")
-    before = page.values("CurrentResultMemo", "LogStatus")
+    before = page.values(*polite)
     page.type_count("13")
-    after = page.values("CurrentResultMemo", "LogStatus")
-    assert after[0] != before[0] and after[1] == before[1], (before, after)
+    after = page.values(*polite)
+    assert after[0] != before[0] and after[1:] == before[1:], (before, after)
 
 
 def check_axe(page):

@@ -17,7 +17,7 @@ SEED = int(os.environ.get("SKIRMOD_WEB_SEED", "23"))
 
 class Page:
     def __init__(self, site, calc, sample, axe, shots):
-        self.calc, self.axe, self.shots = calc, axe, shots
+        self.site, self.calc, self.axe, self.shots = site, calc, axe, shots
         # The browser's file chooser takes absolute paths only.
         self.sample = os.path.abspath(sample)
         self.work = tempfile.mkdtemp(prefix="skirmod-web-")

@@ -13,13 +13,13 @@
 #include <vector>
 
 #include "core/engine.h"
+#include "core/spin_repeat.h"
 #include "ui/common/window_links.h"
 #include "ui/main/button_label.h"
 #include "ui/main/keyboard_move.h"
 #include "ui/main/popup_main.h"
 #include "ui/main/ship_list_box.h"
 #include "ui/main/ship_side.h"
-#include "ui/main/spin_repeat.h"
 
 // The compact, frameless, always-on-top calculator window.
 //

@@ -1,7 +1,7 @@
 #include <QTest>
 #include <cstdint>
 
-#include "ui/main/spin_repeat.h"
+#include "core/spin_repeat.h"
 
 // The held spin button's schedule, tick by tick, without a window or a timer.
 class SpinRepeatTest : public QObject {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "core/about_texts.h"
 #include "core/engine.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/colors.h"
@@ -16,7 +17,6 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/setup_look.h"
 #include "ui/platform.h"
-#include "version.h"
 
 namespace {
 
@@ -39,24 +39,18 @@ struct TextEntry {
 };
 
 constexpr std::array<TextEntry, 7> kLabels = {{
-    {"Label1", "Skirmod", 19, kRed, false},
-    {"Label2", "v" SKIRMOD_VERSION "  (Qo round " SKIRMOD_VERSION ")", 19, kRed, false},
-    {"Label3", "Release Date      29 May 2003", 16, kRed, false},
-    {"Label4",
-     "The default stats included in this release of Skirmod were compiled from the stats in "
-     "the manual on 29 May 2003",
-     13, kBlack, true},
-    {"Label5",
-     "Thanks to everyone who helped in the development of this version. All feedback can be "
-     "sent to...",
-     13, kBlack, true},
-    {"Label7", "The latest version of Skirmod can be downloaded from....", 13, kBlack, false},
-    {"Label12", "The ReadMe File", 13, kBlack, false},
+    {"Label1", kAbout.name, 19, kRed, false},
+    {"Label2", kAbout.version, 19, kRed, false},
+    {"Label3", kAbout.releaseDate, 16, kRed, false},
+    {"Label4", kAbout.statsNote, 13, kBlack, true},
+    {"Label5", kAbout.thanks, 13, kBlack, true},
+    {"Label7", kAbout.downloadNote, 13, kBlack, false},
+    {"Label12", kAbout.readMeHeading, 13, kBlack, false},
 }};
 
 constexpr std::array<TextEntry, 2> kAddresses = {{
-    {"Edit1", "skirmod@example.org", 13, kNavy, false},
-    {"Edit2", "http://www.skirmod.example/download.html", 13, kNavy, false},
+    {"Edit1", kAbout.email, 13, kNavy, false},
+    {"Edit2", kAbout.downloadAddress, 13, kNavy, false},
 }};
 
 constexpr Placement kPlaces[] = {

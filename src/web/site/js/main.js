@@ -10,6 +10,7 @@ function element(tag, text, properties) {
 
 function show(answer) {
   if (answer.ships) showTableFile(answer);
+  if (answer.colors) showColors(answer.colors);
   if (answer.results) showResults(answer);
   if (answer.log) showLog(answer.log);
   if (answer.table) {
@@ -17,7 +18,8 @@ function show(answer) {
     keep('name', answer.table.name);
   }
   if (answer.download) download(answer.download.name, answer.download.bytes);
-  if ('clip' in answer) navigator.clipboard.writeText(answer.clip).catch(() => {});
+  if ('clip' in answer) copy(answer.clip);
+  if (answer.settings || answer.ships) showSettings(answer);
   if (answer.grid) showGrid(answer.grid);
   if (answer.error) console.error('skirmod:', answer.error);
   $('Message').textContent = answer.error || answer.message || '';
@@ -52,6 +54,9 @@ Skirmod().then((engine) => {
   wireSections();
   wireTableFile();
   wireGrid();
+  wireSettings(call('about').about);
+  wireHoldToRepeat();
+  wireAltKeys(call('keys').keys);
   document.body.classList.add('ready');
   showGridWhenNear();
 });

@@ -47,11 +47,26 @@ function showResults({inputs, results, reports}) {
   reports.forEach((lines, i) => setLines($(REPORT_BOXES[i]), lines));
 }
 
-function showTableFile({ships, file, colors}) {
+function showTableFile({ships, file}) {
   setList($('AttShipList'), ships);
   setList($('DefShipList'), ships);
   setText($('FileHeaderText'), `${file.header}\n${file.location}`);
+}
+
+function showColors(colors) {
   colors.forEach((color, i) => document.documentElement.style.setProperty(COLOR_PROPERTIES[i], color));
+}
+
+// The clipboard takes the text, and a short message near Copy Result says whether it did.
+function copy(text) {
+  const status = $('ClipStatus');
+  const say = (message) => {
+    status.textContent = message;
+    clearTimeout(copy.timer);
+    copy.timer = setTimeout(() => { status.textContent = ''; }, 4000);
+  };
+  navigator.clipboard.writeText(text).then(() => say('Copied to the clipboard'),
+    () => say('Could not copy: the browser refused the clipboard'));
 }
 
 // A reload goes on with the count and the ships the page showed last; rows the table no
@@ -80,9 +95,6 @@ function wireCalculator() {
       call('step', String(STEPS[event.key]));
     }
   });
-  for (const button of document.querySelectorAll('[data-step]')) {
-    button.addEventListener('click', () => call('step', button.dataset.step));
-  }
   for (const control of document.querySelectorAll('select[data-command]')) {
     control.addEventListener('change', () => call(control.dataset.command, String(control.selectedIndex)));
   }

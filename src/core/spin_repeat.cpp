@@ -1,4 +1,4 @@
-#include "ui/main/spin_repeat.h"
+#include "core/spin_repeat.h"
 
 #include <array>
 
