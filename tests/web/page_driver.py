@@ -84,7 +84,10 @@ class Page:
             lambda d: name in self.message() or name in self.value("FileHeaderText"))
 
     def message(self):
-        return self.el("Message").text
+        """The messages the page shows, wherever they stand, one per line."""
+        return self.driver.execute_script(
+            "return ['Message', 'TableMessage', 'LogMessage'].map((id) =>"
+            " document.getElementById(id).textContent).filter((t) => t).join('\\n')")
 
     def skirmod_calc(self, *args):
         return self.skirmod_calc_all([args])[0]
