@@ -7,7 +7,9 @@ import time
 from selenium.webdriver.support.select import Select
 from selenium.webdriver.support.wait import WebDriverWait
 
-from page_driver import log_entries, paste
+from selenium.webdriver.common.keys import Keys
+
+from page_driver import axe_findings, log_entries, paste, press
 
 BUILT_IN = "The built-in table: no ShipStats.txt opened on this page."
 
@@ -111,14 +113,19 @@ def check_restore_asks_and_undoes(page):
     page.el("RestoreBtn").click()
     assert page.el("Confirm").is_displayed() and "Mine.txt" in page.value("ConfirmText")
     assert page.driver.execute_script("return document.activeElement.id") == "ConfirmYesBtn"
+    assert axe_findings(page) == []
     page.el("ConfirmNoBtn").click()
+    assert not page.el("Confirm").is_displayed() and page.grid_text() == grid
+    page.el("RestoreBtn").click()
+    press(page, Keys.ESCAPE)
     assert not page.el("Confirm").is_displayed() and page.grid_text() == grid
     assert kept(page, "name") == "Mine.txt"
     page.el("RestoreBtn").click()
     page.el("ConfirmYesBtn").click()
     assert page.value("FileHeaderText").split("\n")[1] == BUILT_IN
     assert page.cell(1, 9).text != "41" and kept(page, "table") is None
-    assert page.el("UndoBtn").is_displayed() and page.value("TableMessage")
+    assert page.value("TableMessage") == "The built-in table is in use."
+    page.type_count("8")  # a calculation with the built-in table; Undo stays
     page.el("UndoBtn").click()
     assert page.value("FileHeaderText").split("\n")[1] == "File location...  Mine.txt"
     assert page.grid_text() == grid and kept(page, "name") == "Mine.txt"
@@ -130,8 +137,26 @@ def check_restore_asks_and_undoes(page):
     page.open_file(page.sample)
 
 
+def check_dropped_file_message(page):
+    """A file dropped while the Setup section is not shown is refused at the top of the
+    page, in a live region, and the table stays."""
+    page.open_file(page.sample)
+    page.el("CalculationBtn").click()
+    page.driver.execute_script(
+        "const data = new DataTransfer();"
+        "data.items.add(new File(['not a table'], 'Dropped.txt'));"
+        "document.getElementById('AttShips').dispatchEvent("
+        "  new DragEvent('drop', {dataTransfer: data, bubbles: true, cancelable: true}))")
+    wait(page, lambda: page.value("Message"), "no message")
+    assert page.value("Message") == ("Warning... Dropped.txt file possibly corrupted; the table "
+                                     "in use stays."), page.value("Message")
+    assert page.el("Message").get_attribute("role") in ("alert", "status")
+    assert page.value("FileHeaderText").endswith("ShipStats.txt")
+
+
 def check_cells_only_in_edit(page):
-    """Outside Edit a typed or pasted cell changes nothing and says why."""
+    """Outside Edit a typed or pasted cell changes nothing and says why, on a phone just
+    below the table's buttons."""
     page.open_file(page.sample)
     before = page.grid_text()
     cell = page.cell(1, 9)
@@ -139,8 +164,16 @@ def check_cells_only_in_edit(page):
         "arguments[0].textContent = '99'; arguments[0].dataset.typed = 'yes';"
         "arguments[0].dispatchEvent(new FocusEvent('focusout', {bubbles: true}))", cell)
     assert page.value("TableMessage") == "The table changes only after Edit."
-    paste(page, page.cell(1, 9), "98")
-    assert page.value("TableMessage") == "The table changes only after Edit."
+    page.driver.set_window_size(360, 800)
+    try:
+        paste(page, page.cell(1, 9), "98")
+        assert page.value("TableMessage") == "The table changes only after Edit."
+        gap = page.driver.execute_script(
+            "return document.getElementById('TableMessage').getBoundingClientRect().top -"
+            " document.getElementById('RestoreBtn').getBoundingClientRect().bottom")
+        assert 0 <= gap < 100, "the message is %d px from the table's buttons" % gap
+    finally:
+        page.driver.set_window_size(1280, 1000)
     assert page.grid_text() == before
 
 

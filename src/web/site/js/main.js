@@ -25,7 +25,6 @@ function say(text, place) {
 // Each answer replaces the messages of the one before; that storage is blocked stays said.
 function clearMessages() {
   for (const id of NOTES) if (id !== 'Message' || storage) $(id).textContent = '';
-  $('UndoBtn').hidden = true;
 }
 
 function show(answer, command) {

@@ -37,6 +37,7 @@ let tableInUse = {bytes: '', name: ''};
 function keepTable({bytes, name}) {
   tableInUse = {bytes, name};
   changedElsewhere = false;
+  $('UndoBtn').hidden = true;
   if (keep('table', bytes)) keep('name', name);
   else unkept.set('name', name);
 }

@@ -33,7 +33,8 @@ function savedTime(date) {
     `${two(date.getHours())}:${two(date.getMinutes())}:${two(date.getSeconds())}`;
 }
 
-// A question in the page, next to the buttons: the first answer runs `onYes`.
+// A question in the page, next to the buttons: Yes runs `onYes`; No or Escape leaves
+// things as they are. Focus goes back to the button that asked.
 function ask(question, yesCaption, onYes, from) {
   const box = $('Confirm');
   $('ConfirmText').textContent = question;
@@ -47,6 +48,9 @@ function ask(question, yesCaption, onYes, from) {
     onYes();
   };
   $('ConfirmNoBtn').onclick = close;
+  box.onkeydown = (event) => {
+    if (event.key === 'Escape') close();
+  };
   box.hidden = false;
   $('ConfirmYesBtn').focus();
 }
@@ -55,28 +59,32 @@ function tableTitle({bytes, name}) {
   return bytes ? name : 'the built-in table';
 }
 
-// Restore asks first, and Undo brings back the table it replaced, with its name.
+// Restore asks first; its Undo brings back the table it replaced, with its name, until
+// the table changes again.
 function restoreTable(button) {
-  ask(`Replace ${tableTitle(tableInUse)} with the built-in table? Edits not saved are lost.`,
-    'Restore', () => {
-      const before = tableInUse;
-      call('restore');
-      say('The built-in table is in use.', 'TableMessage');
-      $('UndoBtn').hidden = false;
-      $('UndoBtn').onclick = () => {
-        call('kept', before.bytes, before.name);
-        say(`${tableTitle(before)} is in use again.`, 'TableMessage');
-        button.focus();
-      };
-    }, button);
+  const lost = document.body.classList.contains('editing') ? ' Edits not saved are lost.' : '';
+  ask(`Replace ${tableTitle(tableInUse)} with the built-in table?${lost}`, 'Restore', () => {
+    const before = tableInUse;
+    call('restore');
+    say('The built-in table is in use.', 'TableMessage');
+    $('UndoBtn').hidden = false;
+    $('UndoBtn').onclick = () => {
+      call('kept', before.bytes, before.name);
+      say(`${tableTitle(before)} is in use again.`, 'TableMessage');
+      button.focus();
+    };
+  }, button);
 }
 
 // A table another window kept since this edit began is replaced only when the user says so.
 function saveTable(button) {
   const save = () => call('save', savedTime(new Date()));
-  if (!changedElsewhere) return save();
-  ask('Another window of the page opened or saved a table since this edit began. Save ' +
-    'replaces it with the table edited here.', 'Save', save, button);
+  if (changedElsewhere) {
+    ask('Another window of the page opened or saved a table since this edit began. Save ' +
+      'replaces it with the table edited here.', 'Save', save, button);
+  } else {
+    save();
+  }
 }
 
 function cancelEdit() {
