@@ -139,11 +139,18 @@ void AddColors(const ProgramState& state, Json& out) {
     out["colors"] = std::move(colors);
 }
 
+// The header box's second line for the built-in table: the page has no program folder whose
+// file went missing, only a table the user has not opened.
+constexpr std::string_view kBuiltInTableText =
+    "The built-in table: no ShipStats.txt opened on this page.";
+
 // What the table sets outside the grid: the ship lists, the header box and the colours.
-void AddTableFile(const ProgramState& state, Json& out) {
+void AddTableFile(const Session& s, Json& out) {
+    const ProgramState& state = s.engine.State();
     out["ships"] = TextList(ShipNames(state));
-    out["file"] = {{"header", Text(StatsFileHeader(state))},
-                   {"location", Text(StatsFileLocation(state))}};
+    const std::string location =
+        s.file.bytes.empty() ? std::string(kBuiltInTableText) : StatsFileLocation(state);
+    out["file"] = {{"header", Text(StatsFileHeader(state))}, {"location", Text(location)}};
     AddColors(state, out);
 }
 
@@ -154,7 +161,7 @@ void AddKeptTable(const Session& s, Json& out) {
 
 void AddEverything(const Session& s, Json& out) {
     const ProgramState& state = s.engine.State();
-    AddTableFile(state, out);
+    AddTableFile(s, out);
     AddResults(state, out);
     AddLog(state, out);
     AddGrid(state, out);
@@ -203,12 +210,18 @@ bool IsFleetSizeText(std::string_view text) {
 
 using Command = void (*)(Session&, const Args&, Json&);
 
+// A table the page kept (bytes and name): the built-in one when there are no bytes or
+// they no longer make a whole table.
+void UseKeptTable(Session& s, std::string_view bytes, std::string_view name) {
+    if (bytes.empty() || OpenTable(s, {Bytes(name), Bytes(bytes)}) != StatsFileRead::Whole) {
+        UseBuiltInTable(s);
+    }
+}
+
 // The kept table (a: its bytes, b: its name) and log (c), then the start-up inputs that
 // the settings line names. All but the grid, which the page asks for when it is needed.
 void Start(Session& s, const Args& in, Json& out) {
-    if (in.a.empty() || OpenTable(s, {Bytes(in.b), Bytes(in.a)}) != StatsFileRead::Whole) {
-        UseBuiltInTable(s);
-    }
+    UseKeptTable(s, in.a, in.b);
     const DisplaySettings& d = DisplaySettingsOf(s.engine.State());
     const auto row = [](std::int64_t index) {
         return static_cast<int>(index >= 0 && index < kShipCount ? index : 0);
@@ -216,8 +229,23 @@ void Start(Session& s, const Args& in, Json& out) {
     s.engine.SetInputs(row(d.DefaultAttacker), row(d.DefaultDefender),
                        std::to_string(d.DefaultFleetSize));
     s.engine.RestoreLog(Bytes(in.c));
-    AddTableFile(s.engine.State(), out);
+    AddTableFile(s, out);
     AddResults(s.engine.State(), out);
+    AddLog(s.engine.State(), out);
+    AddKeptTable(s, out);
+}
+
+// A table another window of the page kept, or the one Restore replaced (a: its bytes,
+// b: its name).
+void Kept(Session& s, const Args& in, Json& out) {
+    UseKeptTable(s, in.a, in.b);
+    AddEverything(s, out);
+    AddKeptTable(s, out);
+}
+
+// The log another window of the page kept (a).
+void KeptLog(Session& s, const Args& in, Json& out) {
+    s.engine.RestoreLog(Bytes(in.a));
     AddLog(s.engine.State(), out);
 }
 
@@ -301,6 +329,13 @@ void CopyResult(Session& s, const Args&, Json& out) {
     out["clip"] = Text(CurrentResultLine(s.engine.State()));
 }
 
+// Why a chosen file was not taken. The page asks nothing: the table in use stays.
+std::string OpenRefusalText(const std::string& name, StatsFileRead read) {
+    const std::string_view problem =
+        read == StatsFileRead::NotFound ? " file could not be read" : " file possibly corrupted";
+    return "Warning... " + name + std::string(problem) + "; the table in use stays.";
+}
+
 // A file the user chose or dropped (a: its bytes, b: its name; c: "missing" when the
 // browser could not read it); one that cannot be used leaves the table as it was.
 void Open(Session& s, const Args& in, Json& out) {
@@ -308,7 +343,7 @@ void Open(Session& s, const Args& in, Json& out) {
     const StatsFileRead read =
         in.c == "missing" ? StatsFileRead::NotFound : OpenTable(s, {name, Bytes(in.a)});
     if (read != StatsFileRead::Whole) {
-        out["message"] = Text(StatsFileWarning(name, read));
+        out["message"] = Text(OpenRefusalText(name, read));
         return;
     }
     AddEverything(s, out);
@@ -436,10 +471,26 @@ void Log(Session& s, const Args& in, Json& out) {
     Refuse(out, "no log command '" + Bytes(in.a) + "'");
 }
 
+// Why a typed cell was not kept; the engine's texts speak of a pasted block.
+std::string_view TypedCellRefusalText(CellEdit edit) {
+    switch (edit) {
+        case CellEdit::NotLatin1:
+            return "Not stored: the cell holds characters the stats file cannot store.";
+        case CellEdit::LineBreak:
+            return "Not stored: a cell cannot hold a line break.";
+        case CellEdit::Stored:
+        case CellEdit::NotEditing:
+        case CellEdit::FixedCell:
+            break;
+    }
+    return {};
+}
+
 // A typed cell or a pasted block starting there (a: row, b: column, c: text); the grid
 // shows what the edit session kept, and a refusal says why.
 void ChangeCells(Session& s, const Args& in, Json& out,
-                 CellEdit (Engine::*change)(std::size_t, std::size_t, std::string_view)) {
+                 CellEdit (Engine::*change)(std::size_t, std::size_t, std::string_view),
+                 std::string_view (*refusalText)(CellEdit)) {
     const std::optional<std::size_t> row = Index(in.a, "row", kShipCount, out);
     const std::optional<std::size_t> column =
         row ? Index(in.b, "column", kColumnCount, out) : std::nullopt;
@@ -448,28 +499,30 @@ void ChangeCells(Session& s, const Args& in, Json& out,
     }
     const CellEdit edit = (s.engine.*change)(*row, *column, in.c);
     out["edit"] = edit == CellEdit::Stored;
-    if (const std::string_view why = CellEditRefusalText(edit); !why.empty()) {
+    if (edit == CellEdit::NotEditing) {
+        out["message"] = "The table changes only after Edit.";
+    } else if (const std::string_view why = refusalText(edit); !why.empty()) {
         out["message"] = Text(why);
     }
     AddGrid(s.engine.State(), out);
 }
 
 void Cell(Session& s, const Args& in, Json& out) {
-    ChangeCells(s, in, out, &Engine::EditStatsCell);
+    ChangeCells(s, in, out, &Engine::EditStatsCell, TypedCellRefusalText);
 }
 
 void Paste(Session& s, const Args& in, Json& out) {
-    ChangeCells(s, in, out, &Engine::PasteStatsBlock);
+    ChangeCells(s, in, out, &Engine::PasteStatsBlock, CellEditRefusalText);
 }
 
 constexpr std::pair<std::string_view, Command> kCommands[] = {
-    {"start", Start},       {"commands", Commands}, {"count", Count},   {"step", Step},
-    {"attacker", Attacker}, {"defender", Defender}, {"switch", Switch}, {"copy", CopyResult},
-    {"open", Open},         {"edit", Edit},         {"cancel", Cancel}, {"save", Save},
-    {"restore", Restore},   {"log", Log},           {"grid", Grid},     {"cell", Cell},
-    {"paste", Paste},       {"keys", Keys},         {"press", Press},   {"tick", Tick},
-    {"settings", Settings}, {"color", Color},       {"revert", Revert}, {"keep", KeepSettings},
-    {"about", About},
+    {"start", Start},       {"commands", Commands}, {"count", Count},       {"step", Step},
+    {"attacker", Attacker}, {"defender", Defender}, {"switch", Switch},     {"copy", CopyResult},
+    {"open", Open},         {"edit", Edit},         {"cancel", Cancel},     {"save", Save},
+    {"restore", Restore},   {"log", Log},           {"grid", Grid},         {"cell", Cell},
+    {"paste", Paste},       {"kept", Kept},         {"keptLog", KeptLog},   {"keys", Keys},
+    {"press", Press},       {"tick", Tick},         {"settings", Settings}, {"color", Color},
+    {"revert", Revert},     {"keep", KeepSettings}, {"about", About},
 };
 
 Json Run(Session& s, std::string_view command, const Args& in) {

@@ -54,8 +54,9 @@ def check_damaged_files(page):
         path = os.path.join(page.work, name)
         open(path, "wb").write(data)
         page.open_file(path)
-        assert page.message() == ("Warning... %s file possibly corrupted. Proceed with default "
-                                  "values ???" % name), page.message()
+        assert page.message() == ("Warning... %s file possibly corrupted; the table in use "
+                                  "stays." % name), page.message()
+        assert page.value("TableMessage") == page.message(), "not beside the Open button"
         assert page.grid_text() == before, name
 
 
@@ -118,7 +119,7 @@ def check_latin1_and_colours(page):
     cell.click()
     cell.send_keys("\u20ac")
     cell.send_keys(Keys.TAB)
-    assert page.message() == ("Nothing pasted: the block holds characters the stats file "
+    assert page.message() == ("Not stored: the cell holds characters the stats file "
                               "cannot store."), page.message()
     cell = page.cell(0, 1)
     assert cell.text == before

@@ -28,8 +28,13 @@ def serve_site(site):
     return server, "http://127.0.0.1:%d/" % server.server_address[1]
 
 
-def chromium(profile):
+def chromium(profile, blocked_origin=None):
+    """Chromium on a fresh profile; `blocked_origin` may keep no site data, as a user's
+    content setting for cookies and site data blocks it."""
     options = Options()
+    if blocked_origin:
+        options.add_experimental_option("prefs", {"profile": {"content_settings": {"exceptions": {
+            "cookies": {blocked_origin + ",*": {"setting": 2}}}}}})
     for flag in CHROMIUM_FLAGS.split():
         options.add_argument(flag)
     options.add_argument("--user-data-dir=" + profile)

@@ -22,7 +22,9 @@ class Page:
         self.sample = os.path.abspath(sample)
         self.work = tempfile.mkdtemp(prefix="skirmod-web-")
         self.server, self.url = serve_site(site)
-        self.driver = chromium(os.path.join(self.work, "profile"))
+        # The same server under another name: an origin whose storage the browser blocks.
+        self.blocked_url = self.url.replace("127.0.0.1", "localhost")
+        self.driver = chromium(os.path.join(self.work, "profile"), self.blocked_url.rstrip("/"))
         self.downloads = os.path.join(self.work, "downloads")
         self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                                     {"behavior": "allow", "downloadPath": self.downloads})
@@ -30,8 +32,8 @@ class Page:
             "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         self.load()
 
-    def load(self):
-        self.driver.get(self.url)
+    def load(self, url=None):
+        self.driver.get(url or self.url)
         WebDriverWait(self.driver, 20).until(
             lambda d: d.execute_script("return document.body.classList.contains('ready')"))
 
@@ -84,7 +86,10 @@ class Page:
             lambda d: name in self.message() or name in self.value("FileHeaderText"))
 
     def message(self):
-        return self.el("Message").text
+        """The messages the page shows, wherever they stand, one per line."""
+        return self.driver.execute_script(
+            "return ['Message', 'TableMessage', 'LogMessage'].map((id) =>"
+            " document.getElementById(id).textContent).filter((t) => t).join('\\n')")
 
     def skirmod_calc(self, *args):
         return self.skirmod_calc_all([args])[0]

@@ -8,21 +8,39 @@ function element(tag, text, properties) {
   return Object.assign(document.createElement(tag), {textContent: text}, properties);
 }
 
-function show(answer) {
+// Where a command's message shows: next to the controls it is about, each place a live
+// region of its own; a place in a section not shown gives way to the top of the page.
+const MESSAGE_PLACES = {
+  open: 'TableMessage', edit: 'TableMessage', save: 'TableMessage', cancel: 'TableMessage',
+  restore: 'TableMessage', kept: 'TableMessage', cell: 'TableMessage', paste: 'TableMessage',
+  log: 'LogMessage', keptLog: 'LogMessage',
+};
+const NOTES = ['Message', 'TableMessage', 'LogMessage'];
+
+function say(text, place) {
+  const note = $(place).closest('[role=tabpanel][hidden]') ? $('Message') : $(place);
+  note.textContent = text;
+}
+
+// Each answer replaces the messages of the one before; that storage is blocked stays said.
+function clearMessages() {
+  for (const id of NOTES) if (id !== 'Message' || storage) $(id).textContent = '';
+}
+
+function show(answer, command) {
+  clearMessages();
   if (answer.ships) showTableFile(answer);
   if (answer.colors) showColors(answer.colors);
   if (answer.results) showResults(answer);
   if (answer.log) showLog(answer.log);
-  if (answer.table) {
-    keep('table', answer.table.bytes);
-    keep('name', answer.table.name);
-  }
+  if (answer.table) keepTable(answer.table);
   if (answer.download) download(answer.download.name, answer.download.bytes);
   if ('clip' in answer) copy(answer.clip);
   if (answer.settings || answer.ships) showSettings(answer);
   if (answer.grid) showGrid(answer.grid);
   if (answer.error) console.error('skirmod:', answer.error);
-  $('Message').textContent = answer.error || answer.message || '';
+  const text = answer.error || answer.message;
+  if (text) say(text, MESSAGE_PLACES[command] || 'Message');
 }
 
 // The engine's one entry: a command and up to three texts in, JSON out.
@@ -39,7 +57,7 @@ function connect(engine) {
     const texts = [command, ...args, '', '', ''].slice(0, 4).map(utf8);
     const answer = JSON.parse(engine.UTF8ToString(engine._sk_call(session, ...texts.flat())));
     texts.forEach(([at]) => engine._free(at));
-    show(answer);
+    show(answer, command);
     return answer;
   };
 }
@@ -57,6 +75,8 @@ Skirmod().then((engine) => {
   wireSettings(call('about').about);
   wireHoldToRepeat();
   wireAltKeys(call('keys').keys);
+  followOtherWindows();
+  sayIfStorageBlocked();
   document.body.classList.add('ready');
   showGridWhenNear();
 });
