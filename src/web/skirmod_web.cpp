@@ -139,19 +139,30 @@ void AddColors(const ProgramState& state, Json& out) {
     out["colors"] = std::move(colors);
 }
 
+// The settings panel's controls as the display settings fill them, and the colours.
+void AddSettings(const ProgramState& state, Json& out) {
+    const DisplaySettings& d = DisplaySettingsOf(state);
+    out["settings"] = {{"tips", d.ShowTipsOnStartup},
+                       {"fleetSize", std::to_string(d.DefaultFleetSize)},
+                       {"attacker", d.DefaultAttacker},
+                       {"defender", d.DefaultDefender}};
+    AddColors(state, out);
+}
+
 // The header box's second line for the built-in table: the page has no program folder whose
 // file went missing, only a table the user has not opened.
 constexpr std::string_view kBuiltInTableText =
     "The built-in table: no ShipStats.txt opened on this page.";
 
-// What the table sets outside the grid: the ship lists, the header box and the colours.
+// What the table sets outside the grid: the ship lists, the header box, the settings and
+// the colours.
 void AddTableFile(const Session& s, Json& out) {
     const ProgramState& state = s.engine.State();
     out["ships"] = TextList(ShipNames(state));
     const std::string location =
         s.file.bytes.empty() ? std::string(kBuiltInTableText) : StatsFileLocation(state);
     out["file"] = {{"header", Text(StatsFileHeader(state))}, {"location", Text(location)}};
-    AddColors(state, out);
+    AddSettings(state, out);
 }
 
 // The file the page keeps between visits, once it changed.
@@ -179,16 +190,6 @@ StatsFileRead OpenTable(Session& s, TableFile file) {
         s.file = std::move(file);
     }
     return read;
-}
-
-// The settings panel's controls as the display settings fill them, and the colours.
-void AddSettings(const ProgramState& state, Json& out) {
-    const DisplaySettings& d = DisplaySettingsOf(state);
-    out["settings"] = {{"tips", d.ShowTipsOnStartup},
-                       {"fleetSize", std::to_string(d.DefaultFleetSize)},
-                       {"attacker", d.DefaultAttacker},
-                       {"defender", d.DefaultDefender}};
-    AddColors(state, out);
 }
 
 // "#rrggbb", as a colour input gives it, into the settings' 0x00BBGGRR.

@@ -38,12 +38,14 @@ class Page:
             lambda d: d.execute_script("return document.body.classList.contains('ready')"))
 
     def el(self, element_id):
-        """A control, with the section that holds it shown, as a player would switch to it."""
+        """A control, with the section that holds it shown and itself scrolled to the middle
+        of the screen, clear of the docked result line, as a player would find it."""
         found = self.driver.find_element(By.ID, element_id)
         self.driver.execute_script(
             "const panel = arguments[0].closest('[role=tabpanel]');"
             "if (panel && panel.hidden)"
-            "  document.querySelector(`[aria-controls='${panel.id}']`).click()", found)
+            "  document.querySelector(`[aria-controls='${panel.id}']`).click();"
+            "arguments[0].scrollIntoView({block: 'center'})", found)
         return found
 
     def values(self, *element_ids):

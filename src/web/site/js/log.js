@@ -95,7 +95,7 @@ function logStatus(command, before, log) {
 }
 
 // The same note twice in a row is said twice: a live region speaks changes only.
-function say(text) {
+function sayLogStatus(text) {
   const status = $('LogStatus');
   status.textContent = status.textContent === text ? `${text}\u00a0` : text;
 }
@@ -111,7 +111,7 @@ function createLogButtons(commands) {
     button.addEventListener('click', () => {
       const before = logEntries;
       const answer = call('log', command.name, String(logSelected));
-      if (answer.log) say(logStatus(command.name, before, answer.log));
+      if (answer.log) sayLogStatus(logStatus(command.name, before, answer.log));
     });
     if (command.listKey) byKey.set(command.listKey, button);
     return button;

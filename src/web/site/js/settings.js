@@ -62,11 +62,7 @@ function createSettings() {
 // Loading the controls is no change of the user's: Save and Cancel stay as they are told.
 function showSettings(answer) {
   if (!$('ToolTipsTick')) return;  // before the panel is built
-  if (answer.ships) {
-    fillShipLists(answer.ships);
-    // A new table brings its own settings line.
-    if (!answer.settings && call) queueMicrotask(() => call('settings'));
-  }
+  if (answer.ships) fillShipLists(answer.ships);
   if (!answer.settings) return;
   const {tips, fleetSize, attacker, defender} = answer.settings;
   $('ToolTipsTick').checked = tips;
