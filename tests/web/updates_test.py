@@ -166,8 +166,8 @@ class UpdatesTest:
     def shown(self, ids):
         return dict(zip(ids, self.driver.execute_script(SHOWN, ids)))
 
-    def load(self):
-        self.driver.get(self.server.url)
+    def load(self, page=""):
+        self.driver.get(self.server.url + page)
         WebDriverWait(self.driver, 20).until(
             lambda d: d.execute_script("return document.body.classList.contains('ready')"))
 
@@ -338,19 +338,22 @@ class UpdatesTest:
         assert not self.driver.find_elements(By.ID, "UpdateOffer")
 
     def check_hanging_server_falls_back_to_the_cache(self):
-        # Last: the browser's update check still waits on the hung connection.
+        # Last: the browser's update check still waits on the hung connection. Chromium
+        # answers "./" from the cache without the worker's script; index.html goes through it.
         self.load()
         self.wait_controlled()
         self.server.hang = True
+        took = {}
         try:
-            started = time.monotonic()
-            self.load()
-            took = time.monotonic() - started
+            for page in ("", "index.html"):
+                started = time.monotonic()
+                self.load(page)
+                took[page or "./"] = round(time.monotonic() - started, 2)
         finally:
             self.server.hang = False
             self.server.released.set()
-        print("  page with the server hanging: %.2f s" % took)
-        assert took < 1.5, took
+        print("  page with the server hanging, seconds:", took)
+        assert max(took.values()) < 1.5, took
 
 def main():
     test = UpdatesTest(*sys.argv[1:3])
