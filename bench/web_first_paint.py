@@ -97,7 +97,9 @@ def main():
     for key, values in times.items():
         print("%-34s %7.1f ms  (min %.1f, max %.1f)" % (key, median[key], min(values), max(values)))
     # Paired within each round, so that what else the machine does weighs on both alike.
-    paired = lambda a, b: statistics.median(x / y for x, y in zip(times[a], times[b]))
+    def paired(a, b):
+        return statistics.median(x / y for x, y in zip(times[a], times[b]))
+
     ratios = [("first visit", paired("first page", "first static")),
               ("repeat visit", paired("repeat page, service worker", "repeat static"))]
     over = 0

@@ -85,7 +85,8 @@ function bake(html, answer) {
   for (const [id, [inner, attributes]] of Object.entries(byId)) {
     html = fill(html, id, inner, attributes);
   }
-  html = fill(html, 'ResultsMemo', options(log.entries, log.selected, emptyLabel(html, 'ResultsMemo')));
+  const logOptions = options(log.entries, log.selected, emptyLabel(html, 'ResultsMemo'));
+  html = fill(html, 'ResultsMemo', logOptions);
   return {html, ids: Object.keys(byId)};
 }
 
@@ -150,8 +151,8 @@ async function main() {
     html = html.replace(new RegExp(`(href|src)="${name.replace('.', '\\.')}"`, 'g'),
       (whole, attribute) => `${attribute}="${names[name]}"`);
   }
-  const served = {'./': Buffer.from(html, 'utf8'), 'manifest.webmanifest': files['manifest.webmanifest'],
-    'icon.svg': files['icon.svg']};
+  const served = {'./': Buffer.from(html, 'utf8')};
+  for (const name of UNHASHED.filter((n) => n !== 'sw.js')) served[name] = files[name];
   for (const name of HASHED) served[names[name]] = files[name];
   // The manifest and the icon are the browser's own downloads: the worker keeps them as
   // they pass, rather than download them a second time.
@@ -159,8 +160,10 @@ async function main() {
     .map(([url, bytes]) => [url, revision(bytes)]);
   const version = revision(JSON.stringify(list));
   let worker = files['sw.js'].toString('utf8');
-  worker = replaceOnce(worker, "const VERSION = 'unbuilt';", `const VERSION = '${version}';`, 'sw.js');
-  worker = replaceOnce(worker, 'const FILES = [];', `const FILES = ${JSON.stringify(list)};`, 'sw.js');
+  worker = replaceOnce(worker, "const VERSION = 'unbuilt';", `const VERSION = '${version}';`,
+    'sw.js');
+  worker = replaceOnce(worker, 'const FILES = [];', `const FILES = ${JSON.stringify(list)};`,
+    'sw.js');
 
   fs.rmSync(site, {recursive: true, force: true});
   fs.mkdirSync(site, {recursive: true});

@@ -55,8 +55,9 @@ async function fromNetwork(request, cache) {
 
 function isPage(request) {
   const url = new URL(request.url);
+  const pages = ['./', 'index.html'].map((page) => new URL(page, location).pathname);
   return request.mode === 'navigate' && url.origin === location.origin &&
-    [new URL('./', location).pathname, new URL('index.html', location).pathname].includes(url.pathname);
+    pages.includes(url.pathname);
 }
 
 async function answer(request) {

@@ -3,7 +3,8 @@
 // from there as plain data; the other scripts decide where it shows and what the page keeps.
 const $ = (id) => document.getElementById(id);
 let call;
-const ENGINE_FAILED = 'The calculator could not start: its engine did not load. Reload the page to try again.';
+const ENGINE_FAILED =
+  'The calculator could not start: its engine did not load. Reload the page to try again.';
 
 function element(tag, text, properties) {
   return Object.assign(document.createElement(tag), {textContent: text}, properties);
@@ -45,7 +46,8 @@ function connect(engine) {
 
 // The script tag's file may be missing as well as the module's.
 function loadEngine() {
-  return typeof Skirmod === 'function' ? Skirmod() : Promise.reject(new Error('skirmod.js not loaded'));
+  if (typeof Skirmod !== 'function') return Promise.reject(new Error('skirmod.js not loaded'));
+  return Skirmod();
 }
 
 loadEngine().then((engine) => {

@@ -5,7 +5,8 @@ const UPDATE_CHECK_MS = 60 * 60 * 1000;
 
 function offerReload(worker) {
   if ($('UpdateOffer')) return;
-  const offer = element('p', 'A new version of Skirmod is ready. ', {id: 'UpdateOffer', role: 'status'});
+  const offer = element('p', 'A new version of Skirmod is ready. ',
+    {id: 'UpdateOffer', role: 'status'});
   const reload = element('button', 'Reload', {type: 'button', id: 'UpdateReloadBtn'});
   reload.addEventListener('click', () => {
     navigator.serviceWorker.addEventListener('controllerchange', () => location.reload());
