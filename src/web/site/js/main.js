@@ -50,7 +50,7 @@ function loadEngine() {
   return Skirmod();
 }
 
-loadEngine().then((engine) => {
+function startPage(engine) {
   call = connect(engine);
   const kept = stored('inputs');
   const start = call('start', stored('table'), stored('name'), stored('log'));
@@ -64,7 +64,9 @@ loadEngine().then((engine) => {
   wireGrid();
   document.body.classList.add('ready');
   showGridWhenNear();
-}).catch((error) => {
+}
+
+loadEngine().then(startPage, (error) => {
   console.error('skirmod:', error);
   $('Message').textContent = ENGINE_FAILED;
 });
