@@ -381,6 +381,24 @@ class UpdatesTest:
         print("  page with the server hanging, seconds:", took)
         assert max(took.values()) < 1.5, took
 
+    def check_hanging_network_gives_way_to_a_kept_copy(self):
+        """A file the build's cache lacks but another cache holds: the network gets a second."""
+        self.driver.execute_async_script(
+            "caches.open('skirmod-earlier').then((c) => c.put('kept.txt', new Response('kept')))"
+            ".then(arguments[0])")
+        self.server.released.clear()
+        self.server.hang = True
+        try:
+            answer, took = self.driver.execute_async_script(
+                "const started = performance.now();"
+                "fetch('kept.txt').then((r) => r.text())"
+                ".then((text) => arguments[0]([text, (performance.now() - started) / 1000]))")
+        finally:
+            self.server.hang = False
+            self.server.released.set()
+        print("  a kept copy with the server hanging: %.2f s" % took)
+        assert answer == "kept" and 0.9 < took < 1.6, (answer, took)
+
 def main():
     test = UpdatesTest(*sys.argv[1:3])
     failed = ran = 0
