@@ -49,6 +49,8 @@ web_page_test() {
     fi
     /usr/bin/python3 tests/web/page_test.py "$site" build-release/src/cli/skirmod-calc \
         build-release/packaging/ShipStats.txt "$axe"
+    echo "== web page's builds, updates and first paint in headless Chromium =="
+    /usr/bin/python3 tests/web/updates_test.py "$site" build-release/packaging/ShipStats.txt
 }
 
 run_preset release

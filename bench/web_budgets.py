@@ -12,6 +12,7 @@ Usage: bench/web_budgets.py [SITE_DIR]   (default build-web/site; scripts/build-
 """
 import gzip
 import os
+import re
 import statistics
 import sys
 import tempfile
@@ -48,7 +49,10 @@ return times;
 
 
 def sizes(site):
-    files = [os.path.join(site, name) for name in ("skirmod.wasm", "skirmod.js")]
+    # The build names them by their digest: skirmod.0123456789.wasm.
+    files = [os.path.join(site, name) for name in os.listdir(site)
+             if re.fullmatch(r"skirmod\.[0-9a-f]{10}\.(wasm|js)", name)]
+    assert len(files) == 2, files
     raw = sum(os.path.getsize(f) for f in files)
     packed = sum(len(gzip.compress(open(f, "rb").read(), 9)) for f in files)
     return raw, packed

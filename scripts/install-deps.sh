@@ -24,8 +24,9 @@ windows_packages=(
     g++-mingw-w64-x86-64-posix googletest
     wine wine64 zip unzip
 )
-# Debian's em++ brings its own clang and node; python3 serves the site.
-web_packages=(cmake ninja-build emscripten python3)
+# Debian's em++ brings its own clang; node also finishes the site (src/web/bake_site.js);
+# python3 serves it.
+web_packages=(cmake ninja-build emscripten nodejs python3)
 test_packages=(
     "${run_packages[@]}"
     "${windows_packages[@]}"

@@ -3,6 +3,8 @@
 // from there as plain data; the other scripts decide where it shows and what the page keeps.
 const $ = (id) => document.getElementById(id);
 let call;
+const ENGINE_FAILED =
+  'The calculator could not start: its engine did not load. Reload the page to try again.';
 
 function element(tag, text, properties) {
   return Object.assign(document.createElement(tag), {textContent: text}, properties);
@@ -62,11 +64,19 @@ function connect(engine) {
   };
 }
 
-Skirmod().then((engine) => {
+// The script tag's file may be missing as well as the module's.
+function loadEngine() {
+  if (typeof Skirmod !== 'function') return Promise.reject(new Error('skirmod.js not loaded'));
+  return Skirmod();
+}
+
+function startPage(engine) {
   call = connect(engine);
   const kept = stored('inputs');
   const start = call('start', stored('table'), stored('name'), stored('log'));
   restoreInputs(kept, start.ships.length);
+  // The engine's own figures stand where index.html's were held back.
+  document.documentElement.classList.remove('unbaked', 'unbaked-log');
   createLogButtons(call('commands').logCommands);
   wireCalculator();
   wireSections();
@@ -79,6 +89,12 @@ Skirmod().then((engine) => {
   sayIfStorageBlocked();
   document.body.classList.add('ready');
   showGridWhenNear();
+}
+
+loadEngine().then(startPage, (error) => {
+  console.error('skirmod:', error);
+  $('Message').textContent = ENGINE_FAILED;
 });
 
-if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+// After the page's own downloads: the service worker then finds them in the browser's cache.
+window.addEventListener('load', watchForUpdates);

@@ -1,0 +1,119 @@
+#!/usr/bin/python3
+"""The page's first result painted against the first paint of the same HTML with no
+scripts, side by side in one headless Chromium run; exits 1 when the page takes more than
+1.2 times as long, or when the service worker makes a repeat visit slower.
+
+Usage: bench/web_first_paint.py [SITE_DIR]   (default build-web/site)
+
+Each round loads, in turn: the HTML with no scripts and the page, on a first visit (no
+cache, no service worker), then on a repeat visit through the browser's cache without the
+service worker, and the page through its service worker. Times are the browser's own, from
+navigation start: Paint Timing's first paint for the HTML with no scripts, Element Timing
+of the "Ships killed or held" figure for the page. Ratios and differences are the medians of
+each round's own.
+"""
+import os
+import re
+import shutil
+import statistics
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+from headless import chromium, serve_site  # noqa: E402
+
+ROUNDS = int(os.environ.get("SKIRMOD_PAINT_ROUNDS", "15"))
+RATIO = 1.2
+
+PAINTED = """
+const [kind, name, done] = arguments;
+new PerformanceObserver((list) => {
+  const entry = list.getEntries().find((e) => (e.identifier || e.name) === name);
+  if (entry) done(entry.renderTime || entry.loadTime || entry.startTime);
+}).observe({type: kind, buffered: true});
+"""
+
+
+def without_scripts(site, work):
+    """The site with static.html: index.html less its scripts and the module's preload."""
+    copy = os.path.join(work, "site")
+    shutil.copytree(site, copy)
+    with open(os.path.join(copy, "index.html"), encoding="utf-8") as f:
+        page = f.read()
+    page = re.sub(r"<script\b.*?</script>\n?", "", page, flags=re.S)
+    page = re.sub(r'<link rel="preload"[^>]*>\n?', "", page)
+    with open(os.path.join(copy, "static.html"), "w", encoding="utf-8") as f:
+        f.write(page)
+    return copy
+
+
+class Browser:
+    def __init__(self, work):
+        self.driver = chromium(os.path.join(work, "profile"))
+        self.driver.execute_cdp_cmd("Network.enable", {})
+
+    def visit(self, url, kind, name, fresh=False, worker=False):
+        self.driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": fresh})
+        self.driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": not worker})
+        self.driver.get(url)
+        return self.driver.execute_async_script(PAINTED, kind, name)
+
+    def page(self, url, **how):
+        return self.visit(url, "element", "first-result", **how)
+
+    def static(self, url, **how):
+        return self.visit(url + "static.html", "paint", "first-paint", **how)
+
+    def wait_for_worker(self):
+        self.driver.execute_async_script(
+            "const done = arguments[0];"
+            "if (navigator.serviceWorker.controller) done();"
+            "else navigator.serviceWorker.addEventListener('controllerchange', () => done())")
+
+
+def main():
+    site = sys.argv[1] if len(sys.argv) > 1 else "build-web/site"
+    work = tempfile.mkdtemp(prefix="skirmod-paint-")
+    server, url = serve_site(without_scripts(site, work))
+    browser = Browser(work)
+    times = {key: [] for key in ("first static", "first page", "repeat static",
+                                 "repeat page, no service worker", "repeat page, service worker")}
+    try:
+        browser.page(url, worker=True)
+        browser.wait_for_worker()
+        browser.static(url)
+        for _ in range(ROUNDS):
+            times["first static"].append(browser.static(url, fresh=True))
+            times["first page"].append(browser.page(url, fresh=True))
+            times["repeat static"].append(browser.static(url))
+            times["repeat page, no service worker"].append(browser.page(url))
+            times["repeat page, service worker"].append(browser.page(url, worker=True))
+        version = browser.driver.capabilities.get("browserVersion")
+    finally:
+        browser.driver.quit()
+        server.shutdown()
+    median = {key: statistics.median(values) for key, values in times.items()}
+    print("Chromium %s, %s, medians of %d rounds" % (version, url, ROUNDS))
+    for key, values in times.items():
+        print("%-34s %7.1f ms  (min %.1f, max %.1f)" % (key, median[key], min(values), max(values)))
+    # Paired within each round, so that what else the machine does weighs on both alike.
+    def paired(a, b):
+        return statistics.median(x / y for x, y in zip(times[a], times[b]))
+
+    ratios = [("first visit", paired("first page", "first static")),
+              ("repeat visit", paired("repeat page, service worker", "repeat static"))]
+    over = 0
+    for name, ratio in ratios:
+        verdict = "ok" if ratio <= RATIO else "OVER"
+        over += ratio > RATIO
+        print("%-34s %7.2f x (goal <= %.1f x) %s" % (name + ": page / no scripts", ratio, RATIO,
+                                                   verdict))
+    worker = statistics.median(x - y for x, y in zip(times["repeat page, service worker"],
+                                                     times["repeat page, no service worker"]))
+    print("%-34s %+7.1f ms %s" % ("service worker on a repeat visit", worker,
+                                  "ok" if worker <= 0 else "SLOWER"))
+    return 1 if over or worker > 0 else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,37 @@
+'use strict';
+// A new build installs in the background (js/../sw.js); the page says so and offers the
+// reload that takes it in, the only way in, so one page never mixes two builds' files.
+const UPDATE_CHECK_MS = 60 * 60 * 1000;
+
+function offerReload(worker) {
+  if ($('UpdateOffer')) return;
+  const offer = element('p', 'A new version of Skirmod is ready. ',
+    {id: 'UpdateOffer', role: 'status'});
+  const reload = element('button', 'Reload', {type: 'button', id: 'UpdateReloadBtn'});
+  reload.addEventListener('click', () => {
+    navigator.serviceWorker.addEventListener('controllerchange', () => location.reload());
+    worker.postMessage('take over');
+  });
+  offer.append(reload);
+  $('Message').after(offer);
+}
+
+function offerWhenInstalled(worker) {
+  if (!worker || !navigator.serviceWorker.controller) return;
+  if (worker.state === 'installed') offerReload(worker);
+  else worker.addEventListener('statechange', () => offerWhenInstalled(worker));
+}
+
+// Looks for a new build at every start, hourly, and when the player comes back to the tab.
+function watchForUpdates() {
+  if (!('serviceWorker' in navigator)) return;
+  navigator.serviceWorker.register('sw.js').then((registration) => {
+    offerWhenInstalled(registration.waiting || registration.installing);
+    registration.addEventListener('updatefound', () => offerWhenInstalled(registration.installing));
+    const check = () => registration.update().catch(() => {});
+    setInterval(check, UPDATE_CHECK_MS);
+    document.addEventListener('visibilitychange', () => {
+      if (document.visibilityState === 'visible') check();
+    });
+  }).catch(() => {});
+}
