@@ -1,0 +1,280 @@
+'use strict';
+// The page under test in Debian's headless Firefox over WebDriver BiDi (puppeteer-core):
+// the browser, a local static server, the ways a player reaches the controls, and
+// skirmod-calc on the same stats file as the oracle. Every read of the page's structure
+// goes through a helper here, so a change of markup touches one place.
+import {execFile} from 'node:child_process';
+import {createReadStream, existsSync, mkdtempSync, readFileSync, statSync} from 'node:fs';
+import {createServer} from 'node:http';
+import {createRequire} from 'node:module';
+import {tmpdir} from 'node:os';
+import {extname, join, resolve, sep} from 'node:path';
+
+const TYPES = {
+  '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+  '.svg': 'image/svg+xml', '.webmanifest': 'application/manifest+json', '.txt': 'text/plain',
+};
+
+// A static server for `site` on 127.0.0.1 (port SKIRMOD_WEB_PORT, else any free one).
+export async function serveSite(site) {
+  const root = resolve(site);
+  const server = createServer((request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://here').pathname);
+    const file = resolve(root, `.${path}${path.endsWith('/') ? 'index.html' : ''}`);
+    if (!file.startsWith(root + sep) || !existsSync(file) || !statSync(file).isFile()) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, {'Content-Type': TYPES[extname(file)] || 'application/octet-stream'});
+    createReadStream(file).pipe(response);
+  });
+  await new Promise((done) => server.listen(Number(process.env.SKIRMOD_WEB_PORT || 0), '127.0.0.1', done));
+  return {server, url: `http://127.0.0.1:${server.address().port}/`};
+}
+
+export async function firefox(npm, downloads) {
+  const puppeteer = createRequire(join(resolve(npm), 'node_modules', '.'))('puppeteer-core');
+  return puppeteer.launch({
+    browser: 'firefox', protocol: 'webDriverBiDi', executablePath: '/usr/bin/firefox-esr',
+    headless: true, defaultViewport: {width: 1280, height: 1000},
+    extraPrefsFirefox: {
+      // Save writes straight into `downloads`, as a player's browser set to save does.
+      'browser.download.dir': downloads, 'browser.download.folderList': 2,
+      'browser.download.useDownloadDir': true, 'browser.download.always_ask_before_handling_new_types': false,
+      // The downloads panel would take the focus from the page.
+      'browser.download.alwaysOpenPanel': false,
+      // The clipboard without the paste prompt, so that Copy can be read back.
+      'dom.events.testing.asyncClipboard': true,
+    },
+  });
+}
+
+// Seeded numbers for the random pairings (mulberry32): a failure prints its seed.
+export function random(seed) {
+  let state = seed >>> 0;
+  const next = () => {
+    state = (state + 0x6d2b79f5) >>> 0;
+    let t = Math.imul(state ^ (state >>> 15), 1 | state);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+  return {below: (n) => Math.floor(next() * n), pick: (list) => list[Math.floor(next() * list.length)]};
+}
+
+export class Page {
+  constructor(parts) {
+    Object.assign(this, parts);
+  }
+
+  static async start({site, calc, sample, npm, shots}) {
+    const {server, url} = await serveSite(site);
+    const work = mkdtempSync(join(tmpdir(), 'skirmod-firefox-'));
+    const browser = await firefox(npm, join(work, 'downloads'));
+    // The start-up tab never has the window's focus, so focus and blur events would not fire
+    // in it; a tab opened and brought to the front does.
+    const tab = await browser.newPage();
+    await tab.bringToFront();
+    const page = new Page({browser, tab, url, server, calc,
+      sample: resolve(sample), shots, work, downloads: join(work, 'downloads')});
+    await page.load();
+    return page;
+  }
+
+  async close() {
+    await this.browser.close();
+    this.server.closeAllConnections();
+    this.server.close();
+  }
+
+  async load() {
+    await this.tab.goto(this.url, {waitUntil: 'load'});
+    // Without the focus no focus or blur event fires, and typed cells would never be kept.
+    if (!await this.tab.evaluate(() => document.hasFocus())) throw new Error('the page does not have the focus');
+    await this.tab.waitForFunction(() => document.body.classList.contains('ready'), {timeout: 20000});
+  }
+
+  // A control, with the section that holds it shown, as a player would switch to it.
+  async el(id) {
+    await this.tab.evaluate((id) => {
+      const panel = document.getElementById(id).closest('[role=tabpanel]');
+      if (panel && panel.hidden) document.querySelector(`[aria-controls='${panel.id}']`).click();
+    }, id);
+    return this.tab.$(`#${id}`);
+  }
+
+  async click(id) {
+    await (await this.el(id)).click();
+  }
+
+  async focus(id) {
+    await this.el(id);
+    await this.tab.focus(`#${id}`);
+  }
+
+  async press(...keys) {
+    for (const key of keys) await this.tab.keyboard.press(key);
+  }
+
+  async chord(modifier, key) {
+    await this.tab.keyboard.down(modifier);
+    await this.tab.keyboard.press(key);
+    await this.tab.keyboard.up(modifier);
+  }
+
+  // What controls show, in one round trip; a report box shows one line per block.
+  values(...ids) {
+    return this.tab.evaluate((ids) => ids.map((id) => {
+      const e = document.getElementById(id);
+      if (e.classList.contains('report')) return [...e.children].map((line) => line.textContent).join('\n');
+      return 'value' in e && e.tagName !== 'OUTPUT' ? e.value : e.textContent;
+    }), ids);
+  }
+
+  async value(id) {
+    return (await this.values(id))[0];
+  }
+
+  message() {
+    return this.value('Message');
+  }
+
+  async resultLine() {
+    return `${await this.value('CurrentResultMemo')}\n`;
+  }
+
+  // The names a ship list offers, and the row it shows.
+  shipNames(id = 'AttShipList') {
+    return this.tab.evaluate((id) => [...document.getElementById(id).options].map((o) => o.text), id);
+  }
+
+  shipShown(id) {
+    return this.tab.evaluate((id) => document.getElementById(id).selectedIndex, id);
+  }
+
+  async chooseShip(id, name) {
+    await this.el(id);
+    await this.tab.select(`#${id}`, name);
+  }
+
+  // Ships and count set through the controls' own events, for many pairings in little time;
+  // returns what the named boxes then show.
+  setPairing(attacker, defender, count, ids) {
+    return this.tab.evaluate((attacker, defender, count) => {
+      const fire = (id, value, key, type) => {
+        const control = document.getElementById(id);
+        control[key] = value;
+        control.dispatchEvent(new Event(type, {bubbles: true}));
+      };
+      fire('AttShipList', attacker, 'selectedIndex', 'change');
+      fire('DefShipList', defender, 'selectedIndex', 'change');
+      fire('AttShips', count, 'value', 'input');
+    }, attacker, defender, count).then(() => this.values(...ids));
+  }
+
+  async typeCount(text) {
+    await this.focus('AttShips');
+    await this.chord('Control', 'a');
+    await this.press('Delete');
+    if (text) await this.tab.keyboard.type(text);
+  }
+
+  // The results log's entries (their texts) and the selected one, whether the log is a
+  // <select> or a role=listbox list.
+  logState() {
+    return this.tab.evaluate(() => {
+      const log = document.getElementById('ResultsMemo');
+      const items = [...log.querySelectorAll('option, [role=option]')];
+      const text = (item) => (item.tagName === 'OPTION' ? item.value
+        : (item.dataset.value ?? item.textContent.replace(/\u00a0/g, ' ')));
+      const chosen = (item) => (item.tagName === 'OPTION' ? item.selected : item.getAttribute('aria-selected') === 'true');
+      return {entries: items.map(text), selected: items.findIndex(chosen)};
+    });
+  }
+
+  async logEntries() {
+    return (await this.logState()).entries;
+  }
+
+  async chooseLogEntry(index) {
+    await this.el('ResultsMemo');
+    const items = await this.tab.$$('#ResultsMemo option, #ResultsMemo [role=option]');
+    await items[index].click();
+  }
+
+  // A cell of the grid (or the field in it), which the page fills once it is scrolled near.
+  async cell(row, column) {
+    await this.el('StatsGrid');
+    await this.tab.evaluate(() => document.getElementById('StatsGrid').scrollIntoView());
+    const where = `#StatsGrid [data-row="${row}"][data-column="${column}"]`;
+    await this.tab.waitForSelector(where, {timeout: 10000});
+    return this.tab.$(where);
+  }
+
+  async cellText(row, column) {
+    const cell = await this.cell(row, column);
+    return cell.evaluate((e) => ('value' in e && e.tagName === 'INPUT' ? e.value : e.textContent));
+  }
+
+  async typeIntoCell(row, column, text, leave = true) {
+    await (await this.cell(row, column)).click();
+    await this.chord('Control', 'a');
+    await this.tab.keyboard.type(text);
+    if (leave) await this.press('Tab');
+  }
+
+  // `text` pasted onto a cell as a player does: put on the clipboard, then Ctrl+V in the cell.
+  // (Firefox hands a made-up paste event no data, so the real one is used.)
+  async paste(row, column, text) {
+    await this.tab.evaluate((text) => navigator.clipboard.writeText(text), text);
+    await (await this.cell(row, column)).click();
+    await this.chord('Control', 'v');
+  }
+
+  // Chooses a file and waits until the page has read it: a read table fills the ship lists
+  // anew, a refused one shows a message. Returns the header box's text.
+  async openFile(path) {
+    await this.el('OpenFile');
+    // The watch is set before the file is chosen and kept on the window until it fires.
+    await this.tab.evaluate(() => {
+      window.fileRead = new Promise((done) => {
+        const watch = new MutationObserver(() => done(watch.disconnect()));
+        for (const id of ['AttShipList', 'Message']) {
+          watch.observe(document.getElementById(id), {childList: true, subtree: true, characterData: true});
+        }
+      });
+    });
+    await (await this.tab.$('#OpenFile')).uploadFile(path);
+    await this.tab.evaluate(() => window.fileRead);
+    return this.value('FileHeaderText');
+  }
+
+  // The bytes of a finished download named `name` (Firefox writes a .part file first).
+  async downloaded(name) {
+    const file = join(this.downloads, name);
+    for (let waited = 0; waited < 10000; waited += 100) {
+      if (existsSync(file) && !existsSync(`${file}.part`) && statSync(file).size) return readFileSync(file);
+      await new Promise((wake) => setTimeout(wake, 100));
+    }
+    throw new Error(`no download ${name} in ${this.downloads}`);
+  }
+
+  clipboard() {
+    return this.tab.evaluate(() => navigator.clipboard.readText());
+  }
+
+  // skirmod-calc's answers to several questions, asked together, a few at a time.
+  async calcAll(questions, parallel = 4) {
+    const answers = [];
+    let next = 0;
+    const ask = (args) => new Promise((done, fail) => execFile(this.calc, ['--stats', this.sample, ...args],
+      {encoding: 'latin1'}, (error, stdout) => (error ? fail(new Error(`${args}: ${error}`)) : done(stdout))));
+    const worker = async () => {
+      while (next < questions.length) {
+        const i = next++;
+        answers[i] = await ask(questions[i]);
+      }
+    };
+    await Promise.all(Array.from({length: parallel}, worker));
+    return answers;
+  }
+}
