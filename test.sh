@@ -67,18 +67,22 @@ web_page_test() {
         build-release/packaging/ShipStats.txt "$npm_tools/node_modules/axe-core/axe.min.js"
 }
 
-# The same site, as web_page_test built it, in Debian's headless Firefox over WebDriver BiDi.
-web_firefox_test() {
-    echo "== web page in headless Firefox =="
+# The same site, as web_page_test built it, in Debian's headless Firefox over WebDriver BiDi;
+# then the same checks in Chromium, so that a failure in one browser alone shows as such.
+web_browser_test() {
+    local browser
     install_web_test_tools
-    node tests/web/firefox_test.mjs build-web/site build-release/src/cli/skirmod-calc \
-        build-release/packaging/ShipStats.txt "$npm_tools"
+    for browser in firefox chromium; do
+        echo "== web page in headless $browser =="
+        SKIRMOD_WEB_BROWSER=$browser node tests/web/browser_test.mjs build-web/site \
+            build-release/src/cli/skirmod-calc build-release/packaging/ShipStats.txt "$npm_tools"
+    done
 }
 
 run_preset release
 run_preset web-tests
 web_page_test
-web_firefox_test
+web_browser_test
 run_preset asan
 run_preset windows-tests scripts/with-wine.sh
 windows_smoke_test

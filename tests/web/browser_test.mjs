@@ -1,8 +1,9 @@
 'use strict';
-// The page in Debian's headless Firefox (firefox-esr over WebDriver BiDi), one browser start
-// for every check.
+// The page in Debian's headless Firefox (firefox-esr over WebDriver BiDi) or, with
+// SKIRMOD_WEB_BROWSER=chromium, the same checks in Debian's Chromium; one browser start for
+// every check.
 //
-// Usage: node firefox_test.mjs SITE_DIR SKIRMOD_CALC SAMPLE_STATS NPM_DIR [SCREENSHOT_DIR]
+// Usage: node browser_test.mjs SITE_DIR SKIRMOD_CALC SAMPLE_STATS NPM_DIR [SCREENSHOT_DIR]
 //
 // NPM_DIR holds puppeteer-core (npm install --prefix NPM_DIR). The oracle for every figure is
 // skirmod-calc on the same stats file; the bytes of a download are checked against the sample
@@ -13,10 +14,11 @@ import assert from 'node:assert/strict';
 import {readFileSync, rmSync} from 'node:fs';
 import {join} from 'node:path';
 
-import {Page, random} from './firefox_driver.mjs';
+import {Page, random} from './browser_driver.mjs';
 
 const SEED = Number(process.env.SKIRMOD_WEB_SEED || 23);
 const PAIRINGS = Number(process.env.SKIRMOD_WEB_PAIRINGS || 60);
+const BROWSER = process.env.SKIRMOD_WEB_BROWSER || 'firefox';
 
 // The count box's texts: every way a count can be written, and what is not a count.
 const COUNT_KINDS = [
@@ -202,7 +204,7 @@ async function checkPhoneWidth(page) {
   await page.click('ResultsAddBtn');
   await page.tab.evaluate(() => window.scrollTo(0, 0));
   const width = await page.tab.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
-  if (page.shots) await page.tab.screenshot({path: join(page.shots, 'web-phone-firefox.png')});
+  if (page.shots) await page.tab.screenshot({path: join(page.shots, `web-phone-${BROWSER}.png`)});
   await page.tab.setViewport({width: 1280, height: 1000});
   assert.ok(width[0] <= width[1] && width[1] === 360, `scroll width, window width: ${width}`);
   await page.click('ResultsClearBtn');
@@ -226,13 +228,13 @@ const CHECKS = [checkFigures, checkCountShipsAndSwitch, checkResultsLog, checkEd
 
 async function main([site, calc, sample, npm, shots]) {
   if (!npm) {
-    console.error('usage: firefox_test.mjs SITE_DIR SKIRMOD_CALC SAMPLE_STATS NPM_DIR [SCREENSHOT_DIR]');
+    console.error('usage: browser_test.mjs SITE_DIR SKIRMOD_CALC SAMPLE_STATS NPM_DIR [SCREENSHOT_DIR]');
     return 2;
   }
   const wanted = (process.env.SKIRMOD_WEB_CHECKS || '').split(',').filter(Boolean);
   const chosen = CHECKS.filter((check) => !wanted.length || wanted.some((w) => check.name.includes(w)));
   const started = Date.now();
-  const page = await Page.start({site, calc, sample, npm, shots});
+  const page = await Page.start({browserName: BROWSER, site, calc, sample, npm, shots});
   console.log(`${await page.browser.version()} started in ${((Date.now() - started) / 1000).toFixed(1)} s`);
   let failed = 0;
   try {
@@ -249,7 +251,7 @@ async function main([site, calc, sample, npm, shots]) {
   } finally {
     await page.close().catch(() => {});
   }
-  console.log(`${failed} of ${chosen.length} checks failed in Firefox (${((Date.now() - started) / 1000).toFixed(1)} s)`);
+  console.log(`${failed} of ${chosen.length} checks failed in ${BROWSER} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
   rmSync(page.work, {recursive: true, force: true});
   return failed || !chosen.length ? 1 : 0;
 }

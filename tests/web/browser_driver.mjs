@@ -1,8 +1,9 @@
 'use strict';
-// The page under test in Debian's headless Firefox over WebDriver BiDi (puppeteer-core):
-// the browser, a local static server, the ways a player reaches the controls, and
-// skirmod-calc on the same stats file as the oracle. Every read of the page's structure
-// goes through a helper here, so a change of markup touches one place.
+// The page under test in a headless browser driven by puppeteer-core (Firefox over WebDriver
+// BiDi, Chromium over its own protocol): the browser, a local static server, the ways a
+// player reaches the controls, and skirmod-calc on the same stats file as the oracle. Every
+// read of the page's structure goes through a helper here, so a change of markup touches one
+// place.
 import {execFile} from 'node:child_process';
 import {createReadStream, existsSync, mkdtempSync, readFileSync, statSync} from 'node:fs';
 import {createServer} from 'node:http';
@@ -32,21 +33,41 @@ export async function serveSite(site) {
   return {server, url: `http://127.0.0.1:${server.address().port}/`};
 }
 
-export async function firefox(npm, downloads) {
-  const puppeteer = createRequire(join(resolve(npm), 'node_modules', '.'))('puppeteer-core');
-  return puppeteer.launch({
+const VIEWPORT = {width: 1280, height: 1000};
+
+// Each browser as puppeteer-core starts it, set up as a player's browser that saves downloads
+// into `downloads` and lets the page read back what it copied. Firefox is the one under test;
+// Chromium runs the same checks to tell a Firefox fault from a page fault.
+const BROWSERS = {
+  firefox: (puppeteer, downloads) => puppeteer.launch({
     browser: 'firefox', protocol: 'webDriverBiDi', executablePath: '/usr/bin/firefox-esr',
-    headless: true, defaultViewport: {width: 1280, height: 1000},
+    headless: true, defaultViewport: VIEWPORT,
     extraPrefsFirefox: {
-      // Save writes straight into `downloads`, as a player's browser set to save does.
       'browser.download.dir': downloads, 'browser.download.folderList': 2,
       'browser.download.useDownloadDir': true, 'browser.download.always_ask_before_handling_new_types': false,
       // The downloads panel would take the focus from the page.
       'browser.download.alwaysOpenPanel': false,
-      // The clipboard without the paste prompt, so that Copy can be read back.
+      // The clipboard without the paste prompt.
       'dom.events.testing.asyncClipboard': true,
     },
-  });
+  }),
+  async chromium(puppeteer, downloads, url) {
+    const browser = await puppeteer.launch({
+      browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true, defaultViewport: VIEWPORT,
+      args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+        '--disable-component-update', '--disable-sync'],
+    });
+    const session = await browser.target().createCDPSession();
+    await session.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: downloads});
+    await browser.defaultBrowserContext().overridePermissions(url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+    return browser;
+  },
+};
+
+export function launch(name, npm, downloads, url) {
+  if (!BROWSERS[name]) throw new Error(`no browser ${name}: ${Object.keys(BROWSERS).join(' or ')}`);
+  const puppeteer = createRequire(join(resolve(npm), 'node_modules', '.'))('puppeteer-core');
+  return BROWSERS[name](puppeteer, downloads, url);
 }
 
 // Seeded numbers for the random pairings (mulberry32): a failure prints its seed.
@@ -66,15 +87,15 @@ export class Page {
     Object.assign(this, parts);
   }
 
-  static async start({site, calc, sample, npm, shots}) {
+  static async start({browserName, site, calc, sample, npm, shots}) {
     const {server, url} = await serveSite(site);
-    const work = mkdtempSync(join(tmpdir(), 'skirmod-firefox-'));
-    const browser = await firefox(npm, join(work, 'downloads'));
+    const work = mkdtempSync(join(tmpdir(), 'skirmod-page-'));
+    const browser = await launch(browserName, npm, join(work, 'downloads'), url);
     // The start-up tab never has the window's focus, so focus and blur events would not fire
     // in it; a tab opened and brought to the front does.
     const tab = await browser.newPage();
     await tab.bringToFront();
-    const page = new Page({browser, tab, url, server, calc,
+    const page = new Page({browserName, browser, tab, url, server, calc,
       sample: resolve(sample), shots, work, downloads: join(work, 'downloads')});
     await page.load();
     return page;
@@ -212,7 +233,10 @@ export class Page {
 
   async cellText(row, column) {
     const cell = await this.cell(row, column);
-    return cell.evaluate((e) => ('value' in e && e.tagName === 'INPUT' ? e.value : e.textContent));
+    return cell.evaluate((e) => {
+      const field = e.matches('input, textarea') ? e : e.querySelector('input, textarea');
+      return field ? field.value : e.textContent;
+    });
   }
 
   async typeIntoCell(row, column, text, leave = true) {
