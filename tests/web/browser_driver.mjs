@@ -44,7 +44,8 @@ const BROWSERS = {
     headless: true, defaultViewport: VIEWPORT,
     extraPrefsFirefox: {
       'browser.download.dir': downloads, 'browser.download.folderList': 2,
-      'browser.download.useDownloadDir': true, 'browser.download.always_ask_before_handling_new_types': false,
+      'browser.download.useDownloadDir': true,
+      'browser.download.always_ask_before_handling_new_types': false,
       // The downloads panel would take the focus from the page.
       'browser.download.alwaysOpenPanel': false,
       // The clipboard without the paste prompt.
@@ -59,7 +60,8 @@ const BROWSERS = {
     });
     const session = await browser.target().createCDPSession();
     await session.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: downloads});
-    await browser.defaultBrowserContext().overridePermissions(url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+    await browser.defaultBrowserContext().overridePermissions(
+      url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
     return browser;
   },
 };
@@ -81,6 +83,10 @@ export function random(seed) {
   };
   return {below: (n) => Math.floor(next() * n), pick: (list) => list[Math.floor(next() * list.length)]};
 }
+
+// The results log's entries, in a <select> or a role=listbox list; a line that only says the
+// log is empty is no entry.
+const LOG_ENTRIES = 'option, [role=option]:not([aria-disabled=true])';
 
 export class Page {
   constructor(parts) {
@@ -110,7 +116,9 @@ export class Page {
   async load() {
     await this.tab.goto(this.url, {waitUntil: 'load'});
     // Without the focus no focus or blur event fires, and typed cells would never be kept.
-    if (!await this.tab.evaluate(() => document.hasFocus())) throw new Error('the page does not have the focus');
+    if (!await this.tab.evaluate(() => document.hasFocus())) {
+      throw new Error('the page does not have the focus');
+    }
     await this.tab.waitForFunction(() => document.body.classList.contains('ready'), {timeout: 20000});
   }
 
@@ -202,14 +210,15 @@ export class Page {
   // The results log's entries (their texts) and the selected one, whether the log is a
   // <select> or a role=listbox list.
   logState() {
-    return this.tab.evaluate(() => {
+    return this.tab.evaluate((selector) => {
       const log = document.getElementById('ResultsMemo');
-      const items = [...log.querySelectorAll('option, [role=option]')];
+      const items = [...log.querySelectorAll(selector)];
       const text = (item) => (item.tagName === 'OPTION' ? item.value
         : (item.dataset.value ?? item.textContent.replace(/\u00a0/g, ' ')));
-      const chosen = (item) => (item.tagName === 'OPTION' ? item.selected : item.getAttribute('aria-selected') === 'true');
+      const chosen = (item) => (item.tagName === 'OPTION' ? item.selected
+        : item.getAttribute('aria-selected') === 'true');
       return {entries: items.map(text), selected: items.findIndex(chosen)};
-    });
+    }, LOG_ENTRIES);
   }
 
   async logEntries() {
@@ -217,33 +226,37 @@ export class Page {
   }
 
   async chooseLogEntry(index) {
-    await this.el('ResultsMemo');
-    const items = await this.tab.$$('#ResultsMemo option, #ResultsMemo [role=option]');
+    const items = await (await this.el('ResultsMemo')).$$(LOG_ENTRIES);
     await items[index].click();
   }
 
-  // A cell of the grid (or the field in it), which the page fills once it is scrolled near.
+  // The text box of a grid cell, or the cell itself where it is edited in place; the page
+  // fills the grid once it is scrolled near. Rows count from the first ship, columns from the
+  // names' column.
   async cell(row, column) {
     await this.el('StatsGrid');
     await this.tab.evaluate(() => document.getElementById('StatsGrid').scrollIntoView());
-    const where = `#StatsGrid [data-row="${row}"][data-column="${column}"]`;
-    await this.tab.waitForSelector(where, {timeout: 10000});
-    return this.tab.$(where);
+    const found = await this.tab.waitForFunction((row, column) => {
+      const cell = document.getElementById('StatsGrid').rows[row + 1]?.cells[column];
+      return cell && (cell.querySelector('input, textarea') || cell);
+    }, {timeout: 10000}, row, column);
+    const cell = found.asElement();
+    await cell.evaluate((e) => e.scrollIntoView({block: 'center', inline: 'center'}));
+    return cell;
   }
 
   async cellText(row, column) {
     const cell = await this.cell(row, column);
-    return cell.evaluate((e) => {
-      const field = e.matches('input, textarea') ? e : e.querySelector('input, textarea');
-      return field ? field.value : e.textContent;
-    });
+    return cell.evaluate((e) => (e.matches('input, textarea') ? e.value : e.textContent));
   }
 
-  async typeIntoCell(row, column, text, leave = true) {
+  // Types over a cell's text and leaves the cell by clicking the table's heading: Tab might
+  // take the focus out of the page, where no later key would reach it.
+  async typeIntoCell(row, column, text) {
     await (await this.cell(row, column)).click();
     await this.chord('Control', 'a');
     await this.tab.keyboard.type(text);
-    if (leave) await this.press('Tab');
+    await this.click('TableHeading');
   }
 
   // `text` pasted onto a cell as a player does: put on the clipboard, then Ctrl+V in the cell.
@@ -291,7 +304,7 @@ export class Page {
     const answers = [];
     let next = 0;
     const ask = (args) => new Promise((done, fail) => execFile(this.calc, ['--stats', this.sample, ...args],
-      {encoding: 'latin1'}, (error, stdout) => (error ? fail(new Error(`${args}: ${error}`)) : done(stdout))));
+      {encoding: 'latin1'}, (error, out) => (error ? fail(new Error(`${args}: ${error}`)) : done(out))));
     const worker = async () => {
       while (next < questions.length) {
         const i = next++;

@@ -70,7 +70,8 @@ async function checkFigures(page) {
   assert.match(opened.split('\n').pop(), /ShipStats\.txt$/);
   const names = await page.shipNames();
   const r = random(SEED);
-  const pairings = Array.from({length: PAIRINGS}, () => [r.below(names.length), r.below(names.length), r.pick(COUNT_KINDS)(r)]);
+  const pairings = Array.from({length: PAIRINGS},
+    () => [r.below(names.length), r.below(names.length), r.pick(COUNT_KINDS)(r)]);
   const shown = [];
   for (const [att, dfn, count] of pairings) {
     shown.push(asCalcTexts(await page.setPairing(att, dfn, count, ['CurrentResultMemo', ...REPORT_BOXES])));
@@ -80,8 +81,9 @@ async function checkFigures(page) {
     (kind) => [...(kind === 'result' ? ['result'] : ['report', kind]), names[att], names[dfn], count]));
   const answers = await page.calcAll(questions);
   pairings.forEach(([att, dfn, count], n) => kinds.forEach((kind, k) => {
-    const where = `pairing ${n} of seed ${SEED}: ${names[att]} v ${names[dfn]}, count ${JSON.stringify(count)}: ${kind}`;
-    assert.equal(shown[n][k], answers[n * kinds.length + k], where);
+    const ships = `${names[att]} v ${names[dfn]}`;
+    assert.equal(shown[n][k], answers[n * kinds.length + k],
+      `pairing ${n} of seed ${SEED}: ${ships}, count ${JSON.stringify(count)}, ${kind}`);
   }));
 }
 
@@ -102,7 +104,8 @@ async function checkCountShipsAndSwitch(page) {
   await page.focus('DefShipList');
   await page.press('Home', 'ArrowDown', 'ArrowDown');
   assert.deepEqual([await page.shipShown('AttShipList'), await page.shipShown('DefShipList')], [att, 2]);
-  const [before, after] = await page.calcAll([['result', names[att], names[2], '195'], ['result', names[2], names[att], '195']]);
+  const [before, after] = await page.calcAll(
+    [['result', names[att], names[2], '195'], ['result', names[2], names[att], '195']]);
   assert.equal(await page.resultLine(), before);
   await page.click('SwitchBtn');
   assert.equal(await page.resultLine(), after);
@@ -117,8 +120,8 @@ async function checkResultsLog(page) {
   assert.deepEqual(await page.logEntries(), []);
   const names = await page.shipNames();
   const [att, dfn] = [await page.shipShown('AttShipList'), await page.shipShown('DefShipList')];
-  const [five, six] = (await page.calcAll([['result', names[att], names[dfn], '5'], ['result', names[att], names[dfn], '6']]))
-    .map((line) => line.replace(/\n$/, ''));
+  const lines = await page.calcAll(['5', '6'].map((count) => ['result', names[att], names[dfn], count]));
+  const [five, six] = lines.map((line) => line.replace(/\n$/, ''));
   await page.typeCount('5');
   await page.click('ResultsAddBtn');
   await page.typeCount('6');
@@ -159,11 +162,12 @@ async function checkEditSaveAndReload(page) {
   assert.deepEqual(got.slice(1), sampleEdited(page.sample, [[[3, 9], '77']]).slice(1));
   await page.typeCount('$2A');
   await page.click('ResultsAddBtn');
-  const [line, log, inputs] = [await page.resultLine(), await page.logEntries(), await page.values('AttShips', 'AttShipList', 'DefShipList')];
+  const inputs = () => page.values('AttShips', 'AttShipList', 'DefShipList');
+  const [line, log, kept] = [await page.resultLine(), await page.logEntries(), await inputs()];
   await page.load();
   assert.equal(await page.cellText(3, 9), '77', 'the edited table was not kept');
   assert.deepEqual(await page.logEntries(), log);
-  assert.deepEqual(await page.values('AttShips', 'AttShipList', 'DefShipList'), inputs);
+  assert.deepEqual(await inputs(), kept);
   assert.equal(await page.resultLine(), line);
   await page.click('ResultsClearBtn');
 }
@@ -214,7 +218,8 @@ async function checkOffline(page) {
   // Once the service worker has installed, the page loads and calculates with the server gone.
   await page.tab.evaluate(() => navigator.serviceWorker.ready.then(() => true));
   await page.load();
-  await page.tab.evaluate(() => Boolean(navigator.serviceWorker.controller)).then((held) => assert.ok(held, 'no service worker controls the page'));
+  assert.ok(await page.tab.evaluate(() => Boolean(navigator.serviceWorker.controller)),
+    'no service worker controls the page');
   page.server.closeAllConnections();
   await new Promise((done) => page.server.close(done));
   await page.load();
@@ -251,7 +256,8 @@ async function main([site, calc, sample, npm, shots]) {
   } finally {
     await page.close().catch(() => {});
   }
-  console.log(`${failed} of ${chosen.length} checks failed in ${BROWSER} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
+  const took = ((Date.now() - started) / 1000).toFixed(1);
+  console.log(`${failed} of ${chosen.length} checks failed in ${BROWSER} (${took} s)`);
   rmSync(page.work, {recursive: true, force: true});
   return failed || !chosen.length ? 1 : 0;
 }
