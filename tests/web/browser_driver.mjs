@@ -34,6 +34,8 @@ export async function serveSite(site) {
 }
 
 const VIEWPORT = {width: 1280, height: 1000};
+// A page that never answers fails its check within this time instead of holding up the run.
+const PROTOCOL_TIMEOUT = 60000;
 
 // Each browser as puppeteer-core starts it, set up as a player's browser that saves downloads
 // into `downloads` and lets the page read back what it copied. Firefox is the one under test;
@@ -41,7 +43,7 @@ const VIEWPORT = {width: 1280, height: 1000};
 const BROWSERS = {
   firefox: (puppeteer, downloads) => puppeteer.launch({
     browser: 'firefox', protocol: 'webDriverBiDi', executablePath: '/usr/bin/firefox-esr',
-    headless: true, defaultViewport: VIEWPORT,
+    headless: true, defaultViewport: VIEWPORT, protocolTimeout: PROTOCOL_TIMEOUT,
     extraPrefsFirefox: {
       'browser.download.dir': downloads, 'browser.download.folderList': 2,
       'browser.download.useDownloadDir': true,
@@ -55,6 +57,7 @@ const BROWSERS = {
   async chromium(puppeteer, downloads, url) {
     const browser = await puppeteer.launch({
       browser: 'chrome', executablePath: '/usr/bin/chromium', headless: true, defaultViewport: VIEWPORT,
+      protocolTimeout: PROTOCOL_TIMEOUT,
       args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
         '--disable-component-update', '--disable-sync'],
     });
@@ -281,7 +284,8 @@ export class Page {
       });
     });
     await (await this.tab.$('#OpenFile')).uploadFile(path);
-    await this.tab.evaluate(() => window.fileRead);
+    await this.tab.evaluate(() => Promise.race([window.fileRead, new Promise(
+      (done, fail) => setTimeout(() => fail(new Error('the page read no file in 20 s')), 20000))]));
     return this.value('FileHeaderText');
   }
 

@@ -255,10 +255,10 @@ async function main([site, calc, sample, npm, shots]) {
     }
   } finally {
     await page.close().catch(() => {});
+    rmSync(page.work, {recursive: true, force: true});
   }
   const took = ((Date.now() - started) / 1000).toFixed(1);
   console.log(`${failed} of ${chosen.length} checks failed in ${BROWSER} (${took} s)`);
-  rmSync(page.work, {recursive: true, force: true});
   return failed || !chosen.length ? 1 : 0;
 }
 
