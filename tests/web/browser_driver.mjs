@@ -17,7 +17,7 @@ const TYPES = {
 };
 
 // A static server for `site` on 127.0.0.1 (port SKIRMOD_WEB_PORT, else any free one).
-export async function serveSite(site) {
+async function serveSite(site) {
   const root = resolve(site);
   const server = createServer((request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://here').pathname);
@@ -34,6 +34,7 @@ export async function serveSite(site) {
 }
 
 const VIEWPORT = {width: 1280, height: 1000};
+const PHONE = {width: 360, height: 780, deviceScaleFactor: 2};
 // A page that never answers fails its check within this time instead of holding up the run.
 const PROTOCOL_TIMEOUT = 60000;
 
@@ -69,7 +70,7 @@ const BROWSERS = {
   },
 };
 
-export function launch(name, npm, downloads, url) {
+function launch(name, npm, downloads, url) {
   if (!BROWSERS[name]) throw new Error(`no browser ${name}: ${Object.keys(BROWSERS).join(' or ')}`);
   const puppeteer = createRequire(join(resolve(npm), 'node_modules', '.'))('puppeteer-core');
   return BROWSERS[name](puppeteer, downloads, url);
@@ -123,6 +124,11 @@ export class Page {
       throw new Error('the page does not have the focus');
     }
     await this.tab.waitForFunction(() => document.body.classList.contains('ready'), {timeout: 20000});
+  }
+
+  // A phone's screen, 360 CSS pixels wide, or back to the desktop's window.
+  viewAs(device) {
+    return this.tab.setViewport(device === 'phone' ? PHONE : VIEWPORT);
   }
 
   // A control, with the section that holds it shown, as a player would switch to it.

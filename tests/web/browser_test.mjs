@@ -200,7 +200,7 @@ async function checkRefusedCellAndPaste(page) {
 
 async function checkPhoneWidth(page) {
   // At 360 CSS pixels nothing scrolls sideways.
-  await page.tab.setViewport({width: 360, height: 780, deviceScaleFactor: 2});
+  await page.viewAs('phone');
   await page.load();
   await page.chooseShip('AttShipList', 'Dreadnought');
   await page.chooseShip('DefShipList', 'Sovereign');
@@ -209,7 +209,7 @@ async function checkPhoneWidth(page) {
   await page.tab.evaluate(() => window.scrollTo(0, 0));
   const width = await page.tab.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
   if (page.shots) await page.tab.screenshot({path: join(page.shots, `web-phone-${BROWSER}.png`)});
-  await page.tab.setViewport({width: 1280, height: 1000});
+  await page.viewAs('desktop');
   assert.ok(width[0] <= width[1] && width[1] === 360, `scroll width, window width: ${width}`);
   await page.click('ResultsClearBtn');
 }
