@@ -92,6 +92,9 @@ export function random(seed) {
 // log is empty is no entry.
 const LOG_ENTRIES = 'option, [role=option]:not([aria-disabled=true])';
 
+// Where the page's messages show.
+const MESSAGES = '[id$=Message]';
+
 export class Page {
   constructor(parts) {
     Object.assign(this, parts);
@@ -172,8 +175,11 @@ export class Page {
     return (await this.values(id))[0];
   }
 
+  // What the page says about the last command, wherever it says it: the top of the page or
+  // a note beside the controls concerned.
   message() {
-    return this.value('Message');
+    return this.tab.evaluate((selector) => [...document.querySelectorAll(selector)]
+      .map((note) => note.textContent).filter(Boolean).join('\n'), MESSAGES);
   }
 
   async resultLine() {
@@ -281,14 +287,14 @@ export class Page {
   async openFile(path) {
     await this.el('OpenFile');
     // The watch is set before the file is chosen and kept on the window until it fires.
-    await this.tab.evaluate(() => {
+    await this.tab.evaluate((selector) => {
       window.fileRead = new Promise((done) => {
         const watch = new MutationObserver(() => done(watch.disconnect()));
-        for (const id of ['AttShipList', 'Message']) {
-          watch.observe(document.getElementById(id), {childList: true, subtree: true, characterData: true});
+        for (const place of document.querySelectorAll(`#AttShipList, ${selector}`)) {
+          watch.observe(place, {childList: true, subtree: true, characterData: true});
         }
       });
-    });
+    }, MESSAGES);
     await (await this.tab.$('#OpenFile')).uploadFile(path);
     await this.tab.evaluate(() => Promise.race([window.fileRead, new Promise(
       (done, fail) => setTimeout(() => fail(new Error('the page read no file in 20 s')), 20000))]));

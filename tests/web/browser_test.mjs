@@ -182,16 +182,18 @@ async function checkRefusedCellAndPaste(page) {
   const block = [[1, 9], [1, 10], [2, 9], [2, 10]];
   const cells = async () => Promise.all(block.map(([row, column]) => page.cellText(row, column)));
   assert.deepEqual(await cells(), ['5', '6', '7', '8']);
-  const refused = 'Nothing pasted: the block holds characters the stats file cannot store.';
+  // The wording of a typed cell's refusal is the engine's; what it must say is why.
+  const refused = /the stats file cannot store\.$/;
   const name = await page.cellText(0, 1);
   assert.equal(await page.message(), '');
   await page.typeIntoCell(0, 1, '\u20ac');
-  assert.equal(await page.message(), refused);
+  assert.match(await page.message(), refused);
   assert.equal(await page.cellText(0, 1), name);
   await page.typeIntoCell(2, 11, '3');
   assert.equal(await page.message(), '');
   await page.paste(1, 9, '1\t\u20ac');
-  assert.equal(await page.message(), refused);
+  assert.equal(await page.message(),
+    'Nothing pasted: the block holds characters the stats file cannot store.');
   assert.deepEqual(await cells(), ['5', '6', '7', '8']);
   await page.click('CancelEditBtn');
   const sample = sampleEdited(page.sample, []);
