@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: in the Release build, in the
-# browser (the core's tests under node, the page in headless Chromium against the Release
-# build's skirmod-calc, so after it), in the build with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and cross-built for Windows under Wine (the core and
-# skirmod-calc always; the whole zip too once Qt for Windows is cached, see
-# scripts/build-windows.sh). Last, each fuzz target replays its seeds and
-# explores for a few seconds.
+# browser (the core's tests under node, the page in headless Chromium and in headless
+# Firefox against the Release build's skirmod-calc, so after it), in the build with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and cross-built for Windows under Wine
+# (the core and skirmod-calc always; the whole zip too once Qt for Windows is cached, see
+# scripts/build-windows.sh). Last, each fuzz target replays its seeds and explores for a few
+# seconds.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
@@ -39,23 +39,52 @@ windows_smoke_test() {
         tests/windows/smoke_test.sh "$zip" "$root/build-release" "$glyph_test"
 }
 
+# The page tests' tools from npm, in one install, as a later --no-save install would remove
+# the others: axe-core for the accessibility check, puppeteer-core to drive Debian's
+# firefox-esr (it downloads no browser).
+npm_tools=build-web-tests/npm
+web_test_tools=(axe-core@4.14.1 puppeteer-core@24.43.1)
+
+install_web_test_tools() {
+    local tool installed
+    for tool in "${web_test_tools[@]}"; do
+        installed=$(node -p "require('./$npm_tools/node_modules/${tool%@*}/package.json').version" \
+            2>/dev/null || true)
+        if [ "$installed" != "${tool##*@}" ]; then
+            command -v npm >/dev/null || scripts/install-deps.sh test npm
+            npm install --no-save --no-audit --no-fund --prefix "$npm_tools" "${web_test_tools[@]}"
+            return
+        fi
+    done
+}
+
 web_page_test() {
     echo "== web page in headless Chromium =="
-    local site axe=build-web-tests/npm/node_modules/axe-core/axe.min.js
+    local site
     site=$(scripts/build-web.sh | tail -n 1)
-    if [ ! -f "$axe" ]; then
-        command -v npm >/dev/null || scripts/install-deps.sh test npm
-        npm install --no-save --no-audit --no-fund --prefix build-web-tests/npm axe-core@4.14.1
-    fi
+    install_web_test_tools
     /usr/bin/python3 tests/web/page_test.py "$site" build-release/src/cli/skirmod-calc \
-        build-release/packaging/ShipStats.txt "$axe"
+        build-release/packaging/ShipStats.txt "$npm_tools/node_modules/axe-core/axe.min.js"
     echo "== web page's builds, updates and first paint in headless Chromium =="
     /usr/bin/python3 tests/web/updates_test.py "$site" build-release/packaging/ShipStats.txt
+}
+
+# The same site, as web_page_test built it, in Debian's headless Firefox over WebDriver BiDi;
+# then the same checks in Chromium, so that a failure in one browser alone shows as such.
+web_browser_test() {
+    local browser
+    install_web_test_tools
+    for browser in firefox chromium; do
+        echo "== web page in headless $browser =="
+        SKIRMOD_WEB_BROWSER=$browser node tests/web/browser_test.mjs build-web/site \
+            build-release/src/cli/skirmod-calc build-release/packaging/ShipStats.txt "$npm_tools"
+    done
 }
 
 run_preset release
 run_preset web-tests
 web_page_test
+web_browser_test
 run_preset asan
 run_preset windows-tests scripts/with-wine.sh
 windows_smoke_test

@@ -32,6 +32,8 @@ test_packages=(
     "${windows_packages[@]}"
     "${web_packages[@]}"
     chromium chromium-driver python3-selenium
+    # The page test in Firefox: Debian's ESR, driven from node over WebDriver BiDi.
+    firefox-esr nodejs
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth openbox xdotool x11-utils xclip
