@@ -53,7 +53,7 @@ Skirmod().then((engine) => {
   wireTableFile();
   wireGrid();
   document.body.classList.add('ready');
-  showGridWhenNear();
+  buildGridWhenIdle();
 });
 
 if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
