@@ -42,8 +42,8 @@ def start_editing(page):
 def check_grid_built_while_idle(page):
     """Soon after start the whole grid is there, its section never shown nor scrolled near:
     54 ships of 19 columns, the sample's values, the ship names read-only text."""
+    page.el("CalculationBtn").click()
     page.load()
-    page.el("AttShips")
     shape = WebDriverWait(page.driver, 5).until(lambda d: d.execute_script(
         "const t = document.getElementById('StatsGrid');"
         "return t.tBodies[0]?.rows.length === 54 && [...t.rows].map((r) => r.cells.length)"))

@@ -62,7 +62,11 @@ class Page:
         where = (By.CSS_SELECTOR, "#StatsGrid tbody tr:nth-child(%d) > :nth-child(%d) > input"
                  % (row + 1, column + 1))
         WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(*where))
-        return self.driver.find_element(*where)
+        cell = self.driver.find_element(*where)
+        # Centred, as a player would scroll to it: not under the fixed header row or names.
+        self.driver.execute_script(
+            "arguments[0].scrollIntoView({block: 'center', inline: 'center'})", cell)
+        return cell
 
     def grid_text(self):
         """The grid as lines of tab-separated texts: the header row, then one line a ship."""

@@ -18,12 +18,13 @@ function gridHead(columns) {
 }
 
 // Each column as wide as its longest text: a text box does not size itself to its value.
+// A cell scrolled to stops beside the fixed names, not under them.
 function columnWidths(columns, rows) {
+  const widths = columns.map((name, column) =>
+    `${Math.max(name.length, ...rows.map((fields) => fields[column].length)) + 2}ch`);
+  $('StatsGrid').parentElement.style.setProperty('--names', widths[0]);
   const group = document.createElement('colgroup');
-  group.append(...columns.map((name, column) => {
-    const longest = Math.max(name.length, ...rows.map((fields) => fields[column].length));
-    return Object.assign(document.createElement('col'), {style: `width: ${longest + 2}ch`});
-  }));
+  group.append(...widths.map((width) => Object.assign(document.createElement('col'), {style: `width: ${width}`})));
   return group;
 }
 
