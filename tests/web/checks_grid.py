@@ -6,7 +6,7 @@ import statistics
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.wait import WebDriverWait
 
-from page_driver import chord, press
+from page_driver import chord, paste, press
 
 # The header row as the desktop's grid names its columns.
 COLUMNS = ["ShipName", "Race", "Cl", "T1", "T2", "T3", "Init", "Ag", "WPSP", "Guns", "Power",
@@ -250,3 +250,25 @@ def check_name_column_stays_in_view(page):
     assert inside(boxes["name"], boxes["seen"]) and boxes["name"][0] == boxes["seen"][0], boxes
     assert inside(boxes["header"], boxes["seen"]) and boxes["header"][1] == boxes["seen"][1], boxes
     assert boxes["corner"][:2] == boxes["seen"][:2] and boxes["onTop"], boxes
+
+
+def check_answers_touch_only_changed_cells(page):
+    """Edit, a pasted block and Cancel keep every cell's element; an answer writes the values
+    of the cells it changed and no others."""
+    page.open_file(page.sample)
+    page.el("EditerBtn")
+    page.cell(0, 1)
+    page.driver.execute_script(
+        "window.gridNodes = [...document.querySelectorAll('#StatsGrid input, #StatsGrid th')];"
+        "window.written = [];"
+        "new MutationObserver((seen) => written.push(...seen.map((m) => m.type === 'childList'"
+        "  ? 'rows' : m.target.getAttribute('aria-labelledby') + ' ' + m.attributeName)))"
+        ".observe(document.getElementById('StatsGrid'), {subtree: true, childList: true,"
+        " characterData: true, attributes: true, attributeFilter: ['value']})")
+    page.el("EditerBtn").click()
+    paste(page, page.cell(1, 9), "5\t6\r\n7\t8\r\n")
+    page.el("CancelEditBtn").click()
+    written, kept = page.driver.execute_script(
+        "return [written, gridNodes.every((e) => e.isConnected)]")
+    cells = ["GridShip%d GridColumn%d value" % rc for rc in ((1, 9), (1, 10), (2, 9), (2, 10))]
+    assert kept and sorted(written) == sorted(cells * 2), (kept, written)

@@ -17,14 +17,17 @@ function gridHead(columns) {
   return head;
 }
 
-// Each column as wide as its longest text: a text box does not size itself to its value.
-// A cell scrolled to stops beside the fixed names, not under them.
+// Each column as wide as its longest text, in widths of a digit with room for capitals: a
+// text box does not size itself to its value. The table's width is their sum, its layout
+// fixed: a thousand cells are laid out without measuring each. A cell scrolled to stops
+// beside the fixed names, not under them.
 function columnWidths(columns, rows) {
   const widths = columns.map((name, column) =>
-    `${Math.max(name.length, ...rows.map((fields) => fields[column].length)) + 2}ch`);
-  $('StatsGrid').parentElement.style.setProperty('--names', widths[0]);
+    Math.ceil(1.2 * Math.max(name.length, ...rows.map((fields) => fields[column].length))) + 2);
+  $('StatsGrid').style.width = `${widths.reduce((sum, width) => sum + width)}ch`;
+  $('StatsGrid').parentElement.style.setProperty('--names', `${widths[0]}ch`);
   const group = document.createElement('colgroup');
-  group.append(...widths.map((width) => Object.assign(document.createElement('col'), {style: `width: ${width}`})));
+  group.append(...widths.map((width) => Object.assign(document.createElement('col'), {style: `width: ${width}ch`})));
   return group;
 }
 
