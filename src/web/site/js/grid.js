@@ -21,14 +21,20 @@ function gridHead(columns) {
 // text box does not size itself to its value. The table's width is their sum, its layout
 // fixed: a thousand cells are laid out without measuring each. A cell scrolled to stops
 // beside the fixed names, not under them.
-function columnWidths(columns, rows) {
-  const widths = columns.map((name, column) =>
-    Math.ceil(1.2 * Math.max(name.length, ...rows.map((fields) => fields[column].length))) + 2);
-  $('StatsGrid').style.width = `${widths.reduce((sum, width) => sum + width)}ch`;
-  $('StatsGrid').parentElement.style.setProperty('--names', `${widths[0]}ch`);
-  const group = document.createElement('colgroup');
-  group.append(...widths.map((width) => Object.assign(document.createElement('col'), {style: `width: ${width}ch`})));
-  return group;
+function fitColumns({columns, rows}) {
+  const table = $('StatsGrid');
+  const widths = columns.map((name, column) => 2 + Math.ceil(1.2 * Math.max(
+    name.length, ...rows.map((fields) => fields[column].length))));
+  if (!table.querySelector('colgroup')) {
+    table.prepend(document.createElement('colgroup'));
+    table.firstChild.append(...columns.map(() => document.createElement('col')));
+  }
+  const cols = [...table.firstChild.children];
+  widths.push(widths.reduce((sum, width) => sum + width));
+  [...cols, table].forEach((box, i) => {
+    if (box.style.width !== `${widths[i]}ch`) box.style.width = `${widths[i]}ch`;
+  });
+  table.parentElement.style.setProperty('--names', `${widths[0]}ch`);
 }
 
 function gridRow(fields, row, blank) {
@@ -50,9 +56,11 @@ function buildRows(deadline) {
   if (grid.built === rows.length) return;
   const table = $('StatsGrid');
   if (!grid.built) {
-    table.replaceChildren(columnWidths(columns, rows), gridHead(columns), document.createElement('tbody'));
+    table.replaceChildren(gridHead(columns), document.createElement('tbody'));
+    fitColumns(grid.latest);
   }
-  const blank = Object.assign(document.createElement('input'), {readOnly: !editing, tabIndex: -1});
+  const blank = Object.assign(document.createElement('input'),
+                              {readOnly: !editing, tabIndex: -1});
   blank.setAttribute('autocomplete', 'off');
   do {
     table.tBodies[0].append(gridRow(rows[grid.built], grid.built, blank));
@@ -72,7 +80,8 @@ function timeSlice(milliseconds) {
 function whenIdle(work) {
   const slice = 6;
   if (window.requestIdleCallback) {
-    requestIdleCallback((idle) => work(timeSlice(Math.min(idle.timeRemaining(), slice))), {timeout: 2000});
+    const sliced = (idle) => work(timeSlice(Math.min(idle.timeRemaining(), slice)));
+    requestIdleCallback(sliced, {timeout: 2000});
   } else {
     setTimeout(() => work(timeSlice(slice)), 0);
   }
@@ -104,7 +113,9 @@ function setEditing(editing) {
   grid.active.readOnly = !editing;
   // Edit, Save and Cancel hide themselves: the focus goes on to the grid or back to Edit.
   const focused = document.activeElement;
-  if (focused === document.body || !focused.checkVisibility()) (editing ? grid.active : $('EditerBtn')).focus();
+  if (focused === document.body || !focused.checkVisibility()) {
+    (editing ? grid.active : $('EditerBtn')).focus();
+  }
   grid.swept = 0;
   if (!grid.sweeping) whenIdle(sweepReadOnly);
   grid.sweeping = true;
@@ -126,7 +137,10 @@ function sweepReadOnly(deadline) {
 
 function showGrid(answer) {
   grid.latest = answer;
-  if (grid.built) showValues(answer);
+  if (grid.built) {
+    showValues(answer);
+    fitColumns(answer);
+  }
   // Editing needs every cell at once; otherwise the idle time builds what is missing.
   if (answer.editing && grid.built < answer.rows.length) buildRows();
   else if (!grid.built) buildRows(timeSlice(6));
@@ -179,9 +193,12 @@ function moveFrom(cell, [down, across]) {
   const clamp = (value, last) => Math.min(Math.max(value, 0), last);
   const next = cellAt(clamp(row + down, grid.built - 1),
                       Math.max(1, clamp(column + across, grid.latest.columns.length - 1)));
-  if (next !== cell) return next.focus();
-  commitCell(cell);
-  cell.select();
+  if (next !== cell) {
+    next.focus();
+  } else {
+    commitCell(cell);
+    cell.select();
+  }
 }
 
 function undoCell(cell) {
@@ -193,10 +210,13 @@ function undoCell(cell) {
 function wireGrid() {
   const table = $('StatsGrid');
   table.addEventListener('input', (event) => { event.target.dataset.typed = 'yes'; });
+  // A cell reached by Tab comes selected already: no second selection for the screen reader
+  // to hear before the focus.
   table.addEventListener('focusin', (event) => {
-    if (event.target.readOnly === grid.editing) event.target.readOnly = !grid.editing;
-    makeActive(event.target);
-    event.target.select();
+    const cell = event.target;
+    if (cell.readOnly === grid.editing) cell.readOnly = !grid.editing;
+    makeActive(cell);
+    if (cell.selectionStart !== 0 || cell.selectionEnd !== cell.value.length) cell.select();
   });
   // A refused cell keeps the focus, showing the engine's value.
   table.addEventListener('focusout', (event) => {
