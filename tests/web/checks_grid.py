@@ -29,7 +29,8 @@ def focused_cell(page):
 
 def at(page, row, column):
     got = focused_cell(page)
-    assert got[:3] == [row, column, page.cell(row, column).get_property("value")], (row, column, got)
+    want = [row, column, page.cell(row, column).get_property("value")]
+    assert got[:3] == want, (want, got)
     return got
 
 
@@ -63,12 +64,15 @@ def check_cell_names_and_roles(page):
     page.open_file(page.sample)
     cell = page.cell(7, 11)
     name = "%s %s" % (sample_value(page, 7, 0), COLUMNS[11])
-    assert (cell.aria_role, cell.accessible_name) == ("textbox", name), (cell.aria_role, cell.accessible_name)
+    got = (cell.aria_role, cell.accessible_name)
+    assert got == ("textbox", name), got
     want = {"value": sample_value(page, 7, 11), "editable": "plaintext", "readonly": True}
     assert node_properties(page, name) == want, node_properties(page, name)
     page.el("EditerBtn").click()
     want["readonly"] = False
-    WebDriverWait(page.driver, 5).until(lambda d: node_properties(page, name) == want)
+    WebDriverWait(page.driver, 5).until(lambda d: d.execute_script(
+        "return [...document.querySelectorAll('#StatsGrid input')].every((c) => !c.readOnly)"))
+    assert node_properties(page, name) == want, node_properties(page, name)
     header = page.driver.execute_script(
         "return document.querySelector('#StatsGrid tbody tr:nth-child(8) th')")
     assert header.aria_role == "rowheader", header.aria_role
@@ -177,11 +181,13 @@ const first = () => { start = performance.now(); };
 const last = (event) => {
   const what = event.target.id === 'EditerBtn' ? 'edit' : 'cancel';
   times[what].push(performance.now() - start);
-  if (what === 'edit') requestAnimationFrame(() => setTimeout(() => times.frame.push(performance.now() - start)));
+  const frame = () => times.frame.push(performance.now() - start);
+  if (what === 'edit') requestAnimationFrame(() => setTimeout(frame));
 };
 addEventListener('click', first, true);
 addEventListener('click', last);
-const edit = document.getElementById('EditerBtn'), cancel = document.getElementById('CancelEditBtn');
+const edit = document.getElementById('EditerBtn');
+const cancel = document.getElementById('CancelEditBtn');
 // A player reads between clicks: the idle time after one is over before the next.
 const next = () => new Promise((go) => setTimeout(() => requestIdleCallback(go), 400));
 (async () => {
@@ -229,7 +235,8 @@ def check_name_column_stays_in_view(page):
         boxes = page.driver.execute_script("""
             const grid = document.querySelector('.grid');
             grid.scrollIntoView();
-            const scrolls = [grid.scrollWidth > grid.clientWidth, grid.scrollHeight > grid.clientHeight];
+            const scrolls = [grid.scrollWidth > grid.clientWidth,
+                             grid.scrollHeight > grid.clientHeight];
             grid.scrollTo(grid.scrollWidth, 600);
             const box = (e) => { const r = e.getBoundingClientRect();
                                  return [r.left, r.top, r.right, r.bottom].map(Math.round); };
@@ -240,9 +247,10 @@ def check_name_column_stays_in_view(page):
             const table = document.getElementById('StatsGrid');
             return {scrolls, seen, left: grid.scrollLeft, top: grid.scrollTop,
                     name: box(table.tBodies[0].rows[45].cells[0]),
-                    onTop: [table.tBodies[0].rows[45].cells[0], table.tHead.rows[0].cells[18]].every(
-                      (e) => { const b = e.getBoundingClientRect();
-                               return document.elementFromPoint(b.left + 4, b.top + 4) === e; }),
+                    onTop: [table.tBodies[0].rows[45].cells[0], table.tHead.rows[0].cells[18]]
+                      .every((e) => { const b = e.getBoundingClientRect();
+                                      const hit = document.elementFromPoint(b.left + 4, b.top + 4);
+                                      return hit === e; }),
                     header: box(table.tHead.rows[0].cells[18]),
                     corner: box(table.tHead.rows[0].cells[0])};""")
     finally:

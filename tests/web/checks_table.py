@@ -66,8 +66,8 @@ def check_paste_and_cancel(page):
     before = page.grid_text()
     page.el("EditerBtn").click()
     paste(page, page.cell(1, 9), "5\t6\r\n7\t8\r\n")
-    assert [page.cell(r, c).get_property("value") for r, c in ((1, 9), (1, 10), (2, 9), (2, 10))] == [
-        "5", "6", "7", "8"]
+    pasted = [page.cell(r, c).get_property("value") for r, c in ((1, 9), (1, 10), (2, 9), (2, 10))]
+    assert pasted == ["5", "6", "7", "8"], pasted
     paste(page, page.cell(1, 9), "1\t\u20ac")
     assert page.message().startswith("Nothing pasted:"), page.message()
     assert page.cell(1, 9).get_property("value") == "5"
