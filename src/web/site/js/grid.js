@@ -115,7 +115,8 @@ function setEditing(editing) {
   // Edit, Save and Cancel hide themselves: the focus goes on to the grid or back to Edit.
   const focused = document.activeElement;
   if (focused === document.body || !focused.checkVisibility()) {
-    (editing ? grid.active : $('EditerBtn')).focus();
+    if (editing) focusCell(grid.active);
+    else $('EditerBtn').focus();
   }
   grid.swept = 0;
   if (!grid.sweeping) whenIdle(sweepReadOnly);
@@ -195,11 +196,18 @@ function moveFrom(cell, [down, across]) {
   const next = cellAt(clamp(row + down, grid.built - 1),
                       Math.max(1, clamp(column + across, grid.latest.columns.length - 1)));
   if (next !== cell) {
-    next.focus();
+    focusCell(next);
   } else {
     commitCell(cell);
     cell.select();
   }
+}
+
+// Selected before it takes the focus, which keeps the selection: the screen reader hears
+// the focus first.
+function focusCell(cell) {
+  cell.setSelectionRange(0, cell.value.length);
+  cell.focus();
 }
 
 function undoCell(cell) {
