@@ -164,9 +164,9 @@ function makeActive(cell) {
 }
 
 // A typed cell goes to the engine's edit session once, when it is left or before a paste;
-// a cell the grid no longer shows has nothing left to say. Returns the engine's answer.
+// a refused one shows the engine's value again. Returns the engine's answer.
 function commitCell(cell) {
-  if (!cell.dataset.typed || !cell.isConnected) return null;
+  if (!cell.dataset.typed) return null;
   delete cell.dataset.typed;
   const answer = callOnCell('cell', cell, cell.value);
   if (answer.edit === false) cell.value = cell.defaultValue;
