@@ -61,16 +61,23 @@ class Page:
         return self.values(element_id)[0]
 
     def cell(self, row, column):
-        """A cell of the grid, which the page fills once it is scrolled near."""
+        """A cell's text box in the grid, which the page builds in idle time after start."""
         self.el("StatsGrid")
-        self.driver.execute_script("document.getElementById('StatsGrid').scrollIntoView()")
-        where = (By.CSS_SELECTOR, '#StatsGrid td[data-row="%d"][data-column="%d"]' % (row, column))
+        where = (By.CSS_SELECTOR, "#StatsGrid tbody tr:nth-child(%d) > :nth-child(%d) > input"
+                 % (row + 1, column + 1))
         WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(*where))
-        return self.driver.find_element(*where)
+        cell = self.driver.find_element(*where)
+        # Centred, as a player would scroll to it: not under the fixed header row or names.
+        self.driver.execute_script(
+            "arguments[0].scrollIntoView({block: 'center', inline: 'center'})", cell)
+        return cell
 
     def grid_text(self):
+        """The grid as lines of tab-separated texts: the header row, then one line a ship."""
         self.cell(0, 1)
-        return self.el("StatsGrid").text
+        return self.driver.execute_script(
+            "return [...document.getElementById('StatsGrid').rows].map((row) => [...row.cells]"
+            ".map((c) => c.firstChild.value ?? c.textContent).join('\\t')).join('\\n')")
 
     def type_count(self, text):
         box = self.el("AttShips")

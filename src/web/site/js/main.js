@@ -88,7 +88,7 @@ function startPage(engine) {
   followOtherWindows();
   sayIfStorageBlocked();
   document.body.classList.add('ready');
-  showGridWhenNear();
+  buildGridWhenIdle();
 }
 
 loadEngine().then(startPage, (error) => {
