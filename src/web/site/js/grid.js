@@ -20,11 +20,13 @@ function gridHead(columns) {
 // Each column as wide as its longest text, in widths of a digit with room for capitals: a
 // text box does not size itself to its value. The table's width is their sum, its layout
 // fixed: a thousand cells are laid out without measuring each. A cell scrolled to stops
-// beside the fixed names, not under them.
+// beside the fixed names, not under them. No column is narrower than a thumb.
+const THUMB_CH = 7;
+
 function fitColumns({columns, rows}) {
   const table = $('StatsGrid');
-  const widths = columns.map((name, column) => 2 + Math.ceil(1.2 * Math.max(
-    name.length, ...rows.map((fields) => fields[column].length))));
+  const widths = columns.map((name, column) => Math.max(THUMB_CH, 2 + Math.ceil(1.2 * Math.max(
+    name.length, ...rows.map((fields) => fields[column].length)))));
   if (!table.querySelector('colgroup')) {
     table.prepend(document.createElement('colgroup'));
     table.firstChild.append(...columns.map(() => document.createElement('col')));
