@@ -130,11 +130,22 @@ function hashedName(name, bytes) {
   return `${name.slice(0, dot)}.${revision(bytes).slice(0, 10)}${name.slice(dot)}`;
 }
 
+// The page's scripts share one scope once joined: a second function of the same name would
+// silently replace the first, so the build refuses it.
+function checkOneDeclarationPerName(script) {
+  const seen = new Set();
+  for (const match of script.matchAll(/^(?:async\s+)?(?:function\*?|const|let|var|class)\s+([\w$]+)/gm)) {
+    if (seen.has(match[1])) throw new Error(`page.js: "${match[1]}" is declared twice at the top`);
+    seen.add(match[1]);
+  }
+}
+
 async function main() {
   const [parts, site] = process.argv.slice(2).map((dir) => path.resolve(dir));
   const read = (name) => fs.readFileSync(path.join(parts, name));
   const answer = await startUpAnswer(parts);
   const files = Object.fromEntries([...HASHED, ...UNHASHED].map((name) => [name, read(name)]));
+  checkOneDeclarationPerName(files['page.js'].toString('utf8'));
   // The module names its wasm file, and index.html names them all: the wasm file first.
   const names = {};
   for (const name of HASHED) {
