@@ -52,6 +52,7 @@ Skirmod().then((engine) => {
   wireSections();
   wireTableFile();
   wireGrid();
+  $('AttShips').focus();
   document.body.classList.add('ready');
   showGridWhenNear();
 });
