@@ -50,13 +50,15 @@ wait_for() {
 orca_gone() { ! kill -0 "$orca_pid" 2>/dev/null; }
 other_orca_gone() { ! pgrep -u "$(id -u)" -x orca >/dev/null; }
 
+a11y_bus_up() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress >/dev/null 2>&1
+}
+find_orca() { orca_pid=$(ps -o pid= --ppid "${pids[-1]}" | tr -d ' '); [ -n "$orca_pid" ]; }
+
 start_accessibility_bus() {
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/bus.log" 2>&1 &
     pids+=($!)
-    a11y_bus_up() {
-        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-            org.a11y.Bus.GetAddress >/dev/null 2>&1
-    }
     wait_for 10 a11y_bus_up || { echo "error: no accessibility bus" >&2; exit 1; }
     /usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
     pids+=($!)
@@ -110,7 +112,6 @@ start_orca() {
     # Orca writes its record line by line only to a terminal: `script` gives it one.
     script -qfc "orca -u '$work/orca' --debug-file /dev/stdout" "$log" >/dev/null 2>&1 &
     pids+=($!)
-    find_orca() { orca_pid=$(ps -o pid= --ppid "${pids[-1]}" | tr -d ' '); [ -n "$orca_pid" ]; }
     wait_for 10 find_orca || { echo "error: Orca did not start" >&2; exit 1; }
     wait_for 30 has_spoken "Screen reader on" || { echo "error: Orca did not start" >&2; exit 1; }
     wait_until_quiet

@@ -13,7 +13,7 @@ site=$1
 started=$SECONDS
 start_orca
 # The page speaks a result at once, with no pause before it.
-quiet_tenths=8
+quiet_tenths=6
 
 # The site on a local static server, on a free port it names.
 python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$site" >"$work/server.log" 2>&1 &
