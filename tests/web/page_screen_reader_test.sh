@@ -22,12 +22,20 @@ server_port() { sed -n 's/.* port \([0-9]*\) .*/\1/p' "$work/server.log"; }
 server_up() { [ -n "$(server_port)" ]; }
 wait_for 10 server_up || { echo "error: no server for the site" >&2; exit 1; }
 
-# Orca's words for a control name its role; the first of them at start must be the count box.
-first_control_is() {
-    local first
-    first=$(grep -E ' (entry|combo box|push button|page tab|list box|list|table|cell|link|menu item)\b' \
-        <<<"$said" | head -n 1)
-    [[ $first == "$1"* ]] || fail "after '$2' the first control Orca spoke was '$first', not '$1'"
+# Orca's words for a control name its role. At start the count box must be the first control
+# it speaks and the one it comes to rest on, where typing goes.
+controls_spoken() {
+    grep -E ' (entry|combo box|push button|page tab|list box|list|table|cell|link|menu item)\b' \
+        <<<"$said" || true
+}
+starts_and_rests_on_count_box() {
+    local first last
+    first=$(controls_spoken | head -n 1)
+    last=$(controls_spoken | tail -n 1)
+    [[ $first == "Ships attacking entry"* ]] ||
+        fail "after '$1' the first control Orca spoke was '$first', not the count box"
+    [[ $last == "Ships attacking entry"* ]] ||
+        fail "after '$1' Orca came to rest on '$last', not the count box"
 }
 
 # Waits until Orca has read the loaded page as far as the count box (it does not always say
@@ -49,7 +57,7 @@ chromium --force-renderer-accessibility --user-data-dir="$work/profile" --no-fir
     --window-size=1280,1000 "http://127.0.0.1:$(server_port)/" >"$work/chromium.log" 2>&1 &
 pids+=($!)
 page_spoken "$step_start" "start-up"
-first_control_is "Ships attacking entry" "start-up"
+starts_and_rests_on_count_box "start-up"
 
 # Presses `key` until Orca says a line holding `words`, at most `times` times.
 press_until() {
@@ -129,7 +137,7 @@ done
 step_start=$(log_size)
 xdotool key F5
 page_spoken "$step_start" "reload"
-first_control_is "Ships attacking entry" "reload"
+starts_and_rests_on_count_box "reload"
 
 echo "The page's Orca test took $((SECONDS - started)) s."
 finish_checks
