@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: in the Release build, in the
 # browser (the core's tests under node, the page in headless Chromium and in headless
-# Firefox against the Release build's skirmod-calc, so after it), in the build with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and cross-built for Windows under Wine
-# (the core and skirmod-calc always; the whole zip too once Qt for Windows is cached, see
-# scripts/build-windows.sh). Last, each fuzz target replays its seeds and explores for a few
-# seconds.
+# Firefox against the Release build's skirmod-calc, so after it, then the page read aloud by
+# Orca in Chromium), in the build with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# cross-built for Windows under Wine (the core and skirmod-calc always; the whole zip too
+# once Qt for Windows is cached, see scripts/build-windows.sh). Last, each fuzz target
+# replays its seeds and explores for a few seconds.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
@@ -81,10 +81,19 @@ web_browser_test() {
     done
 }
 
+# After the release tier: its desktop Orca test must be over, as Orca runs once per user.
+web_screen_reader_test() {
+    echo "== web page read by Orca in Chromium =="
+    local site
+    site=$(scripts/build-web.sh | tail -n 1)
+    tests/desktop/run_on_desktop.sh "$root/tests/web/page_screen_reader_test.sh" "$site"
+}
+
 run_preset release
 run_preset web-tests
 web_page_test
 web_browser_test
+web_screen_reader_test
 run_preset asan
 run_preset windows-tests scripts/with-wine.sh
 windows_smoke_test

@@ -37,7 +37,8 @@ test_packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth openbox xdotool x11-utils xclip
-    # The screen-reader test: Orca, its speech server and the accessibility bus.
+    # The screen-reader tests of the program and of the page in Chromium: Orca, its speech
+    # server (whose generic module stands in for a voice) and the accessibility bus.
     orca speech-dispatcher at-spi2-core dbus-daemon dbus-bin procps
 )
 

@@ -24,6 +24,10 @@ void SwapShips(ProgramState& state);
 std::string SteppedCountText(std::string_view countText, std::int64_t amount);
 void StepCount(ProgramState& state, std::int64_t amount);
 
+// What the calculation makes of a count box text that is no number, said at once as a short
+// notice; empty for a number and for the empty box, which is only being retyped.
+std::string CountNotice(std::string_view countText);
+
 int SelectedAttacker(const ProgramState& state);
 int SelectedDefender(const ProgramState& state);
 const std::string& CountText(const ProgramState& state);

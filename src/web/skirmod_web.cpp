@@ -275,6 +275,9 @@ void Keys(Session&, const Args&, Json& out) {
 void Count(Session& s, const Args& in, Json& out) {
     s.engine.SetCountText(Bytes(in.a));
     AddResults(s.engine.State(), out);
+    if (const std::string notice = CountNotice(Bytes(in.a)); !notice.empty()) {
+        out["message"] = Text(notice);
+    }
 }
 
 // The spin buttons and the count box's keys: a: how many ships more (fewer when negative).

@@ -39,6 +39,18 @@ class InputsTest : public CombatTest {
 
 }  // namespace
 
+TEST(CountNotice, NamesWhatTheCalculationMakesOfNoNumber) {
+    EXPECT_EQ(CountNotice("1000"), "");
+    EXPECT_EQ(CountNotice("  -7"), "");
+    EXPECT_EQ(CountNotice("$10"), "");
+    EXPECT_EQ(CountNotice(""), "");
+    EXPECT_EQ(CountNotice("1000x"), "Not a whole number: counts as 0 ships");
+    EXPECT_EQ(CountNotice("12 ships"), "Not a whole number: counts as 0 ships");
+    EXPECT_EQ(CountNotice("-"), "Not a whole number: counts as 0 ships");
+    EXPECT_EQ(CountNotice("9223372036854775808"), "Beyond the 64-bit range: counts as 0 ships");
+    EXPECT_EQ(CountNotice("-9223372036854775809"), "Beyond the 64-bit range: counts as 0 ships");
+}
+
 TEST(SteppedCountText, ReadsAsTheCountBoxAndWraps) {
     struct Case {
         const char* text;

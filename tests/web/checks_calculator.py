@@ -193,3 +193,23 @@ def check_axe(page):
     findings += axe_findings(page)
     page.el("CancelEditBtn").click()
     assert not findings, json.dumps(findings, indent=1)[:3000]
+
+
+def check_start_focus_and_count_notice(page):
+    """Once the page is ready the count box has the focus; a count that is no number is
+    answered at once by what it counts as, and the notice goes with the next number. The
+    file chooser opens from its own button."""
+    page.load()
+    assert focused(page) == "AttShips", focused(page)
+    for text, notice in [("12x", "Not a whole number: counts as 0 ships"),
+                         ("9223372036854775808", "Beyond the 64-bit range: counts as 0 ships"),
+                         ("-", "Not a whole number: counts as 0 ships"),
+                         ("12", "")]:
+        page.type_count(text)
+        assert page.message() == notice, (text, page.message())
+    opened = page.driver.execute_script(
+        "const input = document.getElementById('OpenFile'); let opened = 0;"
+        "input.click = () => { opened += 1; };"
+        "document.getElementById('OpenFileBtn').click(); return opened;")
+    assert opened == 1, opened
+    assert page.el("OpenFile").get_attribute("tabindex") == "-1"

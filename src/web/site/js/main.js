@@ -87,6 +87,7 @@ function startPage(engine) {
   wireAltKeys(call('keys').keys);
   followOtherWindows();
   sayIfStorageBlocked();
+  $('AttShips').focus();
   document.body.classList.add('ready');
   buildGridWhenIdle();
 }

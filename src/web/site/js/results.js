@@ -31,11 +31,16 @@ function setLines(box, lines) {
   });
 }
 
+// Options change in place: while the selected option stays the same element, a screen
+// reader hears of no selection change, which it would take as the focus.
 function setList(list, entries) {
-  list.replaceChildren(...entries.map((entry) => {
+  while (list.options.length > entries.length) list.lastChild.remove();
+  entries.forEach((entry, i) => {
+    const option = list.options[i] || list.appendChild(new Option());
     // Runs of blanks stay as wide as on the desktop; the value keeps the text itself.
-    return new Option(entry.replace(/ (?= )/g, '\u00a0'), entry);
-  }));
+    option.text = entry.replace(/ (?= )/g, '\u00a0');
+    option.value = entry;
+  });
 }
 
 function showResults({inputs, results, reports}) {

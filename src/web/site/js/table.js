@@ -103,6 +103,7 @@ function wireTableFile() {
       else call(command);
     });
   }
+  $('OpenFileBtn').addEventListener('click', () => $('OpenFile').click());
   $('OpenFile').addEventListener('change', (event) => {
     if (event.target.files[0]) openFile(event.target.files[0]);
     event.target.value = '';  // the same file chosen again is read again
