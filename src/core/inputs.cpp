@@ -45,13 +45,13 @@ void StepCount(ProgramState& state, std::int64_t amount) {
 
 std::string CountNotice(std::string_view countText) {
     switch (countText.empty() ? IntTextKind::Number : Int64TextKind(countText)) {
-    case IntTextKind::Number:
-        return {};
-    case IntTextKind::TooLarge:
-    case IntTextKind::TooSmall:
-        return "Beyond the 64-bit range: counts as 0 ships";
-    case IntTextKind::NotANumber:
-        break;
+        case IntTextKind::Number:
+            return {};
+        case IntTextKind::TooLarge:
+        case IntTextKind::TooSmall:
+            return "Beyond the 64-bit range: counts as 0 ships";
+        case IntTextKind::NotANumber:
+            break;
     }
     return "Not a whole number: counts as 0 ships";
 }
