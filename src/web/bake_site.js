@@ -6,19 +6,16 @@
 const crypto = require('crypto');
 const fs = require('fs');
 const path = require('path');
+const vm = require('vm');
 
 // The files the page names in index.html and that change with every build.
 const HASHED = ['skirmod.wasm', 'skirmod.js', 'page.css', 'page.js'];
 const UNHASHED = ['sw.js', 'manifest.webmanifest', 'icon.svg'];
 const REVISION_LENGTH = 16;
-// Where the start-up answer shows, as js/results.js places it.
-const RESULT_FIELDS = {
-  outcome: 'CombatText', defenders: 'DefShips', targetSlot: 'TargetDisplay',
-  initiatives: 'InitText', target: 'TargetText', classes: 'ClassText',
-  efficiency: 'Efficiency', resultLine: 'CurrentResultMemo',
-};
-const REPORT_BOXES = ['CalculationMemo', 'TargetAttMemo', 'TargetDefMemo', 'ResourcesAttMemo',
-  'ResourcesDefMemo', 'BasicStatsAttMemo', 'BasicStatsDefMemo'];
+// Where the start-up answer shows: the page's own table of places.
+const {RESULT_FIELDS, REPORT_BOXES} = vm.runInNewContext(
+  `${fs.readFileSync(path.join(__dirname, 'site', 'js', 'fields.js'), 'utf8')}
+  ({RESULT_FIELDS, REPORT_BOXES})`);
 
 const escapeHtml = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;')
   .replace(/>/g, '&gt;').replace(/"/g, '&quot;');

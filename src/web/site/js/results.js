@@ -1,15 +1,7 @@
 'use strict';
 // The calculator: the count, the two ship lists, the result fields and the explanations.
 
-// Where the engine's data shows: result fields, report boxes in the engine's report order,
-// and the custom properties of the colour roles in the settings line's order.
-const RESULT_FIELDS = {
-  outcome: 'CombatText', defenders: 'DefShips', targetSlot: 'TargetDisplay',
-  initiatives: 'InitText', target: 'TargetText', classes: 'ClassText',
-  efficiency: 'Efficiency', resultLine: 'CurrentResultMemo',
-};
-const REPORT_BOXES = ['CalculationMemo', 'TargetAttMemo', 'TargetDefMemo', 'ResourcesAttMemo',
-  'ResourcesDefMemo', 'BasicStatsAttMemo', 'BasicStatsDefMemo'];
+// The custom properties of the colour roles, in the settings line's order.
 const COLOR_PROPERTIES = ['--main-bg', '--main-border', '--main-text', '--main-highlight',
   '--details-bg', '--details-text', '--details-highlight'];
 const STEPS = {ArrowUp: 1, ArrowDown: -1, PageUp: 10, PageDown: -10};
