@@ -32,12 +32,10 @@ async function precache() {
   await Promise.all(FILES.map(([url], i) => cache.put(url, responses[i])));
 }
 
-// A page of the build before may still be loading when this one takes over (a reload lets
-// the new worker in between the page and its files), so that build's files stay until the
-// next build; older ones go. The browser lists caches in the order they were made.
-async function dropOlderBuilds() {
-  const others = (await caches.keys()).filter((name) => name.startsWith('skirmod') && name !== CACHE);
-  await Promise.all(others.slice(0, -1).map((name) => caches.delete(name)));
+async function dropOtherBuilds() {
+  const names = await caches.keys();
+  await Promise.all(names.filter((name) => name.startsWith('skirmod') && name !== CACHE)
+    .map((name) => caches.delete(name)));
 }
 
 const delay = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
@@ -64,8 +62,7 @@ function isPage(request) {
 
 async function answer(request) {
   const cache = await buildCache();
-  // A hashed name is one content, so the build before's copy is as good as this one's.
-  const kept = isPage(request) ? await cache.match('./') : await caches.match(request);
+  const kept = await cache.match(isPage(request) ? './' : request);
   return kept || fromNetwork(request, cache);
 }
 
@@ -84,7 +81,7 @@ self.addEventListener('install', (event) => {
 });
 
 self.addEventListener('activate', (event) => {
-  event.waitUntil(dropOlderBuilds().then(() => self.clients.claim()));
+  event.waitUntil(dropOtherBuilds().then(() => self.clients.claim()));
 });
 
 self.addEventListener('message', (event) => {

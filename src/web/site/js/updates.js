@@ -23,12 +23,15 @@ function offerWhenInstalled(worker) {
 }
 
 // Looks for a new build at every start, hourly, and when the player comes back to the tab.
+// register() alone does not look, and the browser's own look after a reload was seen to miss
+// a build whose install that reload had cut short.
 function watchForUpdates() {
   if (!('serviceWorker' in navigator)) return;
   navigator.serviceWorker.register('sw.js').then((registration) => {
     offerWhenInstalled(registration.waiting || registration.installing);
     registration.addEventListener('updatefound', () => offerWhenInstalled(registration.installing));
     const check = () => registration.update().catch(() => {});
+    if (navigator.serviceWorker.controller) check();
     setInterval(check, UPDATE_CHECK_MS);
     document.addEventListener('visibilitychange', () => {
       if (document.visibilityState === 'visible') check();
