@@ -2,6 +2,7 @@
 // A new build installs in the background (js/../sw.js); the page says so and offers the
 // reload that takes it in, the only way in, so one page never mixes two builds' files.
 const UPDATE_CHECK_MS = 60 * 60 * 1000;
+const UPDATE_RETRY_MS = 4000;
 
 function offerReload(worker) {
   if ($('UpdateOffer')) return;
@@ -31,7 +32,14 @@ function watchForUpdates() {
     offerWhenInstalled(registration.waiting || registration.installing);
     registration.addEventListener('updatefound', () => offerWhenInstalled(registration.installing));
     const check = () => registration.update().catch(() => {});
-    if (navigator.serviceWorker.controller) check();
+    if (navigator.serviceWorker.controller) {
+      check();
+      // Chromium was seen to drop the look at a start now and then, installing nothing until
+      // the next: one more a few seconds on, unless a build is already on its way.
+      setTimeout(() => {
+        if (!registration.installing && !registration.waiting) check();
+      }, UPDATE_RETRY_MS);
+    }
     setInterval(check, UPDATE_CHECK_MS);
     document.addEventListener('visibilitychange', () => {
       if (document.visibilityState === 'visible') check();
