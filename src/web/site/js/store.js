@@ -38,6 +38,7 @@ function keepTable({bytes, name}) {
   tableInUse = {bytes, name};
   changedElsewhere = false;
   $('UndoBtn').hidden = true;
+  if (following) return;
   if (keep('table', bytes)) keep('name', name);
   else unkept.set('name', name);
 }
@@ -65,6 +66,9 @@ function sayIfStorageBlocked() {
 // Another window of the page kept a table or a log: this one follows. A table that only
 // this window has, or one being edited here, is not replaced; Save then asks first.
 let changedElsewhere = false;
+// A table followed from another window is that window's to keep: its bytes and its name
+// arrive as two storage events, and writing back between them would put back the old name.
+let following = false;
 
 function followOtherWindows() {
   window.addEventListener('storage', (event) => {
@@ -84,6 +88,11 @@ function followTable() {
       'Cancel shows it.', 'TableMessage');
     return;
   }
-  call('kept', kept.bytes, kept.name);
+  following = true;
+  try {
+    call('kept', kept.bytes, kept.name);
+  } finally {
+    following = false;
+  }
   say('Another window of the page changed the table; it is shown here too.', 'TableMessage');
 }
