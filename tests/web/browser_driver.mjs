@@ -10,6 +10,7 @@ import {createServer} from 'node:http';
 import {createRequire} from 'node:module';
 import {tmpdir} from 'node:os';
 import {extname, join, resolve, sep} from 'node:path';
+import {isDeepStrictEqual} from 'node:util';
 
 const TYPES = {
   '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
@@ -274,6 +275,17 @@ export class Page {
     await this.click('TableHeading');
   }
 
+  // The focused grid cell as [row, column, value, whole text selected], or the focused
+  // element's tag and id when the focus is elsewhere.
+  focusedCell() {
+    return this.tab.evaluate(() => {
+      const e = document.activeElement;
+      if (!e.closest('#StatsGrid')) return [e.tagName, e.id];
+      return [e.closest('tr').sectionRowIndex, e.closest('td, th').cellIndex, e.value,
+        e.selectionStart === 0 && e.selectionEnd === e.value.length];
+    });
+  }
+
   // `text` pasted onto a cell as a player does: put on the clipboard, then Ctrl+V in the cell.
   // (Firefox hands a made-up paste event no data, so the real one is used.)
   async paste(row, column, text) {
@@ -299,6 +311,38 @@ export class Page {
     await this.tab.evaluate(() => Promise.race([window.fileRead, new Promise(
       (done, fail) => setTimeout(() => fail(new Error('the page read no file in 20 s')), 20000))]));
     return this.value('FileHeaderText');
+  }
+
+  // Restore, answered Yes: the built-in table in use. Returns the header box's text.
+  async restore() {
+    await this.click('RestoreBtn');
+    await this.click('ConfirmYesBtn');
+    return this.value('FileHeaderText');
+  }
+
+  // A second window of the same browser on the page, with the focus; `bringToFront` of
+  // either gives the focus back.
+  async twin() {
+    const tab = await this.browser.newPage();
+    await tab.bringToFront();
+    const twin = new Page({...this, tab});
+    await twin.load();
+    return twin;
+  }
+
+  async bringToFront() {
+    await this.tab.bringToFront();
+  }
+
+  // Waits until `read` gives `want` (compared deeply), failing with `what` and the last value.
+  async waitFor(read, want, what, timeout = 10000) {
+    let got;
+    for (const start = Date.now(); Date.now() - start < timeout;) {
+      got = await read();
+      if (isDeepStrictEqual(got, want)) return;
+      await new Promise((wake) => setTimeout(wake, 50));
+    }
+    throw new Error(`${what}: ${JSON.stringify(got)}, not ${JSON.stringify(want)}`);
   }
 
   // The bytes of a finished download named `name` (Firefox writes a .part file first).

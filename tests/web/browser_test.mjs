@@ -11,7 +11,7 @@
 // SKIRMOD_WEB_PAIRINGS change them. SKIRMOD_WEB_CHECKS runs only the checks whose names hold
 // one of its comma-separated words.
 import assert from 'node:assert/strict';
-import {readFileSync, rmSync} from 'node:fs';
+import {readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {join} from 'node:path';
 
 import {Page, random} from './browser_driver.mjs';
@@ -63,8 +63,7 @@ function asCalcTexts(shown) {
 async function checkFigures(page) {
   // Restore, then Open of the sample; counts typed and ships chosen then give skirmod-calc's
   // result line and four reports.
-  await page.click('RestoreBtn');
-  const restored = await page.value('FileHeaderText');
+  const restored = await page.restore();
   const opened = await page.openFile(page.sample);
   assert.notEqual(opened, restored);
   assert.match(opened.split('\n').pop(), /ShipStats\.txt$/);
@@ -200,6 +199,120 @@ async function checkRefusedCellAndPaste(page) {
   assert.deepEqual(await cells(), block.map(([row, column]) => sample[valueLine(row, column)]));
 }
 
+async function checkGridKeys(page) {
+  // Edit puts the focus in a cell; a cell reached by a click or a key has its text
+  // selected, so a typed digit replaces its value; ArrowDown and Enter move down, ArrowUp
+  // and Shift+Enter up; Escape undoes the cell. The sample's values are the oracle.
+  const sample = sampleEdited(page.sample, []);
+  const at = async (row, column, text = sample[valueLine(row, column)]) =>
+    assert.deepEqual(await page.focusedCell(), [row, column, text, true]);
+  await page.openFile(page.sample);
+  await page.click('EditerBtn');
+  const first = await page.focusedCell();
+  assert.ok(Number.isInteger(first[0]), `Edit left the focus on ${first}`);
+  assert.ok(!['5', '6'].includes(sample[valueLine(2, 9)]) && sample[valueLine(3, 9)] !== '6');
+  await (await page.cell(2, 9)).click();
+  await at(2, 9);
+  await page.press('5', 'ArrowDown');
+  await at(3, 9);
+  await page.press('6', 'Enter');
+  await at(4, 9);
+  await page.press('ArrowUp', 'ArrowUp');
+  await at(2, 9, '5');
+  await page.press('ArrowUp', '9', '9', 'Escape');
+  await at(1, 9);
+  await page.chord('Shift', 'Enter');
+  await at(0, 9);
+  assert.deepEqual([await page.cellText(2, 9), await page.cellText(3, 9)], ['5', '6']);
+  await page.click('CancelEditBtn');
+  assert.deepEqual([await page.cellText(2, 9), await page.cellText(3, 9)],
+    [sample[valueLine(2, 9)], sample[valueLine(3, 9)]]);
+}
+
+// A copy of the sample, one value changed, saved as Mine.txt in the check's folder.
+function mineFile(page) {
+  const path = join(page.work, 'Mine.txt');
+  writeFileSync(path, Buffer.from(sampleEdited(page.sample, [[[1, 9], '41']]).join('\r\n'), 'latin1'));
+  return path;
+}
+
+async function checkRestoreAsksAndUndoes(page) {
+  // Restore asks first and keeps the table when told No or Escape; Yes puts the built-in
+  // table in use; Undo brings back the opened table and its name.
+  const opened = await page.openFile(mineFile(page));
+  assert.match(opened, /Mine\.txt$/);
+  const shown = () => Promise.all([page.value('FileHeaderText'), page.cellText(1, 9)]);
+  const question = () => page.tab.evaluate(() => [!document.getElementById('Confirm').hidden,
+    document.getElementById('ConfirmText').textContent, document.activeElement.id]);
+  await page.click('RestoreBtn');
+  const [asked, text, focused] = await question();
+  assert.ok(asked && text.includes('Mine.txt') && focused === 'ConfirmYesBtn', `${asked} ${text} ${focused}`);
+  await page.click('ConfirmNoBtn');
+  assert.equal((await question())[0], false);
+  assert.deepEqual(await shown(), [opened, '41']);
+  await page.click('RestoreBtn');
+  await page.press('Escape');
+  assert.equal((await question())[0], false);
+  assert.deepEqual(await shown(), [opened, '41']);
+  const restored = await page.restore();
+  assert.equal(restored.split('\n')[1], 'The built-in table: no ShipStats.txt opened on this page.');
+  assert.notEqual(await page.cellText(1, 9), '41');
+  assert.equal(await page.value('TableMessage'), 'The built-in table is in use.');
+  await page.click('UndoBtn');
+  assert.deepEqual(await shown(), [opened, '41']);
+  assert.ok(await page.tab.evaluate(() => document.getElementById('UndoBtn').hidden), 'Undo stays');
+  await page.openFile(page.sample);
+}
+
+async function checkTwoWindows(page) {
+  // Two windows of one browser: a log line added in either shows in the other, and a table
+  // opened in one is the other's.
+  await page.openFile(page.sample);
+  await page.click('ResultsClearBtn');
+  const other = await page.twin();
+  try {
+    await page.bringToFront();
+    await page.typeCount('3');
+    await page.click('ResultsAddBtn');
+    const mine = await page.logEntries();
+    assert.equal(mine.length, 1);
+    await other.bringToFront();
+    await other.waitFor(() => other.logEntries(), mine, 'the other window\'s log');
+    await other.typeCount('4');
+    await other.click('ResultsAddBtn');
+    const both = await other.logEntries();
+    assert.equal(both.length, 2);
+    await page.bringToFront();
+    await page.waitFor(() => page.logEntries(), both, 'the first window\'s log');
+    const opened = await page.openFile(mineFile(page));
+    await other.bringToFront();
+    await other.waitFor(() => Promise.all([other.value('FileHeaderText'), other.cellText(1, 9)]),
+      [opened, '41'], 'the other window\'s table');
+  } finally {
+    await other.tab.close();
+    await page.bringToFront();
+  }
+  await page.click('ResultsClearBtn');
+  await page.openFile(page.sample);
+}
+
+async function checkColourShowsAtOnce(page) {
+  // A colour chosen in Settings, as the browser's chooser reports it, is the calculator's
+  // background at once; Cancel Changes takes it back.
+  const background = () => page.tab.evaluate(
+    () => getComputedStyle(document.getElementById('Calculator')).backgroundColor);
+  const before = await background();
+  await page.el('SettingsColor0');
+  await page.tab.evaluate(() => {
+    const input = document.getElementById('SettingsColor0');
+    input.value = '#123456';
+    input.dispatchEvent(new Event('input', {bubbles: true}));
+  });
+  assert.equal(await background(), 'rgb(18, 52, 86)');
+  await page.click('CancelSettingsBtn');
+  assert.equal(await background(), before);
+}
+
 async function checkPhoneWidth(page) {
   // At 360 CSS pixels nothing scrolls sideways.
   await page.viewAs('phone');
@@ -231,7 +344,8 @@ async function checkOffline(page) {
 
 // In the order they run; the offline check stops the server, so it comes last.
 const CHECKS = [checkFigures, checkCountShipsAndSwitch, checkResultsLog, checkEditSaveAndReload,
-  checkRefusedCellAndPaste, checkPhoneWidth, checkOffline];
+  checkRefusedCellAndPaste, checkGridKeys, checkRestoreAsksAndUndoes, checkTwoWindows,
+  checkColourShowsAtOnce, checkPhoneWidth, checkOffline];
 
 async function main([site, calc, sample, npm, shots]) {
   if (!npm) {
