@@ -210,7 +210,8 @@ async function checkGridKeys(page) {
   await page.click('EditerBtn');
   const first = await page.focusedCell();
   assert.ok(Number.isInteger(first[0]), `Edit left the focus on ${first}`);
-  assert.ok(!['5', '6'].includes(sample[valueLine(2, 9)]) && sample[valueLine(3, 9)] !== '6');
+  assert.ok(!['5', '6'].includes(sample[valueLine(2, 9)]) && sample[valueLine(3, 9)] !== '6' &&
+    sample[valueLine(0, 10)] !== '12');
   await (await page.cell(2, 9)).click();
   await at(2, 9);
   await page.press('5', 'ArrowDown');
@@ -223,10 +224,21 @@ async function checkGridKeys(page) {
   await at(1, 9);
   await page.chord('Shift', 'Enter');
   await at(0, 9);
-  assert.deepEqual([await page.cellText(2, 9), await page.cellText(3, 9)], ['5', '6']);
+  // Sideways only once the caret has nothing more to cross; the edges hold.
+  await page.press('ArrowRight');
+  await at(0, 10);
+  await page.press('1', '2', 'ArrowLeft');
+  assert.deepEqual(await page.focusedCell(), [0, 10, '12', false]);
+  await page.press('ArrowRight', 'ArrowRight', 'ArrowUp');
+  await at(0, 11);
+  await (await page.cell(53, 18)).click();
+  await page.press('ArrowDown', 'ArrowRight', 'Enter');
+  await at(53, 18);
+  const edited = [[2, 9], [3, 9], [0, 10]];
+  const texts = () => Promise.all(edited.map(([row, column]) => page.cellText(row, column)));
+  assert.deepEqual(await texts(), ['5', '6', '12']);
   await page.click('CancelEditBtn');
-  assert.deepEqual([await page.cellText(2, 9), await page.cellText(3, 9)],
-    [sample[valueLine(2, 9)], sample[valueLine(3, 9)]]);
+  assert.deepEqual(await texts(), edited.map(([row, column]) => sample[valueLine(row, column)]));
 }
 
 // A copy of the sample, one value changed, saved as Mine.txt in the check's folder.
@@ -236,12 +248,14 @@ function mineFile(page) {
   return path;
 }
 
+// The header box and the value Mine.txt changes, as a window shows them.
+const tableShown = (page) => Promise.all([page.value('FileHeaderText'), page.cellText(1, 9)]);
+
 async function checkRestoreAsksAndUndoes(page) {
   // Restore asks first and keeps the table when told No or Escape; Yes puts the built-in
   // table in use; Undo brings back the opened table and its name.
   const opened = await page.openFile(mineFile(page));
   assert.match(opened, /Mine\.txt$/);
-  const shown = () => Promise.all([page.value('FileHeaderText'), page.cellText(1, 9)]);
   const question = () => page.tab.evaluate(() => [!document.getElementById('Confirm').hidden,
     document.getElementById('ConfirmText').textContent, document.activeElement.id]);
   await page.click('RestoreBtn');
@@ -249,24 +263,24 @@ async function checkRestoreAsksAndUndoes(page) {
   assert.ok(asked && text.includes('Mine.txt') && focused === 'ConfirmYesBtn', `${asked} ${text} ${focused}`);
   await page.click('ConfirmNoBtn');
   assert.equal((await question())[0], false);
-  assert.deepEqual(await shown(), [opened, '41']);
+  assert.deepEqual(await tableShown(page), [opened, '41']);
   await page.click('RestoreBtn');
   await page.press('Escape');
   assert.equal((await question())[0], false);
-  assert.deepEqual(await shown(), [opened, '41']);
+  assert.deepEqual(await tableShown(page), [opened, '41']);
   const restored = await page.restore();
   assert.equal(restored.split('\n')[1], 'The built-in table: no ShipStats.txt opened on this page.');
   assert.notEqual(await page.cellText(1, 9), '41');
   assert.equal(await page.value('TableMessage'), 'The built-in table is in use.');
   await page.click('UndoBtn');
-  assert.deepEqual(await shown(), [opened, '41']);
+  assert.deepEqual(await tableShown(page), [opened, '41']);
   assert.ok(await page.tab.evaluate(() => document.getElementById('UndoBtn').hidden), 'Undo stays');
   await page.openFile(page.sample);
 }
 
 async function checkTwoWindows(page) {
   // Two windows of one browser: a log line added in either shows in the other, and a table
-  // opened in one is the other's.
+  // opened in one is the other's unless an edit is under way there.
   await page.openFile(page.sample);
   await page.click('ResultsClearBtn');
   const other = await page.twin();
@@ -286,14 +300,31 @@ async function checkTwoWindows(page) {
     await page.waitFor(() => page.logEntries(), both, 'the first window\'s log');
     const opened = await page.openFile(mineFile(page));
     await other.bringToFront();
-    await other.waitFor(() => Promise.all([other.value('FileHeaderText'), other.cellText(1, 9)]),
-      [opened, '41'], 'the other window\'s table');
+    await other.waitFor(() => tableShown(other), [opened, '41'], 'the other window\'s table');
+    // An edit under way is not replaced by a table the first window opens, and its Save
+    // asks before it replaces that table; Cancel then shows it.
+    await other.click('EditerBtn');
+    await other.typeIntoCell(2, 10, '61');
+    await page.bringToFront();
+    const sample = await page.openFile(page.sample);
+    const kept = await page.tab.evaluate(() => localStorage.getItem('skirmod.table'));
+    await other.bringToFront();
+    await other.waitFor(async () => (await other.value('TableMessage')).startsWith('Another window'),
+      true, 'the other window was not told');
+    assert.equal(await other.cellText(2, 10), '61', 'the edit under way was replaced');
+    await other.click('UpdateAndSaveBtn');
+    assert.match(await other.value('ConfirmText'), /^Another window/);
+    await other.click('ConfirmNoBtn');
+    const keptNow = () => other.tab.evaluate(() => localStorage.getItem('skirmod.table'));
+    assert.equal(await keptNow(), kept, 'No replaced the first window\'s table');
+    await other.click('CancelEditBtn');
+    assert.deepEqual(await tableShown(other), [sample, sampleEdited(page.sample, [])[valueLine(1, 9)]]);
+    assert.equal(await keptNow(), kept, 'Cancel replaced the first window\'s table');
   } finally {
     await other.tab.close();
     await page.bringToFront();
   }
   await page.click('ResultsClearBtn');
-  await page.openFile(page.sample);
 }
 
 async function checkColourShowsAtOnce(page) {
