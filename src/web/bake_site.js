@@ -51,18 +51,20 @@ function fill(html, id, inner, attributes = '') {
 }
 
 // The options as js/results.js writes them: runs of blanks kept, the value the text itself.
-function options(entries, selected, emptyLabel) {
+function options(entries, selected) {
   return entries.map((entry, i) => {
-    const label = !entry && emptyLabel ? ` aria-label="${escapeHtml(emptyLabel)}"` : '';
     const chosen = i === selected ? ' selected' : '';
     const text = escapeHtml(entry).replace(/ (?= )/g, '&nbsp;');
-    return `<option value="${escapeHtml(entry)}"${label}${chosen}>${text}</option>`;
+    return `<option value="${escapeHtml(entry)}"${chosen}>${text}</option>`;
   }).join('');
 }
 
-function emptyLabel(html, id) {
-  const found = new RegExp(`id="${id}"[^>]*\\bdata-empty="([^"]*)"`).exec(html);
-  return found ? found[1] : '';
+// The start-up log is empty: the one line js/log.js shows for an empty log, with its text
+// from the list's data-none.
+function emptyLogLine(html) {
+  const found = /id="ResultsMemo"[^>]*\bdata-none="([^"]*)"/.exec(html);
+  if (!found) throw new Error('index.html: #ResultsMemo has no data-none');
+  return `<li id="ResultsNone" class="none" role="option" aria-disabled="true">${found[1]}</li>`;
 }
 
 // Fills every place the start-up answer shows; returns the page and the ids it filled, the
@@ -82,8 +84,8 @@ function bake(html, answer) {
   for (const [id, [inner, attributes]] of Object.entries(byId)) {
     html = fill(html, id, inner, attributes);
   }
-  const logOptions = options(log.entries, log.selected, emptyLabel(html, 'ResultsMemo'));
-  html = fill(html, 'ResultsMemo', logOptions);
+  if (log.entries.length) throw new Error('the start-up log is not empty');
+  html = fill(html, 'ResultsMemo', emptyLogLine(html));
   return {html, ids: Object.keys(byId)};
 }
 
