@@ -27,6 +27,8 @@ stop_orca_session() {
         kill "${pids[i]}" 2>/dev/null || true
         wait "${pids[i]}" 2>/dev/null || true
     done
+    # SKIRMOD_ORCA_LOG=DIR keeps Orca's debug log and the others for a look afterwards.
+    [ -z "${SKIRMOD_ORCA_LOG:-}" ] || cp "$work"/*.log "$SKIRMOD_ORCA_LOG"/ 2>/dev/null || true
     rm -rf "$work"
 }
 trap stop_orca_session EXIT
