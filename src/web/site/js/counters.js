@@ -17,31 +17,57 @@ function cell(tag, ...children) {
   return made;
 }
 
-function figure(className, text) {
-  return element('span', text, {className});
+// A figure of a row, named for what it holds.
+function figure(name) {
+  return element('span', '', {className: name});
 }
 
-// One type that stops them: its name as the row's button, the fleet, what it costs and
-// how efficient it is; the first row is marked in words as well as by its look.
-function counterRow(counter, first) {
-  const name = cell('th', element('button', counter.attacker, {type: 'button'}));
+// A row's cells; the figures fill in place as the count changes, the rows stay. The mark of
+// the cheapest shows on the first row only.
+function newCounterRow() {
+  const name = cell('th', element('button', '', {type: 'button', className: 'attacker'}), ' ',
+    element('span', 'cheapest', {className: 'mark'}));
   name.scope = 'row';
-  if (first) name.append(' ', figure('mark', 'cheapest'));
-  const ships = cell('td', figure('ships', counter.ships), ' ',
-    figure('verb', `${counter.verb} ${counter.result}`));
-  const cost = cell('td', figure('total', counter.total), ' ', cell('span',
-    'Metal ', figure('metal', counter.metal), ', Crystal ', figure('crystal', counter.crystal),
-    ', Eon ', figure('eon', counter.eon)));
-  cost.lastChild.className = 'parts';
-  const row = cell('tr', name, ships, cost, cell('td', figure('eff', `${counter.efficiency}%`)));
+  const parts = cell('span', 'Metal ', figure('metal'), ', Crystal ', figure('crystal'), ', Eon ',
+    figure('eon'));
+  parts.className = 'parts';
+  return cell('tr', name, cell('td', figure('ships'), ' ', figure('verb')),
+    cell('td', figure('total'), ' ', parts), cell('td', figure('efficiency')));
+}
+
+// One type that stops them: its name as the row's button, the fleet and what it does, what
+// it costs and how efficient it is.
+// Text changes only where it differs: a screen reader hears of no change that is none.
+function showText(shown, text) {
+  if (shown.textContent !== text) shown.textContent = text;
+}
+
+function fillCounterRow(row, counter, first) {
+  const texts = {...counter, verb: `${counter.verb} ${counter.result}`,
+    efficiency: `${counter.efficiency}%`};
+  for (const shown of row.querySelectorAll('.attacker, span:not(.mark, .parts)')) {
+    showText(shown, texts[shown.className]);
+  }
   row.dataset.row = counter.row;
   row.dataset.ships = counter.ships;
-  if (first) row.className = 'cheapest';
-  return row;
+  row.classList.toggle('cheapest', first);
 }
 
-function blockedItem(counter) {
-  return cell('li', element('b', counter.attacker), `: ${counter.reason}`);
+function fillRows(body, stoppers) {
+  while (body.rows.length > stoppers.length) body.lastChild.remove();
+  while (body.rows.length < stoppers.length) body.append(newCounterRow());
+  stoppers.forEach((counter, i) => fillCounterRow(body.rows[i], counter, i === 0));
+}
+
+// The types that cannot, each with the reason; the items change only where their text does.
+function fillBlocked(list, blocked) {
+  while (list.children.length > blocked.length) list.lastChild.remove();
+  while (list.children.length < blocked.length) list.append(cell('li', element('b'), ''));
+  blocked.forEach((counter, i) => {
+    const item = list.children[i];
+    showText(item.firstChild, counter.attacker);
+    item.lastChild.data = `: ${counter.reason}`;
+  });
 }
 
 function countersSummary(stoppers, wanted, defender) {
@@ -55,22 +81,23 @@ function showCounters({defender, wanted, rows}) {
   const name = $('DefShipList').options[defender].value;
   const stoppers = rows.filter((row) => 'ships' in row);
   const blocked = rows.filter((row) => 'reason' in row);
-  $('CountersCaption').textContent =
-    `Fleets that kill, hold or capture at least ${wanted} ${name} in one tick, cheapest first`;
-  $('CountersTable').tBodies[0].replaceChildren(...stoppers.map((row, i) => counterRow(row, i === 0)));
+  showText($('CountersCaption'),
+    `Fleets that kill, hold or capture at least ${wanted} ${name} in one tick, cheapest first`);
+  fillRows($('CountersTable').tBodies[0], stoppers);
   const folded = $('CountersBlocked');
   folded.hidden = !blocked.length;
-  folded.querySelector('summary').textContent = `Cannot stop them: ${blocked.length} types`;
-  folded.querySelector('ul').replaceChildren(...blocked.map(blockedItem));
-  setText($('CountersSummary'), countersSummary(stoppers, wanted, name));
+  showText(folded.querySelector('summary'), `Cannot stop them: ${blocked.length} types`);
+  fillBlocked(folded.querySelector('ul'), blocked);
+  showText($('CountersSummary'), countersSummary(stoppers, wanted, name));
 }
 
 // A count that is no count leaves an empty view; the message says why.
 function clearCounters() {
-  $('CountersCaption').textContent = 'No fleets: type how many defenders to stop, 1 or more';
-  $('CountersTable').tBodies[0].replaceChildren();
+  showText($('CountersCaption'), 'No fleets: type how many defenders to stop, 1 or more');
+  fillRows($('CountersTable').tBodies[0], []);
+  fillBlocked($('CountersBlocked').querySelector('ul'), []);
   $('CountersBlocked').hidden = true;
-  setText($('CountersSummary'), '');
+  showText($('CountersSummary'), '');
 }
 
 function refreshCounters() {
