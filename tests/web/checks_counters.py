@@ -186,6 +186,25 @@ def check_counters_row_into_calculator(page):
         assert int(page.value("DefShips")) >= wanted > stop["one_fewer"]["result"], stop
 
 
+def check_counters_follow_the_calculators_defender(page):
+    """Another defender chosen in the calculator shows at once while the view shows, and
+    when it shows next if it did not; the count stays the view's own."""
+    built_in_table(page)
+    names = page.ship_names()
+    page.el("CountersBtn").click()
+    show_counters(page, 4, 250)
+    for defender, hidden in [(13, False), (40, True)]:
+        if hidden:
+            page.el("CalculationBtn").click()
+        choose_ships(page, 2, defender)
+        if hidden:
+            page.el("CountersBtn").click()
+        shown = page.driver.execute_script(SHOWN)
+        rows, blocked = counters_oracle(page.calc, None, names[defender], 250)
+        assert (shown["rows"], shown["blocked"]) == (rows, blocked), (defender, shown)
+        assert " 250 %s " % names[defender] in shown["caption"], shown["caption"]
+
+
 def check_counters_keyboard(page):
     """From the tab by keys alone: into the count, type, Tab to a row and Enter puts it into
     the calculator; the reasons unfold by Enter; the summary is a polite live region that

@@ -17,37 +17,42 @@ function cell(tag, ...children) {
   return made;
 }
 
-// A figure of a row, named for what it holds.
-function figure(name) {
-  return element('span', '', {className: name});
+// Each row's figures by name, made once with the row.
+const rowFigures = new WeakMap();
+
+function figure(figures, name, tag = 'span') {
+  figures[name] = element(tag, '', {className: name});
+  return figures[name];
 }
 
 // A row's cells; the figures fill in place as the count changes, the rows stay. The mark of
 // the cheapest shows on the first row only.
 function newCounterRow() {
-  const name = cell('th', element('button', '', {type: 'button', className: 'attacker'}), ' ',
+  const figures = {};
+  const name = cell('th', figure(figures, 'attacker', 'button'), ' ',
     element('span', 'cheapest', {className: 'mark'}));
+  figures.attacker.type = 'button';
   name.scope = 'row';
-  const parts = cell('span', 'Metal ', figure('metal'), ', Crystal ', figure('crystal'), ', Eon ',
-    figure('eon'));
+  const parts = cell('span', 'Metal ', figure(figures, 'metal'), ', Crystal ',
+    figure(figures, 'crystal'), ', Eon ', figure(figures, 'eon'));
   parts.className = 'parts';
-  return cell('tr', name, cell('td', figure('ships'), ' ', figure('verb')),
-    cell('td', figure('total'), ' ', parts), cell('td', figure('efficiency')));
+  const row = cell('tr', name, cell('td', figure(figures, 'ships'), ' ', figure(figures, 'verb')),
+    cell('td', figure(figures, 'total'), ' ', parts), cell('td', figure(figures, 'efficiency')));
+  rowFigures.set(row, figures);
+  return row;
 }
 
-// One type that stops them: its name as the row's button, the fleet and what it does, what
-// it costs and how efficient it is.
 // Text changes only where it differs: a screen reader hears of no change that is none.
 function showText(shown, text) {
   if (shown.textContent !== text) shown.textContent = text;
 }
 
+// One type that stops them: its name as the row's button, the fleet and what it does, what
+// it costs and how efficient it is.
 function fillCounterRow(row, counter, first) {
   const texts = {...counter, verb: `${counter.verb} ${counter.result}`,
     efficiency: `${counter.efficiency}%`};
-  for (const shown of row.querySelectorAll('.attacker, span:not(.mark, .parts)')) {
-    showText(shown, texts[shown.className]);
-  }
+  for (const [name, shown] of Object.entries(rowFigures.get(row))) showText(shown, texts[name]);
   row.dataset.row = counter.row;
   row.dataset.ships = counter.ships;
   row.classList.toggle('cheapest', first);
