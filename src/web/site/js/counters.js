@@ -11,7 +11,8 @@ function countersShown() {
   return !$('CountersPanel').hidden;
 }
 
-function cell(tag, ...children) {
+// A new element holding these nodes and texts.
+function holding(tag, ...children) {
   const made = document.createElement(tag);
   made.append(...children);
   return made;
@@ -20,24 +21,23 @@ function cell(tag, ...children) {
 // Each row's figures by name, made once with the row.
 const rowFigures = new WeakMap();
 
-function figure(figures, name, tag = 'span') {
-  figures[name] = element(tag, '', {className: name});
-  return figures[name];
-}
-
 // A row's cells; the figures fill in place as the count changes, the rows stay. The mark of
 // the cheapest shows on the first row only.
 function newCounterRow() {
   const figures = {};
-  const name = cell('th', figure(figures, 'attacker', 'button'), ' ',
+  const figure = (name, tag = 'span') => {
+    figures[name] = element(tag, '', {className: name});
+    return figures[name];
+  };
+  const name = holding('th', figure('attacker', 'button'), ' ',
     element('span', 'cheapest', {className: 'mark'}));
   figures.attacker.type = 'button';
   name.scope = 'row';
-  const parts = cell('span', 'Metal ', figure(figures, 'metal'), ', Crystal ',
-    figure(figures, 'crystal'), ', Eon ', figure(figures, 'eon'));
+  const parts = holding('span', 'Metal ', figure('metal'), ', Crystal ', figure('crystal'),
+    ', Eon ', figure('eon'));
   parts.className = 'parts';
-  const row = cell('tr', name, cell('td', figure(figures, 'ships'), ' ', figure(figures, 'verb')),
-    cell('td', figure(figures, 'total'), ' ', parts), cell('td', figure(figures, 'efficiency')));
+  const row = holding('tr', name, holding('td', figure('ships'), ' ', figure('verb')),
+    holding('td', figure('total'), ' ', parts), holding('td', figure('efficiency')));
   rowFigures.set(row, figures);
   return row;
 }
@@ -67,7 +67,7 @@ function fillRows(body, stoppers) {
 // The types that cannot, each with the reason; the items change only where their text does.
 function fillBlocked(list, blocked) {
   while (list.children.length > blocked.length) list.lastChild.remove();
-  while (list.children.length < blocked.length) list.append(cell('li', element('b'), ''));
+  while (list.children.length < blocked.length) list.append(holding('li', element('b'), ''));
   blocked.forEach((counter, i) => {
     const item = list.children[i];
     showText(item.firstChild, counter.attacker);
