@@ -31,6 +31,8 @@ return {
   blocked: [...document.querySelectorAll('#CountersBlocked li')].map((li) => li.textContent),
   summary: document.getElementById('CountersSummary').textContent,
   caption: document.getElementById('CountersCaption').textContent,
+  folded: [document.getElementById('CountersBlocked').hidden,
+           document.querySelector('#CountersBlocked summary').textContent],
 };
 """
 
@@ -117,6 +119,8 @@ def compare_with_companion(page, stats, rng, cases):
                    "No type stops %d %s in one tick." % (wanted, names[defender]))
         assert shown["summary"] == summary, (where, shown["summary"], summary)
         assert str(wanted) in shown["caption"] and names[defender] in shown["caption"], where
+        assert shown["folded"] == [not blocked, "Cannot stop them: %d of 54 types" % len(
+            blocked)], (where, shown["folded"])
         # `stop` for the cheapest, a random row and a type that cannot.
         picks = [r[1] for r in rows[:1] + rng.sample(rows, min(1, len(rows)))]
         picks += [b.split(":")[0] for b in blocked[:1]]

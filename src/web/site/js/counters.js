@@ -75,11 +75,11 @@ function fillBlocked(list, blocked) {
   });
 }
 
-function countersSummary(stoppers, wanted, defender) {
+function countersSummary(stoppers, types, wanted, defender) {
   if (!stoppers.length) return `No type stops ${wanted} ${defender} in one tick.`;
   const best = stoppers[0];
   return `Cheapest: ${best.ships} ${best.attacker}, ${best.total} resources, ` +
-    `${best.efficiency}% efficient; ${stoppers.length} of 54 types stop them.`;
+    `${best.efficiency}% efficient; ${stoppers.length} of ${types} types stop them.`;
 }
 
 function showCounters({defender, wanted, rows}) {
@@ -91,9 +91,10 @@ function showCounters({defender, wanted, rows}) {
   fillRows($('CountersTable').tBodies[0], stoppers);
   const folded = $('CountersBlocked');
   folded.hidden = !blocked.length;
-  showText(folded.querySelector('summary'), `Cannot stop them: ${blocked.length} types`);
+  showText(folded.querySelector('summary'),
+    `Cannot stop them: ${blocked.length} of ${rows.length} types`);
   fillBlocked(folded.querySelector('ul'), blocked);
-  showText($('CountersSummary'), countersSummary(stoppers, wanted, name));
+  showText($('CountersSummary'), countersSummary(stoppers, rows.length, wanted, name));
 }
 
 // A count that is no count leaves an empty view; the message says why.
