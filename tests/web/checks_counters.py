@@ -13,7 +13,7 @@ from selenium.webdriver.common.keys import Keys
 
 from checks_calculator import PAIRINGS, choose_ships
 from checks_layout import TOUCH, phone, sideways, small_targets
-from page_driver import SEED, axe_findings, focused, press
+from page_driver import SEED, axe_findings, focused
 
 # What a variant does, in the words of the companion's text answer.
 VERBS = {"emp": "hold", "kill": "kill", "capture": "capture"}
@@ -213,27 +213,46 @@ def check_counters_follow_the_calculators_defender(page):
     assert shown["rows"] == counters_oracle(page.calc, None, names[40], 100)[0], shown
 
 
+def keys(page, *pressed):
+    """Keys into the element that has the focus, as a player types them."""
+    page.driver.execute_script("return document.activeElement").send_keys(*pressed)
+
+
+def tab_until(page, selector, limit=80):
+    for _ in range(limit):
+        if page.driver.execute_script(
+                "return document.activeElement.matches(arguments[0])", selector):
+            return
+        keys(page, Keys.TAB)
+    raise AssertionError("Tab never reached %s" % selector)
+
+
 def check_counters_keyboard(page):
-    """From the tab by keys alone: into the count, type, Tab to a row and Enter puts it into
-    the calculator; the reasons unfold by Enter; the summary is a polite live region that
-    changes with the figures."""
+    """By keys alone: the tab list's End and Left reach the tab, Tab the count; typing
+    changes the polite live summary; Tab to a row and Enter puts it into the calculator;
+    Tab on to the folded reasons and Enter unfolds them."""
     page.load()
-    page.el("CountersBtn").click()
+    page.el("CalculationBtn").click()
+    keys(page, Keys.END)
+    keys(page, Keys.ARROW_LEFT)
+    assert focused(page) == "CountersBtn", focused(page)
+    assert page.driver.find_element(By.ID, "CountersPanel").is_displayed()
     assert page.driver.execute_script(
         "const s = document.getElementById('CountersSummary');"
         "return [s.getAttribute('role'), s.getAttribute('aria-live')]") == ["status", "polite"]
     before = page.value("CountersSummary")
-    page.el("CountersBtn").send_keys(Keys.TAB)
+    keys(page, Keys.TAB)
     assert focused(page) == "StopCount", focused(page)
-    press(page, Keys.END, "7")
+    keys(page, Keys.END, "7")
     after = page.value("CountersSummary")
     assert after != before and after.startswith("Cheapest: "), (before, after)
-    press(page, Keys.TAB)
+    keys(page, Keys.TAB)
     first = page.driver.execute_script(
         "const row = document.activeElement.closest('#CountersTable tbody tr');"
         "return row && [Number(row.dataset.row), row.dataset.ships]")
     assert first, "Tab from the count does not reach the first row"
-    press(page, Keys.TAB, Keys.ENTER)
+    keys(page, Keys.TAB)
+    keys(page, Keys.ENTER)
     second = page.driver.execute_script(
         "const row = document.activeElement.closest('tr');"
         "return [Number(row.dataset.row), row.dataset.ships, row.rowIndex]")
@@ -245,8 +264,8 @@ def check_counters_keyboard(page):
         " [h.scope, h.textContent.replace('\\u00ad', '')])")
     assert headers == [["col", "Attacker"], ["col", "Ships needed"], ["col", "Fleet cost"],
                        ["col", "Efficiency"]], headers
-    page.driver.execute_script("document.querySelector('#CountersBlocked summary').focus()")
-    press(page, Keys.ENTER)
+    tab_until(page, "#CountersBlocked summary")
+    keys(page, Keys.ENTER)
     assert page.driver.execute_script("return document.getElementById('CountersBlocked').open")
     findings = axe_findings(page)
     assert not findings, json.dumps(findings, indent=1)[:3000]
