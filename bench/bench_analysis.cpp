@@ -1,5 +1,8 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "core/counters.h"
 #include "core/matrix.h"
 #include "core/program_state.h"
@@ -23,6 +26,27 @@ void BM_CountersForOneDefender(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_CountersForOneDefender)->Unit(benchmark::kMicrosecond);
+
+// Who stops them as the page asks while a count is typed: the counts its page benchmark
+// types (7^(i mod 20) + i, from 1 to about 10^16), one ranking a count, for Sparrow.
+void BM_CountersAsTheCountIsTyped(benchmark::State& bench) {
+    const ProgramState state = BuiltInState();
+    std::vector<std::int64_t> counts;
+    for (std::int64_t i = 0; i < 200; ++i) {
+        std::int64_t power = 1;
+        for (std::int64_t k = 0; k < i % 20; ++k) {
+            power *= 7;
+        }
+        counts.push_back(power + i);
+    }
+    std::size_t next = 0;
+    for (auto _ : bench) {
+        std::vector<Counter> ranking = RankCounters(state, 0, counts[next]);
+        benchmark::DoNotOptimize(ranking.data());
+        next = (next + 1) % counts.size();
+    }
+}
+BENCHMARK(BM_CountersAsTheCountIsTyped)->Unit(benchmark::kMicrosecond);
 
 // `counters` for every defender of the built-in table: 54 x 54 stop searches.
 void BM_CountersForAllDefenders(benchmark::State& bench) {

@@ -33,11 +33,7 @@ struct CountersView {
     std::vector<Counter> Ranking;
 };
 
-// "kill", "hold" or "capture" for the variants that fight; "stop" for the others.
-const char* VariantVerb(CombatVariantValue variant);
 // A short name of the variant for machine reading: "kill", "emp", "no_target", ...
 const char* VariantKey(CombatVariantValue variant);
-// The reason in words, and as a short key.
-std::string BlockText(StopBlock block, const ShipTable& table, int attackerRow, int defenderRow,
-                      std::int64_t limit);
+// The reason as a short key.
 const char* BlockKey(StopBlock block);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "combat/combat_state.h"
+#include "data/ship_table.h"
 
 struct ProgramState;
 
@@ -40,3 +42,11 @@ struct StopAnswer {
 // combat state: the state's results and reports stay as they were.
 StopAnswer FindStop(const ProgramState& state, int attackerRow, int defenderRow,
                     std::int64_t wanted);
+
+// "kill", "hold" or "capture" for the variants that fight; "stop" for the others.
+const char* VariantVerb(CombatVariantValue variant);
+
+// Why no number of attackers of row `attackerRow` stops those of `defenderRow`, in words;
+// `limit` is the answer's non-wrapping limit. Every front end gives the same reason.
+std::string BlockText(StopBlock block, const ShipTable& table, int attackerRow, int defenderRow,
+                      std::int64_t limit);

@@ -15,9 +15,11 @@
 #include <utility>
 
 #include "core/about_texts.h"
+#include "core/counters.h"
 #include "core/engine.h"
 #include "core/key_table.h"
 #include "core/spin_repeat.h"
+#include "core/stop_search.h"
 #include "data/display_settings.h"
 #include "data/int_text.h"
 #include "data/latin1_text.h"
@@ -475,6 +477,47 @@ void Log(Session& s, const Args& in, Json& out) {
     Refuse(out, "no log command '" + Bytes(in.a) + "'");
 }
 
+// Counts and costs as decimal text: past 2^53 a page's number would lose digits.
+Json CounterRow(const ShipTable& table, int defenderRow, const Counter& counter) {
+    const StopAnswer& stop = counter.Stop;
+    Json row = {{"row", counter.Row},
+                {"attacker", Text(table[static_cast<std::size_t>(counter.Row)][Col::ShipName])}};
+    if (stop.Block != StopBlock::None) {
+        row["reason"] = Text(BlockText(stop.Block, table, counter.Row, defenderRow, stop.Limit));
+        return row;
+    }
+    row.update({{"ships", std::to_string(stop.Ships)},
+                {"result", std::to_string(stop.Result)},
+                {"verb", VariantVerb(stop.Variant)},
+                {"metal", WideText(counter.Cost.Metal)},
+                {"crystal", WideText(counter.Cost.Crystal)},
+                {"eon", WideText(counter.Cost.Eon)},
+                {"total", WideText(counter.Cost.Total)},
+                {"efficiency", Text(counter.EfficiencyText)}});
+    return row;
+}
+
+// Who stops them: every type against b (1 or more) defenders of row a, those that can
+// first, cheapest first, then the others with the reason.
+void Counters(Session& s, const Args& in, Json& out) {
+    const std::optional<int> defender = Row(in.a, out);
+    if (!defender) {
+        return;
+    }
+    const std::optional<std::int64_t> wanted = ParseInt64(in.b);
+    if (!wanted || *wanted < 1) {
+        out["message"] = "Defenders to stop: a whole number from 1 to 9223372036854775807.";
+        return;
+    }
+    const ProgramState& state = s.engine.State();
+    Json rows = Json::array();
+    for (const Counter& counter : RankCounters(state, *defender, *wanted)) {
+        rows.push_back(CounterRow(state.ActiveStats, *defender, counter));
+    }
+    out["counters"] = {
+        {"defender", *defender}, {"wanted", std::to_string(*wanted)}, {"rows", std::move(rows)}};
+}
+
 // Why a typed cell was not kept; the engine's texts speak of a pasted block.
 std::string_view TypedCellRefusalText(CellEdit edit) {
     switch (edit) {
@@ -526,7 +569,7 @@ constexpr std::pair<std::string_view, Command> kCommands[] = {
     {"restore", Restore},   {"log", Log},           {"grid", Grid},         {"cell", Cell},
     {"paste", Paste},       {"kept", Kept},         {"keptLog", KeptLog},   {"keys", Keys},
     {"press", Press},       {"tick", Tick},         {"settings", Settings}, {"color", Color},
-    {"revert", Revert},     {"keep", KeepSettings}, {"about", About},
+    {"revert", Revert},     {"keep", KeepSettings}, {"about", About},       {"counters", Counters},
 };
 
 Json Run(Session& s, std::string_view command, const Args& in) {

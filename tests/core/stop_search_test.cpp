@@ -204,6 +204,31 @@ TEST(StopSearch, NamesWhyNoCountCanStopThem) {
     EXPECT_EQ(blockWith("Normal", "Fi", "Normal"), StopBlock::NegativeFigures);
 }
 
+// The reason every front end gives names the pairing and the figures that decide it.
+TEST(StopSearch, SaysWhyInTheTablesOwnNamesAndFigures) {
+    Calculator calc;
+    ShipRecord& a = calc.Table()[0];
+    ShipRecord& d = calc.Table()[1];
+    a[Col::ShipName] = "Gnat";
+    a[Col::T1] = "Bs";
+    a[Col::T2] = "Cr";
+    a[Col::T3] = "-";
+    d[Col::ShipName] = "Moth";
+    d[Col::Cl] = "Fi";
+    EXPECT_EQ(BlockText(StopBlock::NotATarget, calc.Table(), 0, 1, 0),
+              "Moth (class Fi) is not a target of Gnat (targets Bs, Cr, -)");
+    EXPECT_EQ(BlockText(StopBlock::EmpResisted, calc.Table(), 0, 1, 0),
+              "Moth resists EMP fully (EMP Res 100 or more)");
+    EXPECT_EQ(BlockText(StopBlock::BeyondRange, calc.Table(), 0, 1, 4096)
+                  .rfind("only more than 4096 ships could: ", 0),
+              0U);
+    EXPECT_EQ(BlockText(StopBlock::None, calc.Table(), 0, 1, 0), "");
+    EXPECT_STREQ(VariantVerb(CombatVariantValue::Emp), "hold");
+    EXPECT_STREQ(VariantVerb(CombatVariantValue::Capture), "capture");
+    EXPECT_STREQ(VariantVerb(CombatVariantValue::Kill), "kill");
+    EXPECT_STREQ(VariantVerb(CombatVariantValue::Pods), "stop");
+}
+
 TEST(StopSearch, NegativeGunsAgainstNegativeArmourStillKill) {
     Calculator calc;
     ShipRecord& a = calc.Table()[0];

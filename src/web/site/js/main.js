@@ -15,9 +15,9 @@ function element(tag, text, properties) {
 const MESSAGE_PLACES = {
   open: 'TableMessage', edit: 'TableMessage', save: 'TableMessage', cancel: 'TableMessage',
   restore: 'TableMessage', kept: 'TableMessage', cell: 'TableMessage', paste: 'TableMessage',
-  log: 'LogMessage', keptLog: 'LogMessage',
+  log: 'LogMessage', keptLog: 'LogMessage', counters: 'CountersMessage',
 };
-const NOTES = ['Message', 'TableMessage', 'LogMessage'];
+const NOTES = ['Message', 'TableMessage', 'LogMessage', 'CountersMessage'];
 
 function say(text, place) {
   const note = $(place).closest('[role=tabpanel][hidden]') ? $('Message') : $(place);
@@ -34,6 +34,7 @@ function show(answer, command) {
   if (answer.ships) showTableFile(answer);
   if (answer.colors) showColors(answer.colors);
   if (answer.results) showResults(answer);
+  if (answer.results) followDefender(answer.inputs.defender, Boolean(answer.ships));
   if (answer.log) showLog(answer.log);
   if (answer.table) keepTable(answer.table);
   if (answer.download) download(answer.download.name, answer.download.bytes);
@@ -79,6 +80,7 @@ function startPage(engine) {
   document.documentElement.classList.remove('unbaked', 'unbaked-log');
   createLogButtons(call('commands').logCommands);
   wireCalculator();
+  wireCounters();
   wireSections();
   wireTableFile();
   wireGrid();

@@ -9,6 +9,8 @@ function showSection(tab) {
     other.tabIndex = chosen ? 0 : -1;
     $(other.getAttribute('aria-controls')).hidden = !chosen;
   }
+  // A section that fills itself on demand hears that it shows.
+  $(tab.getAttribute('aria-controls')).dispatchEvent(new Event('sectionshown'));
   keep('section', tab.id);
 }
 
