@@ -1,0 +1,70 @@
+#include "core/heat_scale.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+std::uint8_t Blend(std::uint8_t from, std::uint8_t to, double share) {
+    return static_cast<std::uint8_t>(std::lround(from + (to - from) * share));
+}
+
+// 1000 as "1,000": the legend's figures as players write them.
+std::string GroupedThousands(long long whole) {
+    std::string digits = std::to_string(whole);
+    for (std::size_t at = digits.size(); at > 3; at -= 3) {
+        digits.insert(at - 3, ",");
+    }
+    return digits;
+}
+
+}  // namespace
+
+double HeatPosition(std::string_view efficiencyPercent) {
+    // The figure may pass any integer type: a double holds its order of magnitude.
+    const double percent = std::strtod(std::string(efficiencyPercent).c_str(), nullptr);
+    if (!(percent > kHeatLowestPercent)) {
+        return 0.0;
+    }
+    const double span = std::log10(kHeatHighestPercent / kHeatLowestPercent);
+    return std::min(1.0, std::log10(percent / kHeatLowestPercent) / span);
+}
+
+Rgb HeatColor(double position) {
+    const double scaled = std::clamp(position, 0.0, 1.0) * (kHeatStops.size() - 1);
+    const std::size_t below = std::min(static_cast<std::size_t>(scaled), kHeatStops.size() - 2);
+    const double share = scaled - static_cast<double>(below);
+    const Rgb& from = kHeatStops[below];
+    const Rgb& to = kHeatStops[below + 1];
+    return {Blend(from.Red, to.Red, share), Blend(from.Green, to.Green, share),
+            Blend(from.Blue, to.Blue, share)};
+}
+
+std::optional<Rgb> CellColor(const MatrixCell& cell) {
+    if (cell.Efficiency.empty()) {
+        return std::nullopt;
+    }
+    return HeatColor(HeatPosition(cell.Efficiency));
+}
+
+std::string CssColorText(Rgb color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", color.Red, color.Green, color.Blue);
+    return text;
+}
+
+std::vector<HeatTick> HeatTicks() {
+    std::vector<HeatTick> ticks;
+    for (double percent = kHeatLowestPercent; percent <= kHeatHighestPercent; percent *= 10) {
+        std::string label = GroupedThousands(std::llround(percent)) + "%";
+        if (percent == kHeatLowestPercent) {
+            label += " or less";
+        } else if (percent == kHeatHighestPercent) {
+            label += " or more";
+        }
+        ticks.push_back({HeatPosition(std::to_string(std::llround(percent))), label});
+    }
+    return ticks;
+}
