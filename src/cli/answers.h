@@ -6,6 +6,7 @@
 
 #include "core/counters.h"
 #include "core/engine.h"
+#include "core/matrix.h"
 #include "core/stop_search.h"
 #include "data/ship_table.h"
 
@@ -31,6 +32,13 @@ struct CountersView {
     int DefenderRow = 0;
     std::int64_t Wanted = 0;
     std::vector<Counter> Ranking;
+};
+
+// Every attacker against every defender at one count (PairingMatrix).
+struct MatrixView {
+    const ShipTable& Table;
+    std::int64_t Count = 0;
+    std::vector<MatrixCell> Cells;
 };
 
 // "kill", "hold" or "capture" for the variants that fight; "stop" for the others.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+
 #include <cstdlib>
 
 namespace {
@@ -57,14 +57,15 @@ std::string CssColorText(Rgb color) {
 
 std::vector<HeatTick> HeatTicks() {
     std::vector<HeatTick> ticks;
-    for (double percent = kHeatLowestPercent; percent <= kHeatHighestPercent; percent *= 10) {
-        std::string label = GroupedThousands(std::llround(percent)) + "%";
-        if (percent == kHeatLowestPercent) {
-            label += " or less";
-        } else if (percent == kHeatHighestPercent) {
-            label += " or more";
+    for (long long decade = std::llround(kHeatLowestPercent);
+         decade <= std::llround(kHeatHighestPercent); decade *= 10) {
+        for (const long long step : {1, 2, 5}) {
+            const long long percent = decade * step;
+            if (percent <= std::llround(kHeatHighestPercent)) {
+                ticks.push_back(
+                    {HeatPosition(std::to_string(percent)), GroupedThousands(percent) + "%"});
+            }
         }
-        ticks.push_back({HeatPosition(std::to_string(std::llround(percent))), label});
     }
     return ticks;
 }

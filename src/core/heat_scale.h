@@ -37,10 +37,11 @@ inline constexpr Rgb kNoTargetBack = {0xFF, 0xFF, 0xFF};
 inline constexpr Rgb kNoTargetHatch = {0x80, 0x80, 0x80};
 inline constexpr std::string_view kNoTargetText = "No target";
 
-// Efficiency figures run from wrapped negatives to 10^38: the scale is logarithmic from 1%
-// to 10,000%, break-even (100%) in its middle, and clamped at both ends.
-inline constexpr double kHeatLowestPercent = 1.0;
-inline constexpr double kHeatHighestPercent = 10000.0;
+// Efficiency figures run from wrapped negatives to 10^38, though most pairings of a real
+// table stay between 10% and 250%: the scale is logarithmic from a tenth to ten times what
+// the fleet costs, break-even (100%) in its middle, and clamped at both ends.
+inline constexpr double kHeatLowestPercent = 10.0;
+inline constexpr double kHeatHighestPercent = 1000.0;
 
 // Where an efficiency figure (the whole percent as text, without "%") stands on the scale,
 // 0 to 1.
@@ -56,7 +57,8 @@ struct HeatTick {
     double Position = 0;
     std::string Label;
 };
-// The legend's marks: each power of ten from the lowest to the highest figure.
+// The legend's marks: 1, 2 and 5 times each power of ten from the lowest to the highest.
 std::vector<HeatTick> HeatTicks();
 // The legend's caption.
-inline constexpr std::string_view kHeatScaleTitle = "Resource efficiency (log scale)";
+inline constexpr std::string_view kHeatScaleTitle =
+    "Resource efficiency, log scale: 10% or less to 1,000% or more";

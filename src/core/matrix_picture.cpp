@@ -15,7 +15,7 @@ constexpr int kLeft = kRowNames + 10;
 constexpr int kTop = kTitle + kColumnNames;
 constexpr int kSide = kCell * static_cast<int>(kShipCount);
 constexpr int kLegendTop = kTop + kSide + 24;
-constexpr int kLegendWidth = 360;
+constexpr int kLegendWidth = 420;
 constexpr int kWidth = kLeft + kSide + 20;
 constexpr int kHeight = kLegendTop + 70;
 

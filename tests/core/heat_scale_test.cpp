@@ -6,6 +6,7 @@
 #include <cmath>
 #include <regex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/matrix_picture.h"
@@ -28,26 +29,28 @@ MatrixCell CellOf(std::int64_t result, std::string efficiency) {
 
 }  // namespace
 
-TEST(HeatScale, FiguresStandOnALogScaleFromOneToTenThousandPercent) {
-    EXPECT_EQ(HeatPosition("1"), 0.0);
-    EXPECT_EQ(HeatPosition("10"), 0.25);
+TEST(HeatScale, FiguresStandOnALogScaleFromTenToOneThousandPercent) {
+    EXPECT_EQ(HeatPosition("10"), 0.0);
     EXPECT_EQ(HeatPosition("100"), 0.5);
-    EXPECT_EQ(HeatPosition("1000"), 0.75);
-    EXPECT_EQ(HeatPosition("10000"), 1.0);
-    EXPECT_NEAR(HeatPosition("50"), 0.424742, 1e-6);
+    EXPECT_EQ(HeatPosition("1000"), 1.0);
+    // log10(5) / 2 and log10(2) / 2.
+    EXPECT_NEAR(HeatPosition("50"), 0.349485, 1e-6);
+    EXPECT_NEAR(HeatPosition("200"), 0.650515, 1e-6);
+    EXPECT_EQ(HeatPosition("9"), 0.0);
     // Nothing, a wrapped negative figure and the float's largest all stay on the scale.
     EXPECT_EQ(HeatPosition("0"), 0.0);
     EXPECT_EQ(HeatPosition("-9223372036854775808"), 0.0);
     EXPECT_EQ(HeatPosition("340282346638528859811704183484516925440"), 1.0);
-    EXPECT_EQ(HeatPosition("10001"), 1.0);
+    EXPECT_EQ(HeatPosition("1001"), 1.0);
 }
 
 TEST(HeatScale, ColoursAreTheStopsAndStraightBlendsBetweenThem) {
     for (std::size_t i = 0; i < kHeatStops.size(); ++i) {
         EXPECT_EQ(HeatColor(static_cast<double>(i) / 9), kHeatStops[i]) << i;
     }
-    // By hand: 100% is halfway from stop 4 to stop 5, 10% a quarter from stop 2 to 3, and
-    // 1,000% three quarters from stop 6 to 7; halves round up.
+    // By hand: the middle (100%) is halfway from stop 4 to stop 5, a quarter of the way is a
+    // quarter from stop 2 to 3, three quarters three quarters from stop 6 to 7; halves
+    // round up.
     EXPECT_EQ(CssColorText(HeatColor(0.5)), "#23908c");
     EXPECT_EQ(CssColorText(HeatColor(0.25)), "#3b528a");
     EXPECT_EQ(CssColorText(HeatColor(0.75)), "#5fc861");
@@ -79,14 +82,15 @@ TEST(HeatScale, CellsWithoutATargetHaveNoColour) {
     EXPECT_EQ(MatrixFigureText(CellOf(-4, "-12")), "-4 stopped, -12%");
 }
 
-TEST(HeatScale, LegendMarksEachPowerOfTen) {
+TEST(HeatScale, LegendMarksOneTwoAndFiveTimesEachPowerOfTen) {
     const std::vector<HeatTick> ticks = HeatTicks();
-    const std::vector<std::string> labels = {"1% or less", "10%", "100%", "1,000%",
-                                             "10,000% or more"};
-    ASSERT_EQ(ticks.size(), labels.size());
+    const std::vector<std::pair<std::string, double>> expected = {
+        {"10%", 0},         {"20%", 0.150515},  {"50%", 0.349485}, {"100%", 0.5},
+        {"200%", 0.650515}, {"500%", 0.849485}, {"1,000%", 1}};
+    ASSERT_EQ(ticks.size(), expected.size());
     for (std::size_t i = 0; i < ticks.size(); ++i) {
-        EXPECT_EQ(ticks[i].Label, labels[i]);
-        EXPECT_EQ(ticks[i].Position, i / 4.0);
+        EXPECT_EQ(ticks[i].Label, expected[i].first);
+        EXPECT_NEAR(ticks[i].Position, expected[i].second, 1e-6) << i;
     }
 }
 
@@ -94,6 +98,7 @@ TEST(MatrixSvg, OneSquareAPairingInRowOrderWithTheCellsColour) {
     ShipTable table = DefaultShipTable();
     table[0][Col::ShipName] = "A&B <\xe9>";
     std::vector<MatrixCell> cells(kShipCount * kShipCount, CellOf(1, "10"));
+    cells[0] = CellOf(1, "1000");
     cells[1] = CellOf(0, "");                      // row 0, column 1
     cells[2 * kShipCount + 3] = CellOf(5, "100");  // row 2, column 3
     const std::string svg = MatrixSvg(table, cells, 250, "My \"table\"");
@@ -114,7 +119,8 @@ TEST(MatrixSvg, OneSquareAPairingInRowOrderWithTheCellsColour) {
         squares.push_back(*it);
     }
     ASSERT_EQ(squares.size(), kShipCount * kShipCount);
-    EXPECT_EQ(squares[0][3], "#3b528a");
+    EXPECT_EQ(squares[0][3], "#fde725");
+    EXPECT_EQ(squares[kShipCount][3], "#440154");
     EXPECT_EQ(squares[1][3], "url(#no-target)");
     EXPECT_EQ(squares[1][4], "A&amp;B &lt;\xe9&gt; v " + table[1][Col::ShipName] + ": no target");
     const std::smatch& pair = squares[2 * kShipCount + 3];
@@ -130,8 +136,8 @@ TEST(MatrixSvg, LegendShowsTheScaleAndNamesTheHatch) {
     const std::vector<MatrixCell> cells(kShipCount * kShipCount, CellOf(1, "10"));
     const std::string svg = MatrixSvg(DefaultShipTable(), cells, 1, "t");
     for (const char* part :
-         {">Resource efficiency (log scale)<", ">1% or less<", ">1,000%<", ">10,000% or more<",
-          ">No target<", "stop-color=\"#440154\"", "stop-color=\"#fde725\""}) {
+         {">Resource efficiency, log scale: 10% or less to 1,000% or more<", ">10%<", ">50%<",
+          ">1,000%<", ">No target<", "stop-color=\"#440154\"", "stop-color=\"#fde725\""}) {
         EXPECT_NE(svg.find(part), std::string::npos) << part;
     }
 }
