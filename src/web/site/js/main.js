@@ -34,6 +34,7 @@ function show(answer, command) {
   if (answer.ships) showTableFile(answer);
   if (answer.colors) showColors(answer.colors);
   if (answer.results) showResults(answer);
+  if (answer.results || answer.ships) followMatrixInputs(answer);
   if (answer.log) showLog(answer.log);
   if (answer.table) keepTable(answer.table);
   if (answer.download) download(answer.download.name, answer.download.bytes);
@@ -80,6 +81,7 @@ function startPage(engine) {
   createLogButtons(call('commands').logCommands);
   wireCalculator();
   wireSections();
+  wireMatrix();
   wireTableFile();
   wireGrid();
   wireSettings(call('about').about);
