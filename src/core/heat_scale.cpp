@@ -1,9 +1,9 @@
 #include "core/heat_scale.h"
 
+#include "data/int_text.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include <cstdlib>
 
 namespace {
 
@@ -23,9 +23,18 @@ std::string GroupedThousands(long long whole) {
 }  // namespace
 
 double HeatPosition(std::string_view efficiencyPercent) {
-    // The figure may pass any integer type: a double holds its order of magnitude.
-    const double percent = std::strtod(std::string(efficiencyPercent).c_str(), nullptr);
-    if (!(percent > kHeatLowestPercent)) {
+    // A whole number, which may pass 64 bits at either end: the scale's ends hold it then.
+    switch (Int64TextKind(efficiencyPercent)) {
+        case IntTextKind::TooLarge:
+            return 1.0;
+        case IntTextKind::TooSmall:
+        case IntTextKind::NotANumber:
+            return 0.0;
+        case IntTextKind::Number:
+            break;
+    }
+    const double percent = static_cast<double>(ToInt64Or(efficiencyPercent, 0));
+    if (percent <= kHeatLowestPercent) {
         return 0.0;
     }
     const double span = std::log10(kHeatHighestPercent / kHeatLowestPercent);

@@ -14,6 +14,7 @@ std::string MatrixFigureText(const MatrixCell& cell);
 
 // The heat map of `cells` (PairingMatrix at `count`) as a standalone SVG file: one square a
 // pairing, attackers down the left and defenders across the top in table order, a title
-// with the count and `tableTitle`, and the scale's legend. 8-bit text, as the table's names.
+// with the count and `tableTitle` (the stats file's header line; empty: the built-in table),
+// and the scale's legend. 8-bit text, as the table's names.
 std::string MatrixSvg(const ShipTable& table, const std::vector<MatrixCell>& cells,
                       std::int64_t count, std::string_view tableTitle);

@@ -41,6 +41,8 @@ TEST(HeatScale, FiguresStandOnALogScaleFromTenToOneThousandPercent) {
     EXPECT_EQ(HeatPosition("0"), 0.0);
     EXPECT_EQ(HeatPosition("-9223372036854775808"), 0.0);
     EXPECT_EQ(HeatPosition("340282346638528859811704183484516925440"), 1.0);
+    EXPECT_EQ(HeatPosition("-340282346638528859811704183484516925440"), 0.0);
+    EXPECT_EQ(HeatPosition("9223372036854775807"), 1.0);
     EXPECT_EQ(HeatPosition("1001"), 1.0);
 }
 
@@ -134,7 +136,8 @@ TEST(MatrixSvg, OneSquareAPairingInRowOrderWithTheCellsColour) {
 
 TEST(MatrixSvg, LegendShowsTheScaleAndNamesTheHatch) {
     const std::vector<MatrixCell> cells(kShipCount * kShipCount, CellOf(1, "10"));
-    const std::string svg = MatrixSvg(DefaultShipTable(), cells, 1, "t");
+    const std::string svg = MatrixSvg(DefaultShipTable(), cells, 1, "");
+    EXPECT_NE(svg.find(">Table: the built-in table<"), std::string::npos);
     for (const char* part :
          {">Resource efficiency, log scale: 10% or less to 1,000% or more<", ">10%<", ">50%<",
           ">1,000%<", ">No target<", "stop-color=\"#440154\"", "stop-color=\"#fde725\""}) {
