@@ -50,7 +50,7 @@ function drawMatrixNames(g) {
   g.textBaseline = 'middle';
   const middle = (place) => MATRIX_NAMES + place * MATRIX_CELL + MATRIX_CELL / 2;
   matrix.order.forEach((ship, place) => g.fillText(ships[ship], MATRIX_NAMES - 4, middle(place)));
-  // Defenders' names read upwards, ending at the top of their column.
+  // Defenders' names read upwards from the top of their column.
   g.save();
   g.rotate(-Math.PI / 2);
   g.textAlign = 'left';
@@ -240,12 +240,16 @@ function onMatrixClick(event) {
   focusMatrixCell(...place);
   $('MatrixMap').focus({preventScroll: true});
   if (!matrix.touch || again) chooseMatrixCell();
+  else $('MatrixInfo').textContent += '. Tap it again to open it in the calculator.';
 }
 
+// The line above the map, and the tooltip by the pointer where the map is taller than the
+// screen.
 function onMatrixHover(event) {
   const place = matrixPlaceAt(event);
-  $('MatrixInfo').textContent = place ? matrixCellName(...place) :
-    matrixCellName(matrix.row, matrix.column);
+  const name = place ? matrixCellName(...place) : matrixCellName(matrix.row, matrix.column);
+  $('MatrixInfo').textContent = name;
+  $('MatrixCanvas').title = place ? name : '';
 }
 
 function showHeatScale(scale) {
