@@ -1,9 +1,9 @@
 #include "core/heat_scale.h"
 
-#include "data/int_text.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "data/int_text.h"
 
 namespace {
 
@@ -59,8 +59,13 @@ std::optional<Rgb> CellColor(const MatrixCell& cell) {
 }
 
 std::string CssColorText(Rgb color) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", color.Red, color.Green, color.Blue);
+    // By hand rather than by printf: the page asks for thousands at each redraw.
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    std::string text = "#";
+    for (const std::uint8_t channel : {color.Red, color.Green, color.Blue}) {
+        text += kDigits[channel >> 4];
+        text += kDigits[channel & 15];
+    }
     return text;
 }
 
