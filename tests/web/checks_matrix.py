@@ -8,6 +8,7 @@ import subprocess
 import xml.etree.ElementTree as ElementTree
 
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.wait import WebDriverWait
 
 from checks_storage import BUILT_IN, sample_lines, value_line, write
 from page_driver import axe_findings, chord, focused, press
@@ -109,8 +110,14 @@ def set_pressed(page, button_id, pressed):
 
 
 def expect_page_equals_companion(page, stats, count, where):
-    answer = json.loads(companion(page, stats, "--json", "--count", count))
+    """The map at `count` shows the companion's figures and colours on `stats`."""
     show_matrix(page, count)
+    return expect_map_shows(page, stats, count, where)
+
+
+def expect_map_shows(page, stats, count, where):
+    """The map as it stands, table order, against the companion's --json and --svg."""
+    answer = json.loads(companion(page, stats, "--json", "--count", count))
     set_pressed(page, "MatrixGroupBtn", False)
     set_pressed(page, "MatrixTableBtn", True)
     rows = page.driver.execute_script(TABLE_TEXTS)
@@ -153,14 +160,27 @@ def edited_table(page):
 
 def check_matrix_against_the_companion(page):
     """On the built-in table and on an edited one, every cell's figures are skirmod-calc
-    matrix --json's, byte for byte, and every drawn colour is its --svg's."""
+    matrix --json's, byte for byte, and every drawn colour is its --svg's; a table dropped
+    while the map shows is drawn at once."""
     use_built_in_table(page)
-    answers = [expect_page_equals_companion(page, None, "1000", "built-in, 1000")]
-    answers.append(expect_page_equals_companion(page, None, "37", "built-in, 37"))
+    built_in = expect_page_equals_companion(page, None, "1000", "built-in, 1000")
+    expect_page_equals_companion(page, None, "37", "built-in, 37")
     mine = edited_table(page)
     page.open_file(mine)
     edited = expect_page_equals_companion(page, mine, "1000", "edited, 1000")
-    assert edited["cells"] != answers[0]["cells"] and "Jörgnaut" in edited["ships"]
+    assert edited["cells"] != built_in["cells"] and "Jörgnaut" in edited["ships"]
+    # A table dropped while the map shows redraws it there and then.
+    page.driver.execute_script(
+        "const data = new DataTransfer();"
+        "data.items.add(new File([Uint8Array.from(arguments[0], (c) => c.charCodeAt(0))],"
+        " 'Dropped.txt'));"
+        "document.getElementById('MatrixMap').dispatchEvent("
+        "  new DragEvent('drop', {dataTransfer: data, bubbles: true, cancelable: true}))",
+        open(page.sample, "rb").read().decode("latin-1"))
+    WebDriverWait(page.driver, 10).until(lambda d: "Jörgnaut" not in page.ship_names(),
+                                         "the dropped table was not taken")
+    assert page.driver.execute_script("return !document.getElementById('MatrixPanel').hidden")
+    expect_map_shows(page, page.sample, "1000", "dropped sample, 1000")
     page.open_file(page.sample)
 
 
@@ -256,13 +276,24 @@ def check_matrix_names_and_a_click(page):
     set_pressed(page, "MatrixTableBtn", False)
     canvas = page.el("MatrixCanvas")
     page.driver.execute_script("arguments[0].scrollIntoView({block: 'center'})", canvas)
-    page.driver.execute_script(
-        "const box = arguments[0].getBoundingClientRect();"
-        "for (const type of ['pointerdown', 'click'])"
-        "  arguments[0].dispatchEvent(new PointerEvent(type, {bubbles: true, pointerType: 'mouse',"
-        "   clientX: box.left + arguments[1], clientY: box.top + arguments[2]}))",
-        canvas, NAMES + 20 * CELL + 5, NAMES + 6 * CELL + 9)
+
+    def tap(kind, row, column):
+        page.driver.execute_script(
+            "const box = arguments[0].getBoundingClientRect();"
+            "for (const type of ['pointerdown', 'click'])"
+            "  arguments[0].dispatchEvent(new PointerEvent(type, {bubbles: true,"
+            "   pointerType: arguments[1], clientX: box.left + arguments[2],"
+            "   clientY: box.top + arguments[3]}))",
+            canvas, kind, NAMES + column * CELL + 5, NAMES + row * CELL + 9)
+
+    tap("mouse", 6, 20)
     assert chosen_pairing(page) == [6, 20]
+    # A finger's first tap shows the pair, the second on the same square opens it.
+    tap("touch", 9, 31)
+    assert chosen_pairing(page) == [6, 20] and active_cell(page)[2:] == [10, 32]
+    assert page.value("MatrixInfo").endswith("Tap it again to open it in the calculator.")
+    tap("touch", 9, 31)
+    assert chosen_pairing(page) == [9, 31]
 
 
 def check_matrix_redraw_quick_on_a_phone(page):
