@@ -75,8 +75,27 @@ function drawMatrixHatch(g) {
   g.stroke(hatch);
 }
 
-// The names and the hatch of the pairings without a target, over the squares: they change
-// with the table and the order, not with the count.
+// Grouped by class, a white line where one class ends and the next begins, both ways.
+function drawMatrixGroups(g) {
+  if (!matrix.grouped) return;
+  const {classes} = matrix.data;
+  const end = MATRIX_NAMES + matrix.order.length * MATRIX_CELL;
+  const lines = new Path2D();
+  matrix.order.forEach((ship, place) => {
+    if (place === 0 || classes[ship] === classes[matrix.order[place - 1]]) return;
+    const at = MATRIX_NAMES + place * MATRIX_CELL;
+    lines.moveTo(at, MATRIX_NAMES);
+    lines.lineTo(at, end);
+    lines.moveTo(MATRIX_NAMES, at);
+    lines.lineTo(end, at);
+  });
+  g.strokeStyle = '#fff';
+  g.lineWidth = 2;
+  g.stroke(lines);
+}
+
+// The names, the hatch of the pairings without a target and the class groups' lines, over
+// the squares: they change with the table and the order, not with the count.
 function drawMatrixOverlay() {
   const {ships, colors} = matrix.data;
   const layout = JSON.stringify([ships, matrix.order, colors.map((color) => color ? 1 : 0).join('')]);
@@ -91,6 +110,7 @@ function drawMatrixOverlay() {
   g.setTransform(ratio, 0, 0, ratio, 0, 0);
   drawMatrixNames(g);
   drawMatrixHatch(g);
+  drawMatrixGroups(g);
 }
 
 // The squares: one pixel a cell, which the page shows fourteen pixels wide, unsmoothed. A
