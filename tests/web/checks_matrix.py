@@ -165,6 +165,9 @@ def check_matrix_against_the_companion(page):
     use_built_in_table(page)
     built_in = expect_page_equals_companion(page, None, "1000", "built-in, 1000")
     expect_page_equals_companion(page, None, "37", "built-in, 37")
+    # Results past a script's exact integers (2^53), the count written as the box allows.
+    huge = expect_page_equals_companion(page, None, "$7FFFFFFFFFFFFFFF", "built-in, 2^63 - 1")
+    assert any(abs(c["result"]) > 2**53 for row in huge["cells"] for c in row)
     mine = edited_table(page)
     page.open_file(mine)
     edited = expect_page_equals_companion(page, mine, "1000", "edited, 1000")
