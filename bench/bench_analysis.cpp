@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "core/counters.h"
+#include "core/heat_scale.h"
 #include "core/matrix.h"
+#include "core/matrix_picture.h"
 #include "core/program_state.h"
 #include "core/startup.h"
 #include "data/ship_table.h"
@@ -81,5 +83,28 @@ void BM_PairingMatrix(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_PairingMatrix)->Unit(benchmark::kMillisecond);
+
+// What the page's heat map asks of the engine at each redraw: every pairing and its colour.
+void BM_PairingMatrixColours(benchmark::State& bench) {
+    const ProgramState state = BuiltInState();
+    for (auto _ : bench) {
+        std::vector<MatrixCell> cells = PairingMatrix(state, 1000);
+        for (const MatrixCell& cell : cells) {
+            benchmark::DoNotOptimize(CellColor(cell));
+        }
+    }
+}
+BENCHMARK(BM_PairingMatrixColours)->Unit(benchmark::kMillisecond);
+
+// `skirmod-calc matrix --svg`: the picture of every pairing, 2,916 squares and the names.
+void BM_MatrixSvg(benchmark::State& bench) {
+    const ProgramState state = BuiltInState();
+    const std::vector<MatrixCell> cells = PairingMatrix(state, 1000);
+    for (auto _ : bench) {
+        std::string svg = MatrixSvg(state.ActiveStats, cells, 1000, "built-in");
+        benchmark::DoNotOptimize(svg.data());
+    }
+}
+BENCHMARK(BM_MatrixSvg)->Unit(benchmark::kMillisecond);
 
 }  // namespace

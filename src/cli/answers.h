@@ -6,6 +6,7 @@
 
 #include "core/counters.h"
 #include "core/engine.h"
+#include "core/matrix.h"
 #include "core/stop_search.h"
 #include "data/ship_table.h"
 
@@ -33,6 +34,12 @@ struct CountersView {
     std::vector<Counter> Ranking;
 };
 
+// Every attacker against every defender at one count (PairingMatrix).
+struct MatrixView {
+    const ShipTable& Table;
+    std::int64_t Count = 0;
+    std::vector<MatrixCell> Cells;
+};
 // A short name of the variant for machine reading: "kill", "emp", "no_target", ...
 const char* VariantKey(CombatVariantValue variant);
 // The reason as a short key.

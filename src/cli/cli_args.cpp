@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <iterator>
 #include <map>
+#include <optional>
 
 #include "cli/exit_codes.h"
 #include "version.h"
@@ -14,6 +15,10 @@ constexpr const char* kFooter =
     "COUNT is read like the main window's count box: a whole number (decimal, or hex after\n"
     "$ or 0x); anything else counts as 0 ships. N is a whole number from 1 to\n"
     "9223372036854775807.\n"
+    "matrix --count is read as COUNT is; without it, the count the table's settings line\n"
+    "starts the calculator with (its default fleet size), or 1000 when that is below 1.\n"
+    "--svg writes the heat map as a standalone picture: viridis colours on a log scale\n"
+    "from 10% to 1,000% efficiency, pairings without a target hatched.\n"
     "The table: --stats FILE, else ./ShipStats.txt, else the built-in table (with a note).\n"
     "Exit codes: 0 done; 1 the stats file is missing (--stats), unreadable or damaged;\n"
     "2 usage error, unknown or ambiguous ship name, or bad number.";
@@ -53,6 +58,15 @@ void AddPairing(CLI::App& command, Request& request, const char* numberName,
     command.add_option(numberName, request.Number, numberHelp)->required();
 }
 
+// One format at most; plain text when none is asked for.
+std::optional<MatrixFormat> MatrixFormatOf(bool json, bool csv, bool svg) {
+    if (json + csv + svg > 1) {
+        return std::nullopt;
+    }
+    return json ? MatrixFormat::Json
+                : (csv ? MatrixFormat::Csv : (svg ? MatrixFormat::Svg : MatrixFormat::Text));
+}
+
 }  // namespace
 
 ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -85,7 +99,16 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, st
     counters->add_option("DEFENDER", request.Defender, "defending ship type")->required();
     counters->add_option("N", request.Number, "defenders to kill, hold or capture")->required();
 
-    for (CLI::App* command : {result, report, stop, counters}) {
+    CLI::App* matrix = app.add_subcommand(
+        "matrix", "every attacker against every defender: ships stopped and efficiency");
+    matrix->add_option("--count", request.Number, "attacking ships (count box text)")
+        ->option_text("COUNT");
+    bool csv = false;
+    matrix->add_flag("--csv", csv, "answer as comma-separated values, one line a pairing");
+    matrix->add_option("--svg", request.SvgPath, "write the heat map to FILE as SVG")
+        ->option_text("FILE");
+
+    for (CLI::App* command : {result, report, stop, counters, matrix}) {
         command->fallthrough();
     }
 
@@ -103,7 +126,8 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, st
     const std::pair<CLI::App*, Command> commands[] = {{result, Command::Result},
                                                       {report, Command::Report},
                                                       {stop, Command::Stop},
-                                                      {counters, Command::Counters}};
+                                                      {counters, Command::Counters},
+                                                      {matrix, Command::Matrix}};
     for (const auto& [command, which] : commands) {
         if (command->parsed()) {
             request.Which = which;
@@ -111,6 +135,16 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, st
     }
     if (report->parsed()) {
         request.Kind = kReportKinds.at(reportName);
+    }
+    if (matrix->parsed()) {
+        const std::optional<MatrixFormat> format =
+            MatrixFormatOf(request.Json, csv, matrix->count("--svg") > 0);
+        if (!format) {
+            err << "skirmod-calc: matrix: --json, --csv and --svg exclude each other\n";
+            return {std::nullopt, kExitUsage};
+        }
+        request.Format = *format;
+        request.CountGiven = matrix->count("--count") > 0;
     }
     if (app.count("--stats") > 0) {
         request.StatsPath = statsPath;

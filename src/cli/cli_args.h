@@ -7,7 +7,10 @@
 
 #include "cli/answers.h"
 
-enum class Command { Result, Report, Stop, Counters };
+enum class Command { Result, Report, Stop, Counters, Matrix };
+
+// How `matrix` answers besides plain text.
+enum class MatrixFormat { Text, Json, Csv, Svg };
 
 struct Request {
     Command Which = Command::Result;
@@ -18,6 +21,10 @@ struct Request {
     std::string Number;
     std::optional<std::string> StatsPath;
     bool Json = false;
+    // `matrix`: whether --count gave the count (in Number), the format and the SVG's file.
+    bool CountGiven = false;
+    MatrixFormat Format = MatrixFormat::Text;
+    std::string SvgPath;
 };
 
 struct ParsedArgs {

@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <limits>
 #include <optional>
 
@@ -11,8 +13,14 @@
 #include "cli/ship_names.h"
 #include "core/stop_search.h"
 #include "cli/text_output.h"
+#include "core/matrix_picture.h"
+#include "core/program_state.h"
+#include "core/readouts.h"
+#include "data/display_settings.h"
 #include "data/int_text.h"
 #include "data/latin1_text.h"
+#include "data/platform.h"
+#include "data/stats_file.h"
 
 namespace {
 
@@ -134,7 +142,76 @@ int Counters(const Run& run, int defender, std::int64_t wanted) {
     return kExitOk;
 }
 
+// The heat map into `path`, as UTF-8 like every answer; why not, when it cannot be written.
+std::string WriteSvgFile(const std::string& path, const std::string& svg) {
+    std::FILE* file = OpenFile(FsPath(path), "wb");
+    if (file == nullptr) {
+        return ErrnoText(errno);
+    }
+    const std::string utf8 = Utf8FromLatin1(svg);
+    const bool written = std::fwrite(utf8.data(), 1, utf8.size(), file) == utf8.size();
+    const int writeError = errno;
+    if (std::fclose(file) != 0 || !written) {
+        return ErrnoText(written ? errno : writeError);
+    }
+    return {};
+}
+
+// A count for a map that says something: the classic settings start the calculator at 0
+// ships, where nothing is stopped.
+constexpr std::int64_t kMatrixFallbackCount = 1000;
+
+// The count the table's settings line starts the calculator with; the session reads a
+// file's table, not its settings.
+std::int64_t StartUpCount(const ProgramState& state) {
+    SettingsState settings;
+    const FileView& file = state.Stats.FileMemo;
+    if (file.Count() == kStatsFileLines) {
+        settings.SettingsLine = file.Line(kSettingsLineNumber);
+    }
+    ParseSettingsLine(settings);
+    return settings.Display.DefaultFleetSize;
+}
+
+std::int64_t MatrixCount(const Run& run) {
+    if (!run.Ask.CountGiven) {
+        const std::int64_t startUp = StartUpCount(run.Session.State());
+        return startUp >= 1 ? startUp : kMatrixFallbackCount;
+    }
+    NoteCountFallback(run);
+    return ToInt64Or(run.Ask.Number, 0);
+}
+
+int Matrix(const Run& run) {
+    const std::int64_t count = MatrixCount(run);
+    const MatrixView view{run.Session.Table(), count, PairingMatrix(run.Session.State(), count)};
+    switch (run.Ask.Format) {
+        case MatrixFormat::Text:
+            text_out::WriteMatrix(run.Out, view);
+            break;
+        case MatrixFormat::Json:
+            json_out::WriteMatrix(run.Out, view);
+            break;
+        case MatrixFormat::Csv:
+            text_out::WriteMatrixCsv(run.Out, view);
+            break;
+        case MatrixFormat::Svg: {
+            const std::string svg =
+                MatrixSvg(view.Table, view.Cells, count, StatsFileHeader(run.Session.State()));
+            if (const std::string why = WriteSvgFile(run.Ask.SvgPath, svg); !why.empty()) {
+                run.Err << kProgram << "cannot write " << run.Ask.SvgPath << ": " << why << '\n';
+                return kExitFailure;
+            }
+            break;
+        }
+    }
+    return kExitOk;
+}
+
 int Dispatch(const Run& run) {
+    if (run.Ask.Which == Command::Matrix) {
+        return Matrix(run);
+    }
     const std::optional<int> defender = FindShip(run, run.Ask.Defender);
     if (!defender) {
         return kExitUsage;

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "core/heat_scale.h"
 #include "core/program_state.h"
 #include "data/latin1_text.h"
 
@@ -82,6 +83,14 @@ json CounterEntry(const CountersView& view, const Counter& counter) {
     return entry;
 }
 
+json MatrixEntry(const MatrixCell& cell) {
+    const std::optional<Rgb> color = CellColor(cell);
+    return {{"variant", VariantKey(cell.Variant)},
+            {"result", cell.Result},
+            {"efficiency", color ? json(Utf8FromLatin1(cell.Efficiency)) : json(nullptr)},
+            {"color", color ? json(CssColorText(*color)) : json(nullptr)}};
+}
+
 void Write(std::ostream& out, const json& answer) {
     out << answer.dump(2) << '\n';
 }
@@ -142,6 +151,20 @@ void WriteCounters(std::ostream& out, const CountersView& view) {
                 {"defender", NameOf(view.Table, view.DefenderRow)},
                 {"wanted", view.Wanted},
                 {"counters", ranking}});
+}
+
+void WriteMatrix(std::ostream& out, const MatrixView& view) {
+    json ships = json::array();
+    json rows = json::array();
+    for (std::size_t att = 0; att < kShipCount; ++att) {
+        ships.push_back(NameOf(view.Table, static_cast<int>(att)));
+        json row = json::array();
+        for (std::size_t def = 0; def < kShipCount; ++def) {
+            row.push_back(MatrixEntry(view.Cells[att * kShipCount + def]));
+        }
+        rows.push_back(std::move(row));
+    }
+    Write(out, {{"command", "matrix"}, {"count", view.Count}, {"ships", ships}, {"cells", rows}});
 }
 
 }  // namespace json_out

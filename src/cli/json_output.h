@@ -14,5 +14,7 @@ void WriteResult(std::ostream& out, const ProgramState& state);
 void WriteReport(std::ostream& out, const ProgramState& state, ReportKind kind);
 void WriteStop(std::ostream& out, const StopView& stop);
 void WriteCounters(std::ostream& out, const CountersView& counters);
+// Ship names, then one row of cells an attacker, one cell a defender, in table order.
+void WriteMatrix(std::ostream& out, const MatrixView& matrix);
 
 }  // namespace json_out

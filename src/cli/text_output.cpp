@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/heat_scale.h"
 #include "core/program_state.h"
 #include "data/latin1_text.h"
 
@@ -124,6 +125,49 @@ void CountersText(std::ostream& out, const CountersView& view) {
     }
 }
 
+void MatrixText(std::ostream& out, const MatrixView& view) {
+    out << "Every attacker against every defender at " << view.Count
+        << " ships: ships killed, held or captured in one tick, and resource efficiency:\n";
+    std::vector<Row> rows = {{"Attacker", "Defender", "Stopped", "Eff"}};
+    for (std::size_t att = 0; att < kShipCount; ++att) {
+        for (std::size_t def = 0; def < kShipCount; ++def) {
+            const MatrixCell& cell = view.Cells[att * kShipCount + def];
+            const bool target = !cell.Efficiency.empty();
+            rows.push_back({NameOf(view.Table, static_cast<int>(att)),
+                            NameOf(view.Table, static_cast<int>(def)),
+                            target ? std::to_string(cell.Result) : "-",
+                            target ? cell.Efficiency + "%" : "no target"});
+        }
+    }
+    WriteTable(out, rows);
+}
+
+// A field quoted when it holds a comma, a quote or a line break, its quotes doubled.
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? "\"\"" : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+void MatrixCsv(std::ostream& out, const MatrixView& view) {
+    out << "attacker,defender,variant,result,efficiency,color\n";
+    for (std::size_t att = 0; att < kShipCount; ++att) {
+        for (std::size_t def = 0; def < kShipCount; ++def) {
+            const MatrixCell& cell = view.Cells[att * kShipCount + def];
+            const std::optional<Rgb> color = CellColor(cell);
+            out << CsvField(NameOf(view.Table, static_cast<int>(att))) << ','
+                << CsvField(NameOf(view.Table, static_cast<int>(def))) << ','
+                << VariantKey(cell.Variant) << ',' << cell.Result << ',' << cell.Efficiency << ','
+                << (color ? CssColorText(*color) : "") << "\n";
+        }
+    }
+}
+
 }  // namespace
 
 void WriteResult(std::ostream& out, const ProgramState& state) {
@@ -140,6 +184,14 @@ void WriteStop(std::ostream& out, const StopView& stop) {
 
 void WriteCounters(std::ostream& out, const CountersView& counters) {
     WriteUtf8(out, [&counters](std::ostream& text) { CountersText(text, counters); });
+}
+
+void WriteMatrix(std::ostream& out, const MatrixView& matrix) {
+    WriteUtf8(out, [&matrix](std::ostream& text) { MatrixText(text, matrix); });
+}
+
+void WriteMatrixCsv(std::ostream& out, const MatrixView& matrix) {
+    WriteUtf8(out, [&matrix](std::ostream& text) { MatrixCsv(text, matrix); });
 }
 
 }  // namespace text_out

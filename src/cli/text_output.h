@@ -16,5 +16,9 @@ void WriteResult(std::ostream& out, const ProgramState& state);
 void WriteReport(std::ostream& out, const ProgramState& state, ReportKind kind);
 void WriteStop(std::ostream& out, const StopView& stop);
 void WriteCounters(std::ostream& out, const CountersView& counters);
+// One line a pairing, attackers in table order, each against every defender.
+void WriteMatrix(std::ostream& out, const MatrixView& matrix);
+// The same lines as comma-separated values under a header line.
+void WriteMatrixCsv(std::ostream& out, const MatrixView& matrix);
 
 }  // namespace text_out

@@ -17,7 +17,10 @@
 #include "core/about_texts.h"
 #include "core/counters.h"
 #include "core/engine.h"
+#include "core/heat_scale.h"
 #include "core/key_table.h"
+#include "core/matrix.h"
+#include "core/matrix_picture.h"
 #include "core/spin_repeat.h"
 #include "core/stop_search.h"
 #include "data/display_settings.h"
@@ -562,6 +565,64 @@ void Paste(Session& s, const Args& in, Json& out) {
     ChangeCells(s, in, out, &Engine::PasteStatsBlock, CellEditRefusalText);
 }
 
+// Every attacker against every defender at the calculator's count, row-major, each list
+// one text of comma-separated entries, which the page splits far faster than it reads
+// 8,748 JSON values: ships stopped (as text: a 64-bit figure does not fit a script's
+// number), the efficiency figure and the cell's "#rrggbb", both empty for no target. The
+// names and classes to draw and group them by.
+void Matrix(Session& s, const Args&, Json& out) {
+    const ProgramState& state = s.engine.State();
+    const std::int64_t count = CurrentCombat(state).AttackerShips;
+    std::string results;
+    std::string efficiency;
+    std::string colors;
+    for (const MatrixCell& cell : PairingMatrix(state, count)) {
+        const std::optional<Rgb> color = CellColor(cell);
+        const char* separator = results.empty() ? "" : ",";
+        results += separator + std::to_string(cell.Result);
+        efficiency += separator + cell.Efficiency;
+        colors += separator + (color ? CssColorText(*color) : std::string());
+    }
+    Json classes = Json::array();
+    for (const ShipRecord& ship : state.ActiveStats) {
+        classes.push_back(Text(ship[Col::Cl]));
+    }
+    out["matrix"] = {{"count", count},
+                     {"ships", TextList(ShipNames(state))},
+                     {"classes", std::move(classes)},
+                     {"results", results},
+                     {"efficiency", Text(efficiency)},
+                     {"colors", colors}};
+}
+
+// The heat map's scale for the legend: the stops, evenly spaced, and the marks.
+void HeatScale(Session&, const Args&, Json& out) {
+    Json stops = Json::array();
+    for (const Rgb& stop : kHeatStops) {
+        stops.push_back(CssColorText(stop));
+    }
+    Json ticks = Json::array();
+    for (const HeatTick& tick : HeatTicks()) {
+        ticks.push_back({{"at", tick.Position}, {"label", Text(tick.Label)}});
+    }
+    out["heatScale"] = {{"title", Text(kHeatScaleTitle)},
+                        {"stops", std::move(stops)},
+                        {"ticks", std::move(ticks)},
+                        {"noTarget", Text(kNoTargetText)},
+                        {"noTargetBack", CssColorText(kNoTargetBack)},
+                        {"noTargetHatch", CssColorText(kNoTargetHatch)}};
+}
+
+// The heat map as the companion's --svg writes it, for the player to keep.
+void Picture(Session& s, const Args&, Json& out) {
+    const ProgramState& state = s.engine.State();
+    const std::int64_t count = CurrentCombat(state).AttackerShips;
+    const std::string svg =
+        MatrixSvg(state.ActiveStats, PairingMatrix(state, count), count, StatsFileHeader(state));
+    out["picture"] = {{"name", "skirmod-matrix-" + std::to_string(count) + ".svg"},
+                      {"text", Text(svg)}};
+}
+
 constexpr std::pair<std::string_view, Command> kCommands[] = {
     {"start", Start},       {"commands", Commands}, {"count", Count},       {"step", Step},
     {"attacker", Attacker}, {"defender", Defender}, {"switch", Switch},     {"copy", CopyResult},
@@ -570,6 +631,7 @@ constexpr std::pair<std::string_view, Command> kCommands[] = {
     {"paste", Paste},       {"kept", Kept},         {"keptLog", KeptLog},   {"keys", Keys},
     {"press", Press},       {"tick", Tick},         {"settings", Settings}, {"color", Color},
     {"revert", Revert},     {"keep", KeepSettings}, {"about", About},       {"counters", Counters},
+    {"matrix", Matrix},     {"scale", HeatScale},   {"picture", Picture},
 };
 
 Json Run(Session& s, std::string_view command, const Args& in) {

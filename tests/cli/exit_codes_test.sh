@@ -27,6 +27,11 @@ expect 2 result Nobody Sovereign 10
 expect 2 stop Dreadnought Sovereign none
 expect 2 bogus
 expect 1 --stats missing.txt result Dreadnought Sovereign 10
+expect 0 matrix --count 1000 --svg map.svg
+grep -q "at 1000 ships</text>" map.svg || { echo "FAIL: matrix picture"; failures=$((failures + 1)); }
+expect 2 matrix --csv --json
+expect 1 matrix --svg no/such/folder/map.svg
+grep -q "cannot write no/such/folder/map.svg" err.txt || { echo "FAIL: svg message"; failures=$((failures + 1)); }
 printf 'one\r\ntwo\r\n' >ShipStats.txt
 expect 1 result Dreadnought Sovereign 10
 grep -q "damaged" err.txt || { echo "FAIL: damage message"; failures=$((failures + 1)); }

@@ -35,6 +35,7 @@ function show(answer, command) {
   if (answer.colors) showColors(answer.colors);
   if (answer.results) showResults(answer);
   if (answer.results) followDefender(answer.inputs.defender, Boolean(answer.ships));
+  if (answer.results || answer.ships) followMatrixInputs(answer);
   if (answer.log) showLog(answer.log);
   if (answer.table) keepTable(answer.table);
   if (answer.download) download(answer.download.name, answer.download.bytes);
@@ -82,6 +83,7 @@ function startPage(engine) {
   wireCalculator();
   wireCounters();
   wireSections();
+  wireMatrix();
   wireTableFile();
   wireGrid();
   wireSettings(call('about').about);
