@@ -14,8 +14,11 @@ constexpr const char* kFooter =
     "COUNT is read like the main window's count box: a whole number (decimal, or hex after\n"
     "$ or 0x); anything else counts as 0 ships. N is a whole number from 1 to\n"
     "9223372036854775807.\n"
+    "link prints the page's address (--base URL, else $SKIRMOD_PAGE_URL) and the battle's part\n"
+    "from # on; without an address only that part, which any copy of the page reads.\n"
     "The table: --stats FILE, else ./ShipStats.txt, else the built-in table (with a note).\n"
-    "Exit codes: 0 done; 1 the stats file is missing (--stats), unreadable or damaged;\n"
+    "Exit codes: 0 done; 1 the stats file is missing (--stats), unreadable or damaged, or\n"
+    "its table does not fit a link;\n"
     "2 usage error, unknown or ambiguous ship name, or bad number.";
 
 const std::map<std::string, ReportKind> kReportKinds = {
@@ -85,7 +88,13 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, st
     counters->add_option("DEFENDER", request.Defender, "defending ship type")->required();
     counters->add_option("N", request.Number, "defenders to kill, hold or capture")->required();
 
-    for (CLI::App* command : {result, report, stop, counters}) {
+    CLI::App* link = app.add_subcommand("link", "a link that opens this battle in the page");
+    AddPairing(*link, request, "COUNT", "attacking ships (count box text)");
+    std::string base;
+    link->add_option("--base", base, "the page's address (default $SKIRMOD_PAGE_URL)")
+        ->option_text("URL");
+
+    for (CLI::App* command : {result, report, stop, counters, link}) {
         command->fallthrough();
     }
 
@@ -103,7 +112,8 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, st
     const std::pair<CLI::App*, Command> commands[] = {{result, Command::Result},
                                                       {report, Command::Report},
                                                       {stop, Command::Stop},
-                                                      {counters, Command::Counters}};
+                                                      {counters, Command::Counters},
+                                                      {link, Command::Link}};
     for (const auto& [command, which] : commands) {
         if (command->parsed()) {
             request.Which = which;
@@ -111,6 +121,9 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, st
     }
     if (report->parsed()) {
         request.Kind = kReportKinds.at(reportName);
+    }
+    if (link->count("--base") > 0) {
+        request.Base = base;
     }
     if (app.count("--stats") > 0) {
         request.StatsPath = statsPath;

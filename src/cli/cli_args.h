@@ -7,7 +7,7 @@
 
 #include "cli/answers.h"
 
-enum class Command { Result, Report, Stop, Counters };
+enum class Command { Result, Report, Stop, Counters, Link };
 
 struct Request {
     Command Which = Command::Result;
@@ -17,6 +17,8 @@ struct Request {
     // The count box text (result, report) or the number of defenders to stop.
     std::string Number;
     std::optional<std::string> StatsPath;
+    // The page's address that a link is put after (link --base).
+    std::optional<std::string> Base;
     bool Json = false;
 };
 

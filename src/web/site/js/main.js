@@ -15,9 +15,9 @@ function element(tag, text, properties) {
 const MESSAGE_PLACES = {
   open: 'TableMessage', edit: 'TableMessage', save: 'TableMessage', cancel: 'TableMessage',
   restore: 'TableMessage', kept: 'TableMessage', cell: 'TableMessage', paste: 'TableMessage',
-  log: 'LogMessage', keptLog: 'LogMessage',
+  log: 'LogMessage', keptLog: 'LogMessage', link: 'LinkMessage', keepLink: 'LinkMessage',
 };
-const NOTES = ['Message', 'TableMessage', 'LogMessage'];
+const NOTES = ['Message', 'TableMessage', 'LogMessage', 'LinkMessage'];
 
 function say(text, place) {
   const note = $(place).closest('[role=tabpanel][hidden]') ? $('Message') : $(place);
@@ -34,6 +34,8 @@ function show(answer, command) {
   if (answer.ships) showTableFile(answer);
   if (answer.colors) showColors(answer.colors);
   if (answer.results) showResults(answer);
+  if ('share' in answer) showShare(answer.share);
+  if (answer.file) showLinkTable(answer.file.linkCells);
   if (answer.log) showLog(answer.log);
   if (answer.table) keepTable(answer.table);
   if (answer.download) download(answer.download.name, answer.download.bytes);
@@ -75,10 +77,12 @@ function startPage(engine) {
   const kept = stored('inputs');
   const start = call('start', stored('table'), stored('name'), stored('log'));
   restoreInputs(kept, start.ships.length);
+  readLink();
   // The engine's own figures stand where index.html's were held back.
   document.documentElement.classList.remove('unbaked', 'unbaked-log');
   createLogButtons(call('commands').logCommands);
   wireCalculator();
+  wireLinks();
   wireSections();
   wireTableFile();
   wireGrid();
