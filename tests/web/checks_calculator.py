@@ -176,8 +176,8 @@ def check_names_and_live_region(page):
     live = page.driver.find_elements(By.CSS_SELECTOR, "[aria-live], [role=status], [role=alert], output")
     polite = [e.get_attribute("id") for e in live if e.get_attribute("aria-live") == "polite"
               or e.get_attribute("role") == "status" and not e.get_attribute("aria-live")]
-    assert sorted(polite) == ["ClipStatus", "CurrentResultMemo", "LogMessage", "LogStatus",
-                              "TableMessage"], polite
+    assert sorted(polite) == ["ClipStatus", "CurrentResultMemo", "LinkMessage", "LogMessage",
+                              "LogStatus", "TableMessage"], polite
     page.type_count("12")
     before = dict(zip(polite, page.values(*polite)))
     page.type_count("13")

@@ -9,15 +9,19 @@ let linkInAddress = null;
 // The current result's link; empty when its table does not fit one.
 let shareText = '';
 
-// Each result's link replaces the address's entry: typing a count adds no history.
+// Each result's link replaces the address's entry: typing a count adds no history. What was
+// said of a link stands until the result moves away from it.
 function showShare(share) {
   shareText = share;
   if (linkInAddress === null || share === location.hash) return;
   linkInAddress = share;
+  $('LinkMessage').textContent = '';
   history.replaceState(history.state, '', share || location.pathname + location.search);
 }
 
 function readLink() {
+  linkInAddress = null;
+  $('LinkMessage').textContent = '';
   if (location.hash.length > 1) call('link', location.hash);
   linkInAddress = location.hash;
 }

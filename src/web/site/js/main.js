@@ -17,7 +17,7 @@ const MESSAGE_PLACES = {
   restore: 'TableMessage', kept: 'TableMessage', cell: 'TableMessage', paste: 'TableMessage',
   log: 'LogMessage', keptLog: 'LogMessage', link: 'LinkMessage', keepLink: 'LinkMessage',
 };
-const NOTES = ['Message', 'TableMessage', 'LogMessage', 'LinkMessage'];
+const NOTES = ['Message', 'TableMessage', 'LogMessage'];
 
 function say(text, place) {
   const note = $(place).closest('[role=tabpanel][hidden]') ? $('Message') : $(place);
