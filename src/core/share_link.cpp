@@ -279,21 +279,55 @@ std::optional<std::string> SplitKeys(std::string_view text, LinkKeys& keys) {
     return std::nullopt;
 }
 
-// A ship named exactly as in the link, in the link's own table.
-std::optional<std::string> FindShip(const ShipTable& table, std::string_view encoded,
+// The first row of that name; kShipCount for none.
+std::size_t FirstRowNamed(const ShipTable& table, std::string_view name) {
+    std::size_t row = 0;
+    while (row < kShipCount && table[row][Col::ShipName] != name) {
+        ++row;
+    }
+    return row;
+}
+
+// A ship's escaped name. A table may name two rows alike: a row that is not the first of
+// its name follows it with '@' and its row, which no escaped name holds.
+std::string ShipKey(const ShipTable& table, int row) {
+    const std::size_t r = static_cast<std::size_t>(row) < kShipCount ? row : 0;
+    const std::string& name = table[r][Col::ShipName];
+    const bool first = FirstRowNamed(table, name) == r;
+    return PercentEncoded(name) + (first ? "" : "@" + std::to_string(r));
+}
+
+// "12" of "Name@12": a row of the table in plain digits.
+std::optional<std::size_t> RowNumber(std::string_view digits) {
+    if (digits.empty() || digits.size() > 2 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const std::size_t row = std::stoul(std::string(digits));
+    return row < kShipCount ? std::optional(row) : std::nullopt;
+}
+
+// The ship a link names, in the link's own table: the first of its name, or the row after
+// '@', which must bear that name.
+std::optional<std::string> FindShip(const ShipTable& table, std::string_view key,
                                     std::string_view side, int& row) {
-    const std::optional<std::string> utf8 = PercentDecoded(encoded);
+    const std::size_t at = key.rfind('@');
+    const std::optional<std::string> utf8 = PercentDecoded(key.substr(0, at));
     const std::optional<std::string> name = utf8 ? Latin1FromUtf8(*utf8) : std::nullopt;
+    const std::string ship = "its " + std::string(side) + " ship ";
     if (!name) {
-        return "its " + std::string(side) + " ship is not text a ship name can hold";
+        return ship + "is not text a ship name can hold";
     }
-    for (std::size_t r = 0; r < kShipCount; ++r) {
-        if (table[r][Col::ShipName] == *name) {
-            row = static_cast<int>(r);
-            return std::nullopt;
-        }
+    std::size_t found = FirstRowNamed(table, *name);
+    if (at != std::string_view::npos) {
+        const std::optional<std::size_t> given = RowNumber(key.substr(at + 1));
+        found = given && table[*given][Col::ShipName] == *name ? *given : kShipCount;
     }
-    return "its " + std::string(side) + " ship " + Quoted(*name) + " is not in its table";
+    if (found == kShipCount) {
+        return ship + Quoted(*name) + " is not in its table";
+    }
+    row = static_cast<int>(found);
+    return std::nullopt;
 }
 
 std::optional<std::string> ReadCount(std::string_view encoded, std::string& count) {
@@ -344,10 +378,7 @@ std::optional<std::string> ReadBattle(std::string_view text, SharedBattle& battl
 
 std::optional<std::string> ShareLinkOf(const ShipTable& table, int attacker, int defender,
                                        std::string_view countText) {
-    const auto name = [&](int row) {
-        return PercentEncoded(ShipAt(table, static_cast<std::size_t>(row))[Col::ShipName]);
-    };
-    std::string link = "#att=" + name(attacker) + "&def=" + name(defender) +
+    std::string link = "#att=" + ShipKey(table, attacker) + "&def=" + ShipKey(table, defender) +
                        "&n=" + std::to_string(ToInt64Or(countText, 0));
     if (ChangedCellCount(table) > 0) {
         link += "&t=" + Base64Url(Deflate(CarriedCells(table)));

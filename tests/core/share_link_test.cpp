@@ -82,6 +82,24 @@ TEST(ShareLink, NamesAreEscapedUtf8AndLookedUpInTheLinksTable) {
     EXPECT_EQ(typed.Battle->Attacker, RowOf(DefaultShipTable(), "Harrier"));
 }
 
+// A table may name two rows alike: the link still tells them apart.
+TEST(ShareLink, RowsOfTheSameNameAreToldApart) {
+    ShipTable table = DefaultShipTable();
+    table[9][Col::ShipName] = table[2][Col::ShipName];
+    const std::string name = table[2][Col::ShipName];
+    const std::string link = *ShareLinkOf(table, 9, 2, "5");
+    EXPECT_TRUE(link.starts_with("#att=" + name + "@9&def=" + name + "&n=5&t=")) << link;
+    const LinkRead read = ReadShareLink(link);
+    ASSERT_TRUE(read.Battle) << read.Problem;
+    EXPECT_EQ(read.Battle->Attacker, 9);
+    EXPECT_EQ(read.Battle->Defender, 2);
+    EXPECT_EQ(ResultLineOn(read.Battle->Table, 9, 2, "5"), ResultLineOn(table, 9, 2, "5"));
+    for (const std::string row : {"8", "54", "", "x", "009", "-1"}) {
+        const std::string bad = "#att=" + name + "@" + row + link.substr(link.find("&def="));
+        EXPECT_NE(ProblemOf(bad).find("is not in its table"), std::string::npos) << row;
+    }
+}
+
 // Random tables and inputs: the link read back is the same table, ships and result line.
 TEST(ShareLink, RoundTripsRandomTablesToTheSameResultLine) {
     RandomText random(31);
