@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <utility>
 
-#include "core/calculation.h"
 #include "core/deflate.h"
 #include "core/inputs.h"
 #include "core/stats_edits.h"
