@@ -8,7 +8,8 @@ import tempfile
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.wait import WebDriverWait
 
-from page_driver import SEED
+from checks_layout import sideways, small_targets
+from page_driver import SEED, axe_findings
 
 PAIRINGS = max(3, int(os.environ.get("SKIRMOD_WEB_PAIRINGS", "200")) // 10)
 START_UP = "The start-up result is shown."
@@ -111,12 +112,21 @@ def check_link_table_is_used_not_kept(page):
     assert note.is_displayed()
     assert page.value("LinkTableText").startswith("This link carries 4 changed cells"), \
         page.value("LinkTableText")
+    assert axe_findings(page) == []
     kept = lambda: page.driver.execute_script("return localStorage.getItem('skirmod.table')")
     assert kept() is None
     # A reload without the link: the table kept before, untouched.
     open_fresh(page)
     assert page.ship_names() == built_in and kept() is None
-    open_fresh(page, link)
+    # On a phone's width the note and its button fit, thumb-sized, nothing sideways.
+    page.driver.set_window_size(360, 800)
+    try:
+        open_fresh(page, link)
+        width, window = sideways(page)
+        assert width <= window, (width, window)
+        assert not small_targets(page), small_targets(page)
+    finally:
+        page.driver.set_window_size(1280, 1000)
     page.el("KeepLinkTableBtn").click()
     assert not page.driver.find_element(By.ID, "LinkTable").is_displayed()
     assert "Gr\u00e9b\u00e9 Mk 2\r\n" in kept() and "\r\n5000\r\n" in kept()
