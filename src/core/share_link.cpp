@@ -83,8 +83,19 @@ bool IsUnreserved(char c) {
            c == '.' || c == '_' || c == '~';
 }
 
+constexpr std::string_view kHex = "0123456789ABCDEF";
+
+// A hex digit's value, either case; -1 for anything else.
+int HexValue(char c) {
+    const std::size_t upper = kHex.find(c);
+    const std::size_t lower = std::string_view("0123456789abcdef").find(c);
+    if (upper != std::string_view::npos) {
+        return static_cast<int>(upper);
+    }
+    return lower != std::string_view::npos ? static_cast<int>(lower) : -1;
+}
+
 std::string PercentEncoded(std::string_view latin1) {
-    static constexpr std::string_view kHex = "0123456789ABCDEF";
     std::string text;
     for (const char c : Utf8FromLatin1(latin1)) {
         if (IsUnreserved(c)) {
@@ -98,23 +109,14 @@ std::string PercentEncoded(std::string_view latin1) {
 }
 
 std::optional<std::string> PercentDecoded(std::string_view text) {
-    const auto hexValue = [](char c) -> int {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        return -1;
-    };
     std::string bytes;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '%') {
             bytes.push_back(text[i]);
             continue;
         }
-        const int high = i + 2 < text.size() ? hexValue(text[i + 1]) : -1;
-        const int low = high >= 0 ? hexValue(text[i + 2]) : -1;
+        const int high = i + 2 < text.size() ? HexValue(text[i + 1]) : -1;
+        const int low = high >= 0 ? HexValue(text[i + 2]) : -1;
         if (low < 0) {
             return std::nullopt;
         }

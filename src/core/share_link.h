@@ -11,8 +11,9 @@
 
 // A battle as a link: "#att=Harrier&def=Sparrow&n=1000", and "&t=" with the cells where the
 // sender's table differs from the built-in one (row, column and text, raw DEFLATE,
-// base64url). A name that an earlier row bears too is followed by '@' and its row. Every front end makes and reads links here, so the page and skirmod-calc
-// agree on them byte for byte.
+// base64url). A name that an earlier row bears too is followed by '@' and its row. Every
+// front end makes and reads links here, so the page and skirmod-calc agree on them byte for
+// byte.
 
 // The longest link text (from '#' on) made or read: more than a chat message carries.
 inline constexpr std::size_t kMaxLinkSize = 32 * 1024;
