@@ -152,6 +152,26 @@ def check_address_follows_without_history(page):
     button.click()
     WebDriverWait(page.driver, 5).until(
         lambda d: page.value("ClipStatus") == "Copied to the clipboard")
+    # A touch screen with a share sheet: the sheet gets the address; a sheet closed unused
+    # copies nothing, and one that fails gives way to the clipboard.
+    page.driver.execute_script(
+        "window.matchMedia = (query) => ({matches: query === '(pointer: coarse)'});"
+        "window.shared = []; navigator.share = (data) => { window.shared.push(data);"
+        " return window.sheet === 'ok' ? Promise.resolve() :"
+        "  Promise.reject(new DOMException('no', window.sheet)); };"
+        "navigator.clipboard.writeText = (text) => { window.copied = text; return Promise.resolve(); }")
+    for sheet, status in (("ok", "Shared"), ("AbortError", ""), ("NotAllowedError",
+                                                               "Copied to the clipboard")):
+        page.driver.execute_script("window.sheet = arguments[0]; window.copied = null;"
+                                   "document.getElementById('ClipStatus').textContent = ''", sheet)
+        button.click()
+        WebDriverWait(page.driver, 5).until(
+            lambda d: d.execute_script("return window.shared.length") > 0)
+        WebDriverWait(page.driver, 5).until(lambda d: page.value("ClipStatus") == status)
+        shared, copied, href = page.driver.execute_script(
+            "return [window.shared.pop(), window.copied, location.href]")
+        assert shared["url"] == href and shared["text"] + "\n" == page.result_line(), shared
+        assert copied == (href if status.startswith("Copied") else None), (sheet, copied)
     second = calc(page, "link", names[7], names[11], "77").strip()
     page.driver.execute_script("location.hash = arguments[0]", second)
     WebDriverWait(page.driver, 5).until(
