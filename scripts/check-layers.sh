@@ -13,7 +13,7 @@ if [ ! -d "$src" ]; then
 fi
 declare -A rank=([data]=0 [combat]=1 [reports]=2 [core]=3 [cli]=4 [ui]=4 [web]=4)
 front_end_rank=4
-public_core=" engine.h key_table.h spin_repeat.h about_texts.h program_state.h readouts.h log_commands.h startup.h stop_search.h counters.h matrix.h heat_scale.h matrix_picture.h wide_int.h "
+public_core=" engine.h key_table.h spin_repeat.h about_texts.h program_state.h readouts.h log_commands.h startup.h stop_search.h counters.h matrix.h heat_scale.h matrix_picture.h wide_int.h share_link.h "
 
 includes=$(grep -rnoE --include='*.h' --include='*.cpp' \
     '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"/]+/[^"]*"' "$src" || true)

@@ -35,6 +35,8 @@ test_packages=(
     # The page test in Firefox: Debian's ESR, driven from node over WebDriver BiDi.
     firefox-esr nodejs
     libgtest-dev libbenchmark-dev
+    # The oracle of the link's DEFLATE tests.
+    zlib1g-dev
     clang libclang-rt-14-dev
     xvfb xauth openbox xdotool x11-utils xclip
     # The screen-reader tests of the program and of the page in Chromium: Orca, its speech

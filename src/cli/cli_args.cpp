@@ -19,8 +19,11 @@ constexpr const char* kFooter =
     "starts the calculator with (its default fleet size), or 1000 when that is below 1.\n"
     "--svg writes the heat map as a standalone picture: viridis colours on a log scale\n"
     "from 10% to 1,000% efficiency, pairings without a target hatched.\n"
+    "link prints the page's address (--base URL, else $SKIRMOD_PAGE_URL) and the battle's part\n"
+    "from # on; without an address only that part, which any copy of the page reads.\n"
     "The table: --stats FILE, else ./ShipStats.txt, else the built-in table (with a note).\n"
-    "Exit codes: 0 done; 1 the stats file is missing (--stats), unreadable or damaged;\n"
+    "Exit codes: 0 done; 1 the stats file is missing (--stats), unreadable or damaged, the\n"
+    "--svg file cannot be written, or the table does not fit a link;\n"
     "2 usage error, unknown or ambiguous ship name, or bad number.";
 
 const std::map<std::string, ReportKind> kReportKinds = {
@@ -108,7 +111,13 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, st
     matrix->add_option("--svg", request.SvgPath, "write the heat map to FILE as SVG")
         ->option_text("FILE");
 
-    for (CLI::App* command : {result, report, stop, counters, matrix}) {
+    CLI::App* link = app.add_subcommand("link", "a link that opens this battle in the page");
+    AddPairing(*link, request, "COUNT", "attacking ships (count box text)");
+    std::string base;
+    link->add_option("--base", base, "the page's address (default $SKIRMOD_PAGE_URL)")
+        ->option_text("URL");
+
+    for (CLI::App* command : {result, report, stop, counters, matrix, link}) {
         command->fallthrough();
     }
 
@@ -123,11 +132,9 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, st
         return {std::nullopt, code == 0 ? kExitOk : kExitUsage};
     }
 
-    const std::pair<CLI::App*, Command> commands[] = {{result, Command::Result},
-                                                      {report, Command::Report},
-                                                      {stop, Command::Stop},
-                                                      {counters, Command::Counters},
-                                                      {matrix, Command::Matrix}};
+    const std::pair<CLI::App*, Command> commands[] = {
+        {result, Command::Result},     {report, Command::Report}, {stop, Command::Stop},
+        {counters, Command::Counters}, {matrix, Command::Matrix}, {link, Command::Link}};
     for (const auto& [command, which] : commands) {
         if (command->parsed()) {
             request.Which = which;
@@ -145,6 +152,9 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args, std::ostream& out, st
         }
         request.Format = *format;
         request.CountGiven = matrix->count("--count") > 0;
+    }
+    if (link->count("--base") > 0) {
+        request.Base = base;
     }
     if (app.count("--stats") > 0) {
         request.StatsPath = statsPath;

@@ -7,7 +7,7 @@
 
 #include "cli/answers.h"
 
-enum class Command { Result, Report, Stop, Counters, Matrix };
+enum class Command { Result, Report, Stop, Counters, Matrix, Link };
 
 // How `matrix` answers besides plain text.
 enum class MatrixFormat { Text, Json, Csv, Svg };
@@ -20,6 +20,8 @@ struct Request {
     // The count box text (result, report) or the number of defenders to stop.
     std::string Number;
     std::optional<std::string> StatsPath;
+    // The page's address that a link is put after (link --base).
+    std::optional<std::string> Base;
     bool Json = false;
     // `matrix`: whether --count gave the count (in Number), the format and the SVG's file.
     bool CountGiven = false;

@@ -7,15 +7,16 @@
 
 #include "cli/calc_session.h"
 #include "cli/cli_args.h"
-#include "core/counters.h"
 #include "cli/exit_codes.h"
 #include "cli/json_output.h"
 #include "cli/ship_names.h"
-#include "core/stop_search.h"
 #include "cli/text_output.h"
+#include "core/counters.h"
 #include "core/matrix_picture.h"
 #include "core/program_state.h"
 #include "core/readouts.h"
+#include "core/share_link.h"
+#include "core/stop_search.h"
 #include "data/display_settings.h"
 #include "data/int_text.h"
 #include "data/latin1_text.h"
@@ -30,6 +31,7 @@ constexpr const char* kProgram = "skirmod-calc: ";
 struct Run {
     CalcSession& Session;
     const Request& Ask;
+    const CalcEnvironment& Env;
     std::ostream& Out;
     std::ostream& Err;
 };
@@ -208,6 +210,21 @@ int Matrix(const Run& run) {
     return kExitOk;
 }
 
+// The page's address, without a part from '#' of its own, then the battle's part.
+int Link(const Run& run, int attacker, int defender) {
+    NoteCountFallback(run);
+    const std::optional<std::string> link =
+        ShareLinkOf(run.Session.Table(), attacker, defender, run.Ask.Number);
+    if (!link) {
+        run.Err << kProgram << "the table differs from the built-in one too much to fit a link of "
+                << kMaxLinkSize << " characters\n";
+        return kExitFailure;
+    }
+    const std::string base = run.Ask.Base.value_or(run.Env.PageUrl);
+    run.Out << base.substr(0, base.find('#')) << *link << '\n';
+    return kExitOk;
+}
+
 int Dispatch(const Run& run) {
     if (run.Ask.Which == Command::Matrix) {
         return Matrix(run);
@@ -225,6 +242,9 @@ int Dispatch(const Run& run) {
     }
     if (run.Ask.Which == Command::Result || run.Ask.Which == Command::Report) {
         return ResultOrReport(run, *attacker, *defender);
+    }
+    if (run.Ask.Which == Command::Link) {
+        return Link(run, *attacker, *defender);
     }
     const std::optional<std::int64_t> wanted = WantedDefenders(run);
     if (!wanted) {
@@ -253,5 +273,5 @@ int RunCalc(const std::vector<std::string>& args, const CalcEnvironment& env, st
     if (!load.Message.empty()) {
         err << kProgram << "note: " << load.Message << '\n';
     }
-    return Dispatch({session, request, out, err});
+    return Dispatch({session, request, env, out, err});
 }

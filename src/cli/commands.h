@@ -10,6 +10,8 @@ struct CalcEnvironment {
     std::string DefaultStatsPath = "ShipStats.txt";
     // The locale's decimal separator, for the rates of the resources report.
     char DecimalSeparator = '.';
+    // The page's address for links without --base: $SKIRMOD_PAGE_URL.
+    std::string PageUrl;
 };
 
 // The whole command: arguments (args[0] the program name) in, answer on `out`, notes and

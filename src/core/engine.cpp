@@ -50,6 +50,14 @@ void Engine::RecalculateAll() {
     ::RecalculateAll(m_state);
 }
 
+void Engine::OpenSharedBattle(const SharedBattle& battle) {
+    ::OpenSharedBattle(m_state, battle);
+}
+
+void Engine::KeepSharedTable(const std::string& name) {
+    ::KeepSharedTable(m_state, name);
+}
+
 void Engine::RunLogCommand(LogCommand command, int selected) {
     SelectLogEntry(m_state, selected);
     ApplyLogCommand(m_state, command);

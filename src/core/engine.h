@@ -10,6 +10,7 @@
 #include "core/program_state.h"
 #include "core/readouts.h"
 #include "core/results_log.h"
+#include "core/share_link.h"
 #include "core/stats_edits.h"
 #include "core/stats_storage.h"
 
@@ -43,6 +44,11 @@ class Engine {
     void StepCount(std::int64_t amount);
     // Stored (loaded, saved, restored) stats into the calculation, and recalculated.
     void RecalculateAll();
+
+    // A battle link (core/share_link.h): its table for the calculation alone, its ships and
+    // count; Keep makes its table the stored one, as a file opened under `name`.
+    void OpenSharedBattle(const SharedBattle& battle);
+    void KeepSharedTable(const std::string& name);
 
     // The results log: the user's selection, then the command on it.
     void RunLogCommand(LogCommand command, int selected);

@@ -89,16 +89,18 @@ function bake(html, answer) {
   return {html, ids: Object.keys(byId)};
 }
 
-// Runs before the body shows: the baked figures stay hidden while what the page keeps
-// would make the engine show others, until it has. Blocked storage keeps nothing.
+// Runs before the body shows: the baked figures stay hidden while a battle link or what
+// the page keeps would make the engine show others, until it has. Blocked storage keeps
+// nothing.
 function guard(ids, answer) {
   const hide = (cls, list) => list.map((id) => `.${cls} #${id}`).join(',');
   const inputs = JSON.stringify(JSON.stringify(answer.inputs));
   const log = JSON.stringify(answer.log.text);
   return `<style>${hide('unbaked', ids)},${hide('unbaked', ['ResultsMemo'])},` +
     `${hide('unbaked-log', ['ResultsMemo'])}{visibility:hidden}</style>\n<script>` +
-    `(function(){try{var s=localStorage,k=function(n){return s.getItem('skirmod.'+n)||''},` +
-    `c=document.documentElement.classList;` +
+    `(function(){var c=document.documentElement.classList;` +
+    `if(location.hash.length>1)c.add('unbaked');` +
+    `try{var s=localStorage,k=function(n){return s.getItem('skirmod.'+n)||''};` +
     `if(k('table')||(k('inputs')&&k('inputs')!==${inputs}))c.add('unbaked');` +
     `if(k('log')!==${log})c.add('unbaked-log')}catch(e){}})()</script>\n`;
 }

@@ -112,6 +112,8 @@ void AddResults(const ProgramState& state, Json& out) {
         {"targetSlot", Text(r.TargetDisplay)}, {"initiatives", Text(r.InitText)},
         {"target", Text(r.TargetText)},        {"classes", Text(r.ClassText)},
         {"efficiency", Text(r.Efficiency)},    {"resultLine", Text(CurrentResultLine(state))}};
+    // The address's part from '#' that opens this result; empty when the table does not fit.
+    out["share"] = ShareLink(state).value_or("");
     Json reports = Json::array();
     for (const ReportBox& box : kReportBoxes) {
         reports.push_back(TextList(ReportText(state, box.report)));
@@ -166,7 +168,12 @@ void AddTableFile(const Session& s, Json& out) {
     out["ships"] = TextList(ShipNames(state));
     const std::string location =
         s.file.bytes.empty() ? std::string(kBuiltInTableText) : StatsFileLocation(state);
-    out["file"] = {{"header", Text(StatsFileHeader(state))}, {"location", Text(location)}};
+    // How many cells of a link's table, in use but not stored, differ from the built-in table.
+    const long linkCells =
+        SharedTableInUse(state) ? static_cast<long>(ChangedCellCount(state.ActiveStats)) : -1;
+    out["file"] = {{"header", Text(StatsFileHeader(state))},
+                   {"location", Text(location)},
+                   {"linkCells", linkCells}};
     AddSettings(state, out);
 }
 
@@ -224,16 +231,21 @@ void UseKeptTable(Session& s, std::string_view bytes, std::string_view name) {
     }
 }
 
-// The kept table (a: its bytes, b: its name) and log (c), then the start-up inputs that
-// the settings line names. All but the grid, which the page asks for when it is needed.
-void Start(Session& s, const Args& in, Json& out) {
-    UseKeptTable(s, in.a, in.b);
+// The start-up inputs that the settings line names.
+void UseStartUpInputs(Session& s) {
     const DisplaySettings& d = DisplaySettingsOf(s.engine.State());
     const auto row = [](std::int64_t index) {
         return static_cast<int>(index >= 0 && index < kShipCount ? index : 0);
     };
     s.engine.SetInputs(row(d.DefaultAttacker), row(d.DefaultDefender),
                        std::to_string(d.DefaultFleetSize));
+}
+
+// The kept table (a: its bytes, b: its name) and log (c), then the start-up inputs. All but
+// the grid, which the page asks for when it is needed.
+void Start(Session& s, const Args& in, Json& out) {
+    UseKeptTable(s, in.a, in.b);
+    UseStartUpInputs(s);
     s.engine.RestoreLog(Bytes(in.c));
     AddTableFile(s, out);
     AddResults(s.engine.State(), out);
@@ -253,6 +265,37 @@ void Kept(Session& s, const Args& in, Json& out) {
 void KeptLog(Session& s, const Args& in, Json& out) {
     s.engine.RestoreLog(Bytes(in.a));
     AddLog(s.engine.State(), out);
+}
+
+// A battle link (a: the address's part from '#'): its ships, count and table, the table for
+// the calculation alone. A link that cannot be read says why, and the start-up result
+// on the stored table stands.
+void OpenLink(Session& s, const Args& in, Json& out) {
+    const LinkRead read = ReadShareLink(in.a);
+    if (read.Battle) {
+        s.engine.OpenSharedBattle(*read.Battle);
+    } else {
+        s.engine.RecalculateAll();
+        UseStartUpInputs(s);
+        out["message"] = Text(read.Problem + " The start-up result is shown.");
+    }
+    AddTableFile(s, out);
+    AddResults(s.engine.State(), out);
+}
+
+// The name a kept link's table goes by.
+constexpr std::string_view kLinkTableName = "ShipStats.txt from a link";
+
+// The link's table in use becomes the user's own, kept as an opened file is.
+void KeepLink(Session& s, const Args&, Json& out) {
+    if (!SharedTableInUse(s.engine.State())) {
+        Refuse(out, "no link's table is in use");
+        return;
+    }
+    s.engine.KeepSharedTable(std::string(kLinkTableName));
+    s.file = {std::string(kLinkTableName), StatsFileBytes(s.engine.State())};
+    AddEverything(s, out);
+    AddKeptTable(s, out);
 }
 
 // The results log's commands, for the page's buttons and keys.
@@ -631,7 +674,8 @@ constexpr std::pair<std::string_view, Command> kCommands[] = {
     {"paste", Paste},       {"kept", Kept},         {"keptLog", KeptLog},   {"keys", Keys},
     {"press", Press},       {"tick", Tick},         {"settings", Settings}, {"color", Color},
     {"revert", Revert},     {"keep", KeepSettings}, {"about", About},       {"counters", Counters},
-    {"matrix", Matrix},     {"scale", HeatScale},   {"picture", Picture},
+    {"matrix", Matrix},     {"scale", HeatScale},   {"picture", Picture},   {"link", OpenLink},
+    {"keepLink", KeepLink},
 };
 
 Json Run(Session& s, std::string_view command, const Args& in) {

@@ -24,6 +24,12 @@ expect 0 result Dreadnought Sovereign 1000
 grep -q "using the built-in ship table" err.txt || { echo "FAIL: no note"; failures=$((failures + 1)); }
 grep -q "^1000 Dreadnought will kill " out.txt || { echo "FAIL: result"; failures=$((failures + 1)); }
 expect 2 result Nobody Sovereign 10
+expect 0 link Dreadnought Sovereign 1000
+grep -qx "#att=Dreadnought&def=Sovereign&n=1000" out.txt || { echo "FAIL: link"; failures=$((failures + 1)); }
+SKIRMOD_PAGE_URL=https://example.org/sk/ "$calc" link Dreadnought Sovereign 7 >out.txt 2>/dev/null
+grep -qx "https://example.org/sk/#att=Dreadnought&def=Sovereign&n=7" out.txt ||
+    { echo "FAIL: link after SKIRMOD_PAGE_URL"; failures=$((failures + 1)); }
+expect 2 link Nobody Sovereign 10
 expect 2 stop Dreadnought Sovereign none
 expect 2 bogus
 expect 1 --stats missing.txt result Dreadnought Sovereign 10

@@ -7,6 +7,7 @@ import random
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.select import Select
+from selenium.webdriver.support.wait import WebDriverWait
 
 from page_driver import SEED, axe_findings, chord, focused, log_entries, press, tab_to
 
@@ -144,12 +145,19 @@ def check_keyboard(page):
     press(page, Keys.ENTER)
     expected = page.skirmod_calc("result", dfn, att, "195")
     assert page.result_line() == expected, (page.result_line(), expected)
+    read_clipboard = lambda: page.driver.execute_async_script(
+        "navigator.clipboard.readText().then(arguments[0], (e) => arguments[0](String(e)))")
+    # Copy link stands between Copy Result and Switch: the address, which holds the battle.
+    chord(page, Keys.SHIFT, Keys.TAB)
+    assert focused(page) == "CopyLinkBtn", focused(page)
+    press(page, Keys.ENTER)
+    WebDriverWait(page.driver, 5).until(
+        lambda d: read_clipboard() == d.execute_script("return location.href"))
+    assert "#att=" in read_clipboard(), read_clipboard()
     chord(page, Keys.SHIFT, Keys.TAB)
     assert focused(page) == "ClipBtn", focused(page)
     press(page, Keys.ENTER)
-    copied = page.driver.execute_async_script(
-        "navigator.clipboard.readText().then(arguments[0], (e) => arguments[0](String(e)))")
-    assert copied + "\n" == expected, copied
+    WebDriverWait(page.driver, 5).until(lambda d: read_clipboard() + "\n" == expected)
     page.el("ResultsBtn").click()
     tab_to(page, "ResultsAddBtn")
     press(page, Keys.ENTER)
@@ -177,7 +185,8 @@ def check_names_and_live_region(page):
     polite = [e.get_attribute("id") for e in live if e.get_attribute("aria-live") == "polite"
               or e.get_attribute("role") == "status" and not e.get_attribute("aria-live")]
     assert sorted(polite) == ["ClipStatus", "CountersMessage", "CountersSummary",
-                              "CurrentResultMemo", "LogMessage", "LogStatus", "TableMessage"], polite
+                              "CurrentResultMemo", "LinkMessage", "LogMessage", "LogStatus",
+                              "TableMessage"], polite
     page.type_count("12")
     before = dict(zip(polite, page.values(*polite)))
     page.type_count("13")

@@ -22,7 +22,7 @@ from page_driver import SEED, Page
 # they are written. The site's checks stop the server, so they come last.
 MODULES = ["checks_calculator", "checks_table", "checks_grid", "checks_layout",
            "checks_settings", "checks_storage", "checks_counters", "checks_matrix",
-           "checks_site"]
+           "checks_link", "checks_site"]
 
 
 def checks():

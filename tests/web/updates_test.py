@@ -188,14 +188,17 @@ class UpdatesTest:
         self.driver.execute_cdp_cmd("Network.setCacheDisabled", {"cacheDisabled": fresh})
         self.driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": fresh})
 
-    def frames_of_load(self, ids):
-        """Loads the page while index.html's figures would show alone, the module held back,
-        and returns what each frame rendered before and after the engine took over."""
+    def frames_of_load(self, ids, link=""):
+        """Loads the page (at a battle link) while index.html's figures would show alone, the
+        module held back, and returns what each frame rendered before and after the engine
+        took over."""
         script = self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                                              {"source": FRAMES % repr(ids)})
         self.server.wasm_delay = WASM_DELAY_S
         try:
-            self.load()
+            # A link to the page already open would only change its hash, not load it.
+            self.driver.get("about:blank")
+            self.load(link)
             return self.driver.execute_script("return skirmodFrames")
         finally:
             self.server.wasm_delay = 0
@@ -278,12 +281,13 @@ class UpdatesTest:
 
     def check_kept_values_never_show_the_baked_result(self):
         table = open(self.sample, encoding="latin-1").read()
-        cases = [({"inputs": '{"attacker":3,"count":"12","defender":5}'}, BAKED),
-                 ({"table": table, "name": "ShipStats.txt"}, BAKED),
-                 ({"log": "12 Lancer kill 3 Warden"}, ["ResultsMemo"])]
-        for kept, hidden in cases:
+        cases = [({"inputs": '{"attacker":3,"count":"12","defender":5}'}, BAKED, ""),
+                 ({"table": table, "name": "ShipStats.txt"}, BAKED, ""),
+                 ({"log": "12 Lancer kill 3 Warden"}, ["ResultsMemo"], ""),
+                 ({}, BAKED, "#att=Harrier&def=Sparrow&n=1000")]
+        for kept, hidden, link in cases:
             self.keep(kept)
-            frames = self.frames_of_load(BAKED + ["ResultsMemo"])
+            frames = self.frames_of_load(BAKED + ["ResultsMemo"], link)
             before = [f["shown"] for f in frames if not f["ready"]]
             assert before, ("no frame before the engine took over", kept)
             for shown in before:

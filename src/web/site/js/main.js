@@ -15,7 +15,8 @@ function element(tag, text, properties) {
 const MESSAGE_PLACES = {
   open: 'TableMessage', edit: 'TableMessage', save: 'TableMessage', cancel: 'TableMessage',
   restore: 'TableMessage', kept: 'TableMessage', cell: 'TableMessage', paste: 'TableMessage',
-  log: 'LogMessage', keptLog: 'LogMessage', counters: 'CountersMessage',
+  log: 'LogMessage', keptLog: 'LogMessage', counters: 'CountersMessage', link: 'LinkMessage',
+  keepLink: 'LinkMessage',
 };
 const NOTES = ['Message', 'TableMessage', 'LogMessage', 'CountersMessage'];
 
@@ -36,6 +37,8 @@ function show(answer, command) {
   if (answer.results) showResults(answer);
   if (answer.results) followDefender(answer.inputs.defender, Boolean(answer.ships));
   if (answer.results || answer.ships) followMatrixInputs(answer);
+  if ('share' in answer) showShare(answer.share);
+  if (answer.file) showLinkTable(answer.file.linkCells);
   if (answer.log) showLog(answer.log);
   if (answer.table) keepTable(answer.table);
   if (answer.download) download(answer.download.name, answer.download.bytes);
@@ -77,11 +80,13 @@ function startPage(engine) {
   const kept = stored('inputs');
   const start = call('start', stored('table'), stored('name'), stored('log'));
   restoreInputs(kept, start.ships.length);
+  readLink();
   // The engine's own figures stand where index.html's were held back.
   document.documentElement.classList.remove('unbaked', 'unbaked-log');
   createLogButtons(call('commands').logCommands);
   wireCalculator();
   wireCounters();
+  wireLinks();
   wireSections();
   wireMatrix();
   wireTableFile();

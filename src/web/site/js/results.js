@@ -54,16 +54,18 @@ function showColors(colors) {
   colors.forEach((color, i) => document.documentElement.style.setProperty(COLOR_PROPERTIES[i], color));
 }
 
-// The clipboard takes the text, and a short message near Copy Result says whether it did.
-function copy(text) {
+// A short message near Copy Result, for a few seconds.
+function sayNearCopy(message) {
   const status = $('ClipStatus');
-  const say = (message) => {
-    status.textContent = message;
-    clearTimeout(copy.timer);
-    copy.timer = setTimeout(() => { status.textContent = ''; }, 4000);
-  };
-  navigator.clipboard.writeText(text).then(() => say('Copied to the clipboard'),
-    () => say('Could not copy: the browser refused the clipboard'));
+  status.textContent = message;
+  clearTimeout(sayNearCopy.timer);
+  sayNearCopy.timer = setTimeout(() => { status.textContent = ''; }, 4000);
+}
+
+// The clipboard takes the text, and the message near Copy Result says whether it did.
+function copy(text) {
+  navigator.clipboard.writeText(text).then(() => sayNearCopy('Copied to the clipboard'),
+    () => sayNearCopy('Could not copy: the browser refused the clipboard'));
 }
 
 // A reload goes on with the count and the ships the page showed last; rows the table no
