@@ -18,13 +18,14 @@ def phone(page):
     """A 360 by 740 phone with a touch screen, at twice the pixels, the page loaded afresh."""
     page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
         "width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
-    page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
-                                {"enabled": True, "maxTouchPoints": 5})
+    touch = page.devtools("a touch screen", "Emulation.setTouchEmulationEnabled",
+                          {"enabled": True, "maxTouchPoints": 5})
     page.load()
     try:
         yield
     finally:
-        page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        if touch:
+            page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
         page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
         page.load()
 

@@ -1,5 +1,6 @@
-"""The page under test in headless Chromium: the browser, the local server, and the ways a
-player reaches the page's controls. skirmod-calc on the same stats file is the oracle."""
+"""The page under test in headless Chromium or Firefox: the browser, the local server, and
+the ways a player reaches the page's controls. skirmod-calc on the same stats file is the
+oracle."""
 import os
 import subprocess
 import tempfile
@@ -10,27 +11,51 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.select import Select
 from selenium.webdriver.support.wait import WebDriverWait
 
+from bidi_driver import Unsupported, firefox
 from headless import chromium, serve_site
 
 SEED = int(os.environ.get("SKIRMOD_WEB_SEED", "23"))
+BROWSERS = ("chromium", "firefox")
 
 
 class Page:
-    def __init__(self, site, calc, sample, axe, shots):
+    def __init__(self, site, calc, sample, axe, shots, browser="chromium"):
         self.site, self.calc, self.axe, self.shots = site, calc, axe, shots
+        self.browser, self.skipped = browser, []
         # The browser's file chooser takes absolute paths only.
         self.sample = os.path.abspath(sample)
         self.work = tempfile.mkdtemp(prefix="skirmod-web-")
         self.server, self.url = serve_site(site)
         # The same server under another name: an origin whose storage the browser blocks.
         self.blocked_url = self.url.replace("127.0.0.1", "localhost")
-        self.driver = chromium(os.path.join(self.work, "profile"), self.blocked_url.rstrip("/"))
         self.downloads = os.path.join(self.work, "downloads")
-        self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
-                                    {"behavior": "allow", "downloadPath": self.downloads})
-        self.driver.execute_cdp_cmd("Browser.grantPermissions", {
-            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        profile = os.path.join(self.work, "profile")
+        if browser == "firefox":
+            self.driver = firefox(profile, self.downloads, self.blocked_url.rstrip("/"))
+        else:
+            self.driver = chromium(profile, self.blocked_url.rstrip("/"))
+            self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                                        {"behavior": "allow", "downloadPath": self.downloads})
+            self.driver.execute_cdp_cmd("Browser.grantPermissions", {
+                "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         self.load()
+
+    def skip(self, step, reason):
+        """A step this browser cannot take, said where the check's result is printed, the
+        first time."""
+        if step not in self.skipped:
+            self.skipped.append(step)
+            print("  SKIP in %s: %s: %s" % (self.browser, step, reason))
+
+    def devtools(self, step, command, params):
+        """A Chromium DevTools command, which Firefox takes where WebDriver BiDi has the same
+        (see bidi_driver); else that step is skipped there. Whether it was taken."""
+        try:
+            self.driver.execute_cdp_cmd(command, params)
+            return True
+        except Unsupported as why:
+            self.skip(step, why.msg)
+            return False
 
     def load(self, url=None):
         self.driver.get(url or self.url)
