@@ -177,6 +177,10 @@ class BidiDriver:
             Command.GET_ELEMENT_RECT: lambda: self.call(
                 "function (e) { const r = e.getBoundingClientRect(); return {x: r.x + scrollX,"
                 " y: r.y + scrollY, width: r.width, height: r.height}; }", element),
+            Command.GET_ELEMENT_ARIA_ROLE: lambda: self.accessible(element, "role", self.call(
+                ROLE_GUESSES, element)),
+            Command.GET_ELEMENT_ARIA_LABEL: lambda: self.accessible(element, "name", self.call(
+                NAME_GUESSES, element)),
             Command.W3C_ACTIONS: lambda: self.perform(params["actions"]),
             Command.W3C_CLEAR_ACTIONS: lambda: self.send("input.releaseActions",
                                                          {"context": self.context}),
@@ -185,17 +189,27 @@ class BidiDriver:
             raise Unsupported("%s is not offered in Firefox over BiDi" % command)
         return {"value": handlers[command]()}
 
+    def accessible(self, element, what, guesses):
+        """The element's role or accessible name in Firefox's accessibility tree. BiDi finds
+        nodes by role and name but tells neither, so guesses from the markup are put to it;
+        Firefox's answer decides, and none it confirms is said as such."""
+        for guess in guesses:
+            found = self.send("browsingContext.locateNodes", {
+                "context": self.context, "startNodes": [{"sharedId": element.id}], "maxNodeCount": 1,
+                "locator": {"type": "accessibility", "value": {what: guess}}})["nodes"]
+            if found and found[0]["sharedId"] == element.id:
+                return guess
+        return "(Firefox confirms no %s of %s)" % (what, ", ".join(map(repr, guesses)))
+
     # Scrolls the element into view as WebDriver's click does, then says what a click at
     # its centre would hit if not the element itself.
     CLICK_TARGET = """function (e) {
-      const centre = () => { const r = e.getClientRects()[0] || e.getBoundingClientRect();
-        return [Math.max(0, r.left) + (Math.min(innerWidth, r.right) - Math.max(0, r.left)) / 2,
-                Math.max(0, r.top) + (Math.min(innerHeight, r.bottom) - Math.max(0, r.top)) / 2]; };
-      let [x, y] = centre();
-      if (!(x >= 0 && y >= 0 && x < innerWidth && y < innerHeight)) {
+      const box = e.getBoundingClientRect();
+      if (box.right <= 0 || box.bottom <= 0 || box.left >= innerWidth || box.top >= innerHeight)
         e.scrollIntoView({block: 'end', inline: 'nearest'});
-        [x, y] = centre();
-      }
+      const r = e.getClientRects()[0] || e.getBoundingClientRect();
+      const [left, top] = [Math.max(0, r.left), Math.max(0, r.top)];
+      const x = (left + Math.min(innerWidth, r.right)) / 2, y = (top + Math.min(innerHeight, r.bottom)) / 2;
       const hit = document.elementFromPoint(x, y);
       if (!hit || hit === e || e.contains(hit) || [...(e.labels || [])].some((l) => l.contains(hit)))
         return null;
@@ -326,6 +340,37 @@ class BidiDriver:
         except subprocess.TimeoutExpired:
             self.process.kill()
             self.process.wait()
+
+
+# The role the markup gives an element, then the roles of its tag, then the rest.
+ROLE_GUESSES = """function (e) {
+  const type = e.getAttribute('type') || 'text';
+  const byTag = {
+    INPUT: {number: ['spinbutton'], checkbox: ['checkbox'], radio: ['radio'], range: ['slider'],
+            button: ['button'], submit: ['button'], reset: ['button'], color: ['button']}[type]
+           || ['textbox', 'combobox'],
+    BUTTON: ['button'], SELECT: ['combobox', 'listbox'], TEXTAREA: ['textbox'],
+    OPTION: ['option'], TH: ['rowheader', 'columnheader'], TD: ['cell', 'gridcell'],
+    A: ['link'], SECTION: ['region'], OUTPUT: ['status'], UL: ['list'], OL: ['list'],
+    LI: ['listitem'], TABLE: ['table', 'grid'], TR: ['row'], DIALOG: ['dialog'],
+  }[e.tagName] || [];
+  const rest = ['region', 'status', 'alert', 'log', 'group', 'heading', 'tab', 'tabpanel',
+                'tablist', 'dialog', 'alertdialog', 'listbox', 'option', 'textbox', 'button',
+                'generic', 'paragraph', 'article', 'img', 'separator', 'navigation', 'main',
+                'form', 'document', 'application', 'presentation', 'none'];
+  const own = (e.getAttribute('role') || '').split(/\s+/).filter(Boolean);
+  return [...new Set([...own, ...byTag, ...rest])];
+}"""
+
+# The texts an element's accessible name may come from, the likeliest first.
+NAME_GUESSES = """function (e) {
+  const text = (n) => (n.innerText ?? n.textContent ?? '').replace(/\s+/g, ' ').trim();
+  const by = (e.getAttribute('aria-labelledby') || '').split(/\s+/)
+    .map((id) => document.getElementById(id)).filter(Boolean);
+  return [...new Set([e.getAttribute('aria-label'), by.map(text).join(' '),
+    ...[...(e.labels || [])].map(text), e.getAttribute('title'), e.getAttribute('placeholder'),
+    e.getAttribute('alt'), text(e), e.value].filter((t) => t && t.trim()).map((t) => t.trim()))];
+}"""
 
 
 class SwitchTo:

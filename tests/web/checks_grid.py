@@ -68,12 +68,18 @@ def check_cell_names_and_roles(page):
     got = (cell.aria_role, cell.accessible_name)
     assert got == ("textbox", name), got
     want = {"value": sample_value(page, 7, 11), "editable": "plaintext", "readonly": True}
-    assert node_properties(page, name) == want, node_properties(page, name)
+    tree = page.browser == "chromium"
+    if tree:
+        assert node_properties(page, name) == want, node_properties(page, name)
+    else:
+        page.skip("a cell's value and read-only state in the accessibility tree",
+                  "WebDriver BiDi finds nodes by role and name only")
     page.el("EditerBtn").click()
     want["readonly"] = False
     WebDriverWait(page.driver, 5).until(lambda d: d.execute_script(
         "return [...document.querySelectorAll('#StatsGrid input')].every((c) => !c.readOnly)"))
-    assert node_properties(page, name) == want, node_properties(page, name)
+    if tree:
+        assert node_properties(page, name) == want, node_properties(page, name)
     header = page.driver.execute_script(
         "return document.querySelector('#StatsGrid tbody tr:nth-child(8) th')")
     assert header.aria_role == "rowheader", header.aria_role

@@ -137,6 +137,17 @@ class Page:
         assert all(run.returncode == 0 for run in runs), questions
         return answers
 
+    def saved_file(self, name="ShipStats.txt"):
+        """The bytes of a finished download, which is then removed. Firefox makes the file
+        empty at once and fills it through a .part file beside it."""
+        path = os.path.join(self.downloads, name)
+        WebDriverWait(self.driver, 10).until(
+            lambda d: os.path.exists(path) and os.path.getsize(path)
+            and not os.path.exists(path + ".part"), "no download %s" % name)
+        data = open(path, "rb").read()
+        os.remove(path)
+        return data
+
     def ship_names(self):
         return [o.text for o in Select(self.el("AttShipList")).options]
 
@@ -145,6 +156,13 @@ class Page:
 
 
 def paste(page, cell, text):
+    """`text` pasted onto a cell. Firefox hands a made-up paste event no data, so there it
+    goes through the clipboard and Ctrl+V in the cell."""
+    if page.browser == "firefox":
+        page.driver.execute_async_script(
+            "navigator.clipboard.writeText(arguments[0]).then(arguments[1])", text)
+        cell.send_keys(Keys.CONTROL, "v")
+        return
     page.driver.execute_script(
         "const data = new DataTransfer(); data.setData('text/plain', arguments[1]);"
         "arguments[0].dispatchEvent(new ClipboardEvent('paste', {clipboardData: data,"
