@@ -223,7 +223,7 @@ class BidiDriver:
       if (list.multiple) option.selected = !option.selected; else option.selected = true;
       list.dispatchEvent(new Event('input', {bubbles: true}));
       list.dispatchEvent(new Event('change', {bubbles: true}));
-      option.dispatchEvent(new MouseEvent('click', {bubbles: true}));
+      list.dispatchEvent(new MouseEvent('click', {bubbles: true}));
     }"""
 
     def click(self, element):

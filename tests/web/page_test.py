@@ -22,7 +22,7 @@ from page_driver import BROWSERS, SEED, Page
 
 # The checks' modules in the order they run; each runs its check_ functions in the order
 # they are written. The site's checks stop the server, so they come last.
-MODULES = ["checks_calculator", "checks_table", "checks_grid", "checks_layout",
+MODULES = ["checks_driver", "checks_calculator", "checks_table", "checks_grid", "checks_layout",
            "checks_settings", "checks_storage", "checks_site"]
 
 
