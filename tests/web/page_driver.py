@@ -112,12 +112,19 @@ class Page:
             box.send_keys(text)
 
     def open_file(self, path):
-        """Chooses a file and waits until the page has read it: the header box or a message
-        names it."""
+        """Chooses a file and waits until the page has read it: the ship lists are filled
+        anew or a message changes, and the header box or a message names it. The header may
+        name it already, when the same file is opened again."""
         name = os.path.basename(path)
+        self.driver.execute_script(
+            "window.fileRead = false;"
+            "const watch = new MutationObserver(() => { window.fileRead = true; watch.disconnect(); });"
+            "for (const place of document.querySelectorAll('#AttShipList, [id$=Message]'))"
+            "  watch.observe(place, {childList: true, subtree: true, characterData: true});")
         self.el("OpenFile").send_keys(path)
         WebDriverWait(self.driver, 30).until(
-            lambda d: name in self.message() or name in self.value("FileHeaderText"))
+            lambda d: d.execute_script("return window.fileRead")
+            and (name in self.message() or name in self.value("FileHeaderText")))
 
     def message(self):
         """The messages the page shows, wherever they stand, one per line."""
