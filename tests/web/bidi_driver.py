@@ -3,10 +3,12 @@ checks run unchanged in it: selenium's own WebElement, ActionChains, Select and
 WebDriverWait work on it. BiDi's shared element ids are selenium's element ids, and its
 input actions take selenium's W3C action lists nearly as they are."""
 import base64
+import ctypes
 import itertools
 import json
 import os
 import re
+import signal
 import subprocess
 import threading
 
@@ -315,7 +317,8 @@ class BidiDriver:
 
     def execute_cdp_cmd(self, command, params):
         """The Chromium DevTools emulation the checks use where BiDi has the same: a phone's
-        screen. Anything else raises Unsupported, for the check to skip
+        screen (its width and pixel ratio; the page's layout follows the width alone, so
+        Chromium's `mobile` flag has nothing to change here). Anything else raises Unsupported, for the check to skip
         that step with its reason."""
         if command == "Emulation.setDeviceMetricsOverride":
             self.send("browsingContext.setViewport", {
@@ -390,6 +393,12 @@ def preferences_file(prefs):
     return "".join("user_pref(%s, %s);\n" % (json.dumps(k), json.dumps(v)) for k, v in prefs.items())
 
 
+def end_with_parent():
+    """A test stopped by its time-out leaves no browser behind: the kernel ends Firefox
+    with it (prctl PR_SET_PDEATHSIG, SIGTERM)."""
+    ctypes.CDLL(None, use_errno=True).prctl(1, signal.SIGTERM)
+
+
 def firefox(profile, downloads, blocked_origin=None, width=1280, height=1000):
     """Debian's Firefox ESR headless on a fresh profile that saves downloads into
     `downloads` without asking and lets the page read what it copied; `blocked_origin` may
@@ -418,7 +427,8 @@ def firefox(profile, downloads, blocked_origin=None, width=1280, height=1000):
         ["/usr/bin/firefox-esr", "--headless", "--no-remote", "--profile", profile,
          "--width", str(width), "--height", str(height), "--remote-debugging-port", "0",
          "about:blank"],
-        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, errors="replace")
+        stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, errors="replace",
+        preexec_fn=end_with_parent)
     for line in process.stderr:
         found = re.match(r"WebDriver BiDi listening on (ws://\S+)", line)
         if found:
