@@ -32,8 +32,8 @@ test_packages=(
     "${windows_packages[@]}"
     "${web_packages[@]}"
     chromium chromium-driver python3-selenium
-    # The page test in Firefox: Debian's ESR, driven from node over WebDriver BiDi.
-    firefox-esr nodejs
+    # The page test in Firefox: Debian's ESR, driven from Python over WebDriver BiDi.
+    firefox-esr python3-websocket
     libgtest-dev libbenchmark-dev
     # The oracle of the link's DEFLATE tests.
     zlib1g-dev

@@ -68,12 +68,18 @@ def check_cell_names_and_roles(page):
     got = (cell.aria_role, cell.accessible_name)
     assert got == ("textbox", name), got
     want = {"value": sample_value(page, 7, 11), "editable": "plaintext", "readonly": True}
-    assert node_properties(page, name) == want, node_properties(page, name)
+    tree = page.browser == "chromium"
+    if tree:
+        assert node_properties(page, name) == want, node_properties(page, name)
+    else:
+        page.skip("a cell's value and read-only state in the accessibility tree",
+                  "WebDriver BiDi finds nodes by role and name only")
     page.el("EditerBtn").click()
     want["readonly"] = False
     WebDriverWait(page.driver, 5).until(lambda d: d.execute_script(
         "return [...document.querySelectorAll('#StatsGrid input')].every((c) => !c.readOnly)"))
-    assert node_properties(page, name) == want, node_properties(page, name)
+    if tree:
+        assert node_properties(page, name) == want, node_properties(page, name)
     header = page.driver.execute_script(
         "return document.querySelector('#StatsGrid tbody tr:nth-child(8) th')")
     assert header.aria_role == "rowheader", header.aria_role
@@ -211,13 +217,16 @@ def check_edit_is_quick_on_a_phone(page):
     page.open_file(page.sample)
     page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
         "width": 360, "height": 780, "deviceScaleFactor": 2, "mobile": True})
-    page.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
+    # Where the processor cannot be slowed, the bound holds at full speed.
+    slowed = page.devtools("a processor four times slower", "Emulation.setCPUThrottlingRate",
+                           {"rate": 4})
     try:
         page.el("EditerBtn")
         page.cell(53, 18)
         times = page.driver.execute_async_script(TIME_EDIT, 9)
     finally:
-        page.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
+        if slowed:
+            page.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 1})
         page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
     edit, cancel, frame = (statistics.median(times[k]) for k in ("edit", "cancel", "frame"))
     print("  Edit %.1f ms (frame after it %.1f ms), Cancel %.1f ms: medians of %d; Edit's runs %s"

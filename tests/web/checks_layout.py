@@ -3,6 +3,7 @@ the results log as a list that wraps, explanations as text of the page; the log 
 and what it says after each command."""
 import contextlib
 
+from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.select import Select
 
@@ -18,13 +19,14 @@ def phone(page):
     """A 360 by 740 phone with a touch screen, at twice the pixels, the page loaded afresh."""
     page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
         "width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
-    page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
-                                {"enabled": True, "maxTouchPoints": 5})
+    touch = page.devtools("a touch screen", "Emulation.setTouchEmulationEnabled",
+                          {"enabled": True, "maxTouchPoints": 5})
     page.load()
     try:
         yield
     finally:
-        page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
+        if touch:
+            page.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
         page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
         page.load()
 
@@ -200,3 +202,30 @@ def check_log_by_keyboard_and_what_it_says(page):
     assert log_entries(page) == [] and page.el(active).text == "The log is empty", active
     roles = [page.el(i).aria_role for i in ("ResultsMemo", active, "CalculationMemo")]
     assert roles == ["listbox", "option", "region"], roles
+
+
+def check_log_buttons_and_copy(page):
+    """Insert, Move Down, Move Up and Delete by their buttons act on the entry chosen by a
+    click; Copy puts the log on the clipboard as the desktop's does, each line ending CR LF."""
+    page.el("ResultsClearBtn").click()
+    lines = []
+    for count in ["5", "6"]:
+        page.type_count(count)
+        lines.append(page.result_line().rstrip("\n"))
+        page.el("ResultsAddBtn").click()
+    five, six = lines
+    assert (log_entries(page), selected(page)) == ([five, six], [1, six]), selected(page)
+    page.driver.find_element(By.CSS_SELECTOR, "#ResultsMemo [role=option]").click()
+    steps = [("ResultsInsertBtn", [six, five, six], 0), ("ResultsMoveDownBtn", [five, six, six], 1),
+             ("ResultsMoveUpBtn", [six, five, six], 0)]
+    for button, entries, chosen in steps:
+        page.el(button).click()
+        assert (log_entries(page), selected(page)[0]) == (entries, chosen), (button, selected(page))
+    page.el("ResultsCopyBtn").click()
+    copied = page.driver.execute_async_script(
+        "navigator.clipboard.readText().then(arguments[0], (e) => arguments[0](String(e)))")
+    assert copied == "%s\r\n%s\r\n%s\r\n" % (six, five, six), copied
+    page.el("ResultsDeleteBtn").click()
+    page.el("ResultsDeleteBtn").click()
+    assert (log_entries(page), selected(page)) == ([six], [0, six]), selected(page)
+    page.el("ResultsClearBtn").click()

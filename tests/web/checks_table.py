@@ -2,7 +2,6 @@
 import os
 
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.wait import WebDriverWait
 
 from page_driver import log_entries, paste, type_into
 
@@ -25,9 +24,7 @@ def check_open_edit_download(page):
     cell.send_keys("77")
     cell.send_keys(Keys.TAB)
     page.el("UpdateAndSaveBtn").click()
-    saved = os.path.join(page.downloads, "ShipStats.txt")
-    WebDriverWait(page.driver, 10).until(lambda d: os.path.exists(saved))
-    got = open(saved, "rb").read().split(b"\r\n")
+    got = page.saved_file().split(b"\r\n")
     want = expected_download(page.sample, 3, 9, b"77")
     assert got[0].startswith(b"Modified ShipStats.txt file. Last Edited... "), got[0]
     assert got[1:] == want[1:], "the download differs from the sample edited by hand"
@@ -37,7 +34,6 @@ def check_open_edit_download(page):
     cell = page.cell(3, 9)
     assert cell.get_property("value") == "77", cell.get_property("value")
     assert log_entries(page) == [log], (log_entries(page), log)
-    os.remove(saved)
 
 
 def check_damaged_files(page):
@@ -86,13 +82,10 @@ def check_typed_then_pasted(page):
     type_into(page, 5, 9, "55", leave=False)
     paste(page, page.cell(5, 9), "1\t2\r\n")
     page.el("UpdateAndSaveBtn").click()
-    saved = os.path.join(page.downloads, "ShipStats.txt")
-    WebDriverWait(page.driver, 10).until(lambda d: os.path.exists(saved))
-    got = open(saved, "rb").read().split(b"\r\n")
+    got = page.saved_file().split(b"\r\n")
     want = open(page.sample, "rb").read().split(b"\r\n")
     for (row, column), text in {(4, 9): b"11", (6, 9): b"66", (5, 9): b"1", (5, 10): b"2"}.items():
         want[1 + 3 * (19 * row + column) + 1] = text
-    os.remove(saved)
     assert got[1:] == want[1:], [(i, g, w) for i, (g, w) in enumerate(zip(got, want)) if g != w][:6]
     page.open_file(page.sample)
 

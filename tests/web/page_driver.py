@@ -1,5 +1,6 @@
-"""The page under test in headless Chromium: the browser, the local server, and the ways a
-player reaches the page's controls. skirmod-calc on the same stats file is the oracle."""
+"""The page under test in headless Chromium or Firefox: the browser, the local server, and
+the ways a player reaches the page's controls. skirmod-calc on the same stats file is the
+oracle."""
 import os
 import subprocess
 import tempfile
@@ -10,27 +11,51 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.select import Select
 from selenium.webdriver.support.wait import WebDriverWait
 
+from bidi_driver import Unsupported, firefox
 from headless import chromium, serve_site
 
 SEED = int(os.environ.get("SKIRMOD_WEB_SEED", "23"))
+BROWSERS = ("chromium", "firefox")
 
 
 class Page:
-    def __init__(self, site, calc, sample, axe, shots):
+    def __init__(self, site, calc, sample, axe, shots, browser="chromium"):
         self.site, self.calc, self.axe, self.shots = site, calc, axe, shots
+        self.browser, self.skipped = browser, []
         # The browser's file chooser takes absolute paths only.
         self.sample = os.path.abspath(sample)
         self.work = tempfile.mkdtemp(prefix="skirmod-web-")
         self.server, self.url = serve_site(site)
         # The same server under another name: an origin whose storage the browser blocks.
         self.blocked_url = self.url.replace("127.0.0.1", "localhost")
-        self.driver = chromium(os.path.join(self.work, "profile"), self.blocked_url.rstrip("/"))
         self.downloads = os.path.join(self.work, "downloads")
-        self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
-                                    {"behavior": "allow", "downloadPath": self.downloads})
-        self.driver.execute_cdp_cmd("Browser.grantPermissions", {
-            "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        profile = os.path.join(self.work, "profile")
+        if browser == "firefox":
+            self.driver = firefox(profile, self.downloads, self.blocked_url.rstrip("/"))
+        else:
+            self.driver = chromium(profile, self.blocked_url.rstrip("/"))
+            self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
+                                        {"behavior": "allow", "downloadPath": self.downloads})
+            self.driver.execute_cdp_cmd("Browser.grantPermissions", {
+                "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         self.load()
+
+    def skip(self, step, reason):
+        """A step this browser cannot take, said where the check's result is printed, the
+        first time."""
+        if step not in self.skipped:
+            self.skipped.append(step)
+            print("  SKIP in %s: %s: %s" % (self.browser, step, reason))
+
+    def devtools(self, step, command, params):
+        """A Chromium DevTools command, which Firefox takes where WebDriver BiDi has the same
+        (see bidi_driver); else that step is skipped there. Whether it was taken."""
+        try:
+            self.driver.execute_cdp_cmd(command, params)
+            return True
+        except Unsupported as why:
+            self.skip(step, why.msg)
+            return False
 
     def load(self, url=None):
         self.driver.get(url or self.url)
@@ -87,12 +112,19 @@ class Page:
             box.send_keys(text)
 
     def open_file(self, path):
-        """Chooses a file and waits until the page has read it: the header box or a message
-        names it."""
+        """Chooses a file and waits until the page has read it: the ship lists are filled
+        anew or a message changes, and the header box or a message names it. The header may
+        name it already, when the same file is opened again."""
         name = os.path.basename(path)
+        self.driver.execute_script(
+            "window.fileRead = false;"
+            "const watch = new MutationObserver(() => { window.fileRead = true; watch.disconnect(); });"
+            "for (const place of document.querySelectorAll('#AttShipList, [id$=Message]'))"
+            "  watch.observe(place, {childList: true, subtree: true, characterData: true});")
         self.el("OpenFile").send_keys(path)
         WebDriverWait(self.driver, 30).until(
-            lambda d: name in self.message() or name in self.value("FileHeaderText"))
+            lambda d: d.execute_script("return window.fileRead")
+            and (name in self.message() or name in self.value("FileHeaderText")))
 
     def message(self):
         """The messages the page shows, wherever they stand, one per line."""
@@ -112,6 +144,17 @@ class Page:
         assert all(run.returncode == 0 for run in runs), questions
         return answers
 
+    def saved_file(self, name="ShipStats.txt"):
+        """The bytes of a finished download, which is then removed. Firefox makes the file
+        empty at once and fills it through a .part file beside it."""
+        path = os.path.join(self.downloads, name)
+        WebDriverWait(self.driver, 10).until(
+            lambda d: os.path.exists(path) and os.path.getsize(path)
+            and not os.path.exists(path + ".part"), "no download %s" % name)
+        data = open(path, "rb").read()
+        os.remove(path)
+        return data
+
     def ship_names(self):
         return [o.text for o in Select(self.el("AttShipList")).options]
 
@@ -120,6 +163,13 @@ class Page:
 
 
 def paste(page, cell, text):
+    """`text` pasted onto a cell. Firefox hands a made-up paste event no data, so there it
+    goes through the clipboard and Ctrl+V in the cell."""
+    if page.browser == "firefox":
+        page.driver.execute_async_script(
+            "navigator.clipboard.writeText(arguments[0]).then(arguments[1])", text)
+        cell.send_keys(Keys.CONTROL, "v")
+        return
     page.driver.execute_script(
         "const data = new DataTransfer(); data.setData('text/plain', arguments[1]);"
         "arguments[0].dispatchEvent(new ClipboardEvent('paste', {clipboardData: data,"
