@@ -20,7 +20,9 @@ BROWSERS = ("chromium", "firefox")
 
 class Page:
     def __init__(self, site, calc, sample, axe, shots, browser="chromium"):
-        self.site, self.calc, self.axe, self.shots = site, calc, axe, shots
+        self.site, self.axe, self.shots = site, axe, shots
+        # Checks run the companion from folders of their own.
+        self.calc = os.path.abspath(calc)
         self.browser, self.skipped = browser, []
         # The browser's file chooser takes absolute paths only.
         self.sample = os.path.abspath(sample)
