@@ -4,6 +4,8 @@ import os
 
 from selenium.webdriver.support.select import Select
 
+from checks_link import calc, edited_sample
+
 
 def show_example(page):
     """A few results in the log, the Calculation section shown, the page at its top."""
@@ -24,6 +26,25 @@ def show_log(page):
     page.driver.execute_script("window.scrollTo(0, document.documentElement.scrollHeight)")
 
 
+def save_views(page, width):
+    """The README's pictures of the page's own views: Who stops them, All matchups, and a
+    shared battle whose link carries cells of the sender's table."""
+    show_example(page)
+    page.el("CountersBtn").click()
+    page.driver.execute_script("document.getElementById('Details').scrollIntoView()")
+    page.driver.save_screenshot(os.path.join(page.shots, "web-%s-counters.png" % width))
+    page.el("MatrixBtn").click()
+    page.driver.execute_script("document.getElementById('Details').scrollIntoView()")
+    page.driver.save_screenshot(os.path.join(page.shots, "web-%s-matrix.png" % width))
+    link = calc(page, "link", "Dreadnought", "Sovereign", "420", stats=edited_sample(page)).strip()
+    page.driver.get("about:blank")
+    page.load(page.url + link)
+    page.el("CalculationBtn").click()
+    page.driver.execute_script("window.scrollTo(0, 0)")
+    page.driver.save_screenshot(os.path.join(page.shots, "web-%s-link.png" % width))
+    page.load(page.url)
+
+
 def check_phone_width(page):
     """At 360 CSS pixels nothing scrolls sideways."""
     page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
@@ -35,12 +56,14 @@ def check_phone_width(page):
         page.driver.save_screenshot(os.path.join(page.shots, "web-phone.png"))
         show_log(page)
         page.driver.save_screenshot(os.path.join(page.shots, "web-phone-log.png"))
+        save_views(page, "phone")
     page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
     assert width[0] <= width[1] == 360, width
     if page.shots:
         page.driver.set_window_size(1280, 900)
         show_example(page)
         page.driver.save_screenshot(os.path.join(page.shots, "web-desktop.png"))
+        save_views(page, "desktop")
 
 
 def check_installable_and_offline(page):
