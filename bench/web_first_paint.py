@@ -42,6 +42,8 @@ new PerformanceObserver((list) => {
 
 
 class IsolatedHost(HostHandler):
+    """Cross-origin isolated: the only way Chromium times paints finer than 4 ms."""
+
     def end_headers(self):
         self.send_header("Cross-Origin-Opener-Policy", "same-origin")
         self.send_header("Cross-Origin-Embedder-Policy", "require-corp")

@@ -2,7 +2,7 @@
 """The page's build as a static host serves it, in headless Chromium with one fresh profile:
 each file downloaded once; the start-up result in index.html, equal to the engine's and
 never shown where what the page keeps makes it wrong; the messages without engine or
-JavaScript; a server that hangs; a new build under the same address.
+JavaScript; a visit offline; a server that hangs; a new build under the same address.
 
 Usage: updates_test.py SITE_DIR SAMPLE_STATS
 
