@@ -3,6 +3,7 @@ what the page test and the browser benchmark both start."""
 import functools
 import http.server
 import os
+import re
 import threading
 
 from selenium import webdriver
@@ -13,15 +14,28 @@ CHROMIUM_FLAGS = ("--headless --no-sandbox --disable-gpu --disable-quic --no-fir
                   "--disable-background-networking --disable-component-update --disable-sync")
 
 
+# The build's names that hold their content's digest.
+HASHED = re.compile(r"\.[0-9a-f]{10}\.")
+
+
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
 
-def serve_site(site):
+class HostHandler(QuietHandler):
+    """The caching headers the README asks a static host to send."""
+
+    def end_headers(self):
+        self.send_header("Cache-Control", "public, max-age=31536000, immutable"
+                         if HASHED.search(self.path) else "no-cache")
+        super().end_headers()
+
+
+def serve_site(site, handler=QuietHandler):
     """A static server for `site` on 127.0.0.1 (port SKIRMOD_WEB_PORT, else any free one),
     serving from a thread; returns it and its address."""
-    handler = functools.partial(QuietHandler, directory=site)
+    handler = functools.partial(handler, directory=site)
     port = int(os.environ.get("SKIRMOD_WEB_PORT", "0"))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()

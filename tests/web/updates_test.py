@@ -2,12 +2,13 @@
 """The page's build as a static host serves it, in headless Chromium with one fresh profile:
 each file downloaded once; the start-up result in index.html, equal to the engine's and
 never shown where what the page keeps makes it wrong; the messages without engine or
-JavaScript; a server that hangs; a new build under the same address.
+JavaScript; a visit offline; a server that hangs; a new build under the same address.
 
 Usage: updates_test.py SITE_DIR SAMPLE_STATS
 
 SITE_DIR is build-web/site; its parts (build-web/site-parts) and src/web/bake_site.js make
-the second build. The server is this script's own: it can hang, drop or slow down files.
+the second build. The server is this script's own: it can hang, go down, drop or slow down
+files.
 SKIRMOD_WEB_CHECKS runs only the checks whose names hold one of its comma-separated words.
 """
 import collections
@@ -24,13 +25,13 @@ import time
 import traceback
 import urllib.request
 
+from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.wait import WebDriverWait
 
-from headless import chromium
+from headless import HASHED, HostHandler, chromium
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
-HASHED = re.compile(r"\.[0-9a-f]{10}\.")
 # Where the engine's start-up answer shows; the log apart.
 BAKED = ["AttShips", "AttShipList", "DefShipList", "FileHeaderText", "CombatText", "DefShips",
          "TargetDisplay", "InitText", "TargetText", "ClassText", "Efficiency",
@@ -68,21 +69,12 @@ requestAnimationFrame(look);
 """
 
 
-class Handler(http.server.SimpleHTTPRequestHandler):
-    """The site as a static host should serve it; the server's switches make it hang, drop
-    or slow down files."""
+class Handler(HostHandler):
+    """The site as a static host should serve it; the server's switches make it hang, go
+    down (every connection closed unanswered, as offline), drop or slow down files."""
 
     def __init__(self, request, address, server):
         super().__init__(request, address, server, directory=server.site)
-
-    def log_message(self, *args):
-        pass
-
-    def end_headers(self):
-        immutable = HASHED.search(self.path)
-        self.send_header("Cache-Control", "public, max-age=31536000, immutable" if immutable
-                         else "no-cache")
-        super().end_headers()
 
     def do_GET(self):
         server = self.server
@@ -90,6 +82,9 @@ class Handler(http.server.SimpleHTTPRequestHandler):
             server.requests.append(self.path)
         if server.hang:
             server.released.wait(60)
+            return
+        if server.down:
+            self.close_connection = True
             return
         if any(self.path.endswith(end) for end in server.missing):
             self.send_error(404)
@@ -106,6 +101,7 @@ class SiteServer(http.server.ThreadingHTTPServer):
         super().__init__(("127.0.0.1", int(os.environ.get("SKIRMOD_WEB_PORT", "0"))), Handler)
         self.site, self.requests, self.lock = site, [], threading.Lock()
         self.hang, self.released, self.missing, self.wasm_delay = False, threading.Event(), (), 0
+        self.down = False
         threading.Thread(target=self.serve_forever, daemon=True).start()
         self.url = "http://127.0.0.1:%d/" % self.server_address[1]
 
@@ -260,6 +256,28 @@ class UpdatesTest:
         assert set(counts) >= served, (sorted(counts), sorted(served))
         twice = {path: n for path, n in counts.items() if n > 1}
         assert not twice, twice
+
+    def check_offline_visit_takes_every_file_from_the_cache(self):
+        """With the browser's own cache emptied and the server down, or no longer holding this
+        build's files, the build's cache alone gives the page, its style sheet and the engine,
+        at the folder and at index.html."""
+        hashed = tuple("/" + n for n in os.listdir(self.site) if HASHED.search(n))
+        for down, missing in ((True, ()), (False, hashed)):
+            self.driver.execute_cdp_cmd("Network.clearBrowserCache", {})
+            self.server.down, self.server.missing = down, missing
+            try:
+                for page in ("", "index.html"):
+                    try:
+                        self.load(page)
+                    except TimeoutException:
+                        raise AssertionError(("never ready", down, page))
+                    styled = self.driver.execute_script(
+                        "return getComputedStyle(document.body).marginTop")
+                    assert styled == "0px", (down, page, "no style sheet", styled)
+                    assert self.marks()[:3] == ["A", "A", "A"], (down, page, self.marks())
+                    assert self.shown(["DefShips"])["DefShips"], (down, page, "no result")
+            finally:
+                self.server.down, self.server.missing = False, ()
 
     def check_baked_result_is_the_engines(self):
         self.fresh_visits(True)

@@ -66,8 +66,9 @@ async function answer(request) {
   return kept || fromNetwork(request, cache);
 }
 
-// Where the browser can, it answers the build's own files from its cache without starting
-// this worker; the fetch handler below does the same everywhere else.
+// Where the browser can, it answers the build's own files from its cache without waiting for
+// this worker (Chromium still starts it alongside every visit); the fetch handler below does
+// the same everywhere else.
 function routeToCache(event) {
   if (!('addRoutes' in event) || typeof URLPattern !== 'function') return Promise.resolve();
   return event.addRoutes(FILES.map(([url]) => ({
