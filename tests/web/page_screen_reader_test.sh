@@ -116,8 +116,10 @@ press "Delete"
 said_line_with "The log is empty" "Delete on the last entry"
 
 press_until "shift+Tab" "Results page tab" 10
-press "Right"
-said_line_with "Setup page tab" "Right to Setup"
+for tab in "Who stops them" "All matchups" "Setup"; do
+    press "Right"
+    said_line_with "$tab page tab" "Right to $tab"
+done
 
 # The setup's controls, each named once; then a grid cell while editing: its ship, column,
 # value and that it can be typed in (the built-in table's first ship, Sparrow, is of race Aur).
@@ -131,11 +133,12 @@ for words in Sparrow Race Aur entry; do
     said_line_with "$words" "Edit, into the grid"
 done
 
-# A reload goes on with the ships shown last, and still starts in the count box.
+# A reload goes on with the ships and the section shown last, and the count box is spoken.
+# Putting them back changes the lists' and the tabs' selection, which Chromium reports to
+# Orca before or after the focus, by turns; so the count box need not come first here.
 step_start=$(log_size)
 xdotool key F5
 page_spoken "$step_start" "reload"
-starts_at_count_box "reload"
 
 echo "The page's Orca test took $((SECONDS - started)) s."
 finish_checks
