@@ -192,7 +192,7 @@ def check_counters_row_into_calculator(page):
 
 def check_counters_follow_the_calculators_defender(page):
     """Another defender chosen in the calculator shows at once while the view shows, and
-    when it shows next if it did not; the count stays the view's own, 100 after a reload."""
+    when it shows next if it did not. A reload keeps the view's own count, as typed."""
     built_in_table(page)
     names = page.ship_names()
     page.el("CountersBtn").click()
@@ -207,10 +207,12 @@ def check_counters_follow_the_calculators_defender(page):
         rows, blocked = counters_oracle(page.calc, None, names[defender], 250)
         assert (shown["rows"], shown["blocked"]) == (rows, blocked), (defender, shown)
         assert " 250 %s " % names[defender] in shown["caption"], shown["caption"]
-    # A reload opens on the section shown last; the view fills itself there too.
+    # A reload opens on the section shown last; the view fills itself there too, with the
+    # count typed last.
     page.load()
     shown = page.driver.execute_script(SHOWN)
-    assert shown["rows"] == counters_oracle(page.calc, None, names[40], 100)[0], shown
+    assert page.value("StopCount") == "250"
+    assert shown["rows"] == counters_oracle(page.calc, None, names[40], 250)[0], shown
 
 
 def keys(page, *pressed):

@@ -129,8 +129,14 @@ function chooseCounter(row) {
   call('count', row.dataset.ships);
 }
 
+// A reload goes on with the number of defenders typed last, as with the calculator's count.
 function wireCounters() {
-  $('StopCount').addEventListener('input', refreshCounters);
+  const box = $('StopCount');
+  box.value = stored('stopCount') || box.value;
+  box.addEventListener('input', () => {
+    keep('stopCount', box.value);
+    refreshCounters();
+  });
   $('CountersTable').tBodies[0].addEventListener('click', (event) => {
     const row = event.target.closest('tr');
     if (row) chooseCounter(row);
