@@ -26,6 +26,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+from checks_counters import TIME_COUNTS  # noqa: E402
 from checks_matrix import TIME_REDRAW  # noqa: E402
 from headless import chromium, serve_site  # noqa: E402
 
@@ -53,26 +54,6 @@ for (let i = 0; i < arguments[0]; i++) {
   box.dispatchEvent(new Event('input'));
   if (!shown.textContent.startsWith(String(100 + i) + ' ')) throw new Error('no new result');
   shown.getBoundingClientRect();
-  times.push(performance.now() - start);
-}
-return times;
-"""
-
-
-# performance.now() around the typed count: the command, the rows filled, the layout.
-STOP_CHANGES = """
-document.getElementById('CountersBtn').click();
-const box = document.getElementById('StopCount');
-const body = document.getElementById('CountersTable').tBodies[0];
-const times = [];
-for (const text of arguments[0]) {
-  const start = performance.now();
-  box.value = text;
-  box.dispatchEvent(new Event('input'));
-  if (!document.getElementById('CountersCaption').textContent.includes(` ${text} `)) {
-    throw new Error('no new list');
-  }
-  body.getBoundingClientRect();
   times.push(performance.now() - start);
 }
 return times;
@@ -113,9 +94,19 @@ def phone_profile(driver):
         driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
 
+def stop_times(driver):
+    """The page test's timing of Who stops them, the list checked to follow the last count."""
+    driver.execute_script("document.getElementById('CountersBtn').click()")
+    times = driver.execute_script(TIME_COUNTS, STOP_COUNTS)
+    caption = driver.execute_script("return document.getElementById('CountersCaption').textContent")
+    if " %s " % STOP_COUNTS[-1] not in caption:
+        raise RuntimeError("Who stops them did not follow the counts: " + caption)
+    return times
+
+
 def phone_stop_times(driver):
     with phone_profile(driver):
-        return driver.execute_script(STOP_CHANGES, STOP_COUNTS)
+        return stop_times(driver)
 
 
 def matrix_redraw_times(driver, url):
@@ -135,7 +126,7 @@ def main():
     try:
         paint = first_result_times(driver, url)
         changes = driver.execute_script(COUNT_CHANGES, CHANGES)
-        stops = driver.execute_script(STOP_CHANGES, STOP_COUNTS)
+        stops = stop_times(driver)
         phone_stops = phone_stop_times(driver)
         matrix = matrix_redraw_times(driver, url)
         version = driver.capabilities.get("browserVersion")

@@ -320,12 +320,16 @@ void Keys(Session&, const Args&, Json& out) {
     out["keys"] = std::move(rows);
 }
 
+void AddCountNotice(std::string_view countText, Json& out) {
+    if (const std::string notice = CountNotice(Bytes(countText)); !notice.empty()) {
+        out["message"] = Text(notice);
+    }
+}
+
 void Count(Session& s, const Args& in, Json& out) {
     s.engine.SetCountText(Bytes(in.a));
     AddResults(s.engine.State(), out);
-    if (const std::string notice = CountNotice(Bytes(in.a)); !notice.empty()) {
-        out["message"] = Text(notice);
-    }
+    AddCountNotice(in.a, out);
 }
 
 // The spin buttons and the count box's keys: a: how many ships more (fewer when negative).
@@ -369,6 +373,18 @@ void Defender(Session& s, const Args& in, Json& out) {
     if (const std::optional<int> row = Row(in.a, out)) {
         s.engine.SelectDefender(*row);
         AddResults(s.engine.State(), out);
+    }
+}
+
+// A whole pairing at once (a reload, a row of Who stops them, a square of the map), a:
+// attacker row, b: defender row, c: count text: one calculation, not one a choice.
+void Inputs(Session& s, const Args& in, Json& out) {
+    const std::optional<int> attacker = Row(in.a, out);
+    const std::optional<int> defender = attacker ? Row(in.b, out) : std::nullopt;
+    if (defender) {
+        s.engine.SetInputs(*attacker, *defender, Bytes(in.c));
+        AddResults(s.engine.State(), out);
+        AddCountNotice(in.c, out);
     }
 }
 
@@ -668,14 +684,14 @@ void Picture(Session& s, const Args&, Json& out) {
 
 constexpr std::pair<std::string_view, Command> kCommands[] = {
     {"start", Start},       {"commands", Commands}, {"count", Count},       {"step", Step},
-    {"attacker", Attacker}, {"defender", Defender}, {"switch", Switch},     {"copy", CopyResult},
-    {"open", Open},         {"edit", Edit},         {"cancel", Cancel},     {"save", Save},
-    {"restore", Restore},   {"log", Log},           {"grid", Grid},         {"cell", Cell},
-    {"paste", Paste},       {"kept", Kept},         {"keptLog", KeptLog},   {"keys", Keys},
-    {"press", Press},       {"tick", Tick},         {"settings", Settings}, {"color", Color},
-    {"revert", Revert},     {"keep", KeepSettings}, {"about", About},       {"counters", Counters},
-    {"matrix", Matrix},     {"scale", HeatScale},   {"picture", Picture},   {"link", OpenLink},
-    {"keepLink", KeepLink},
+    {"inputs", Inputs},     {"attacker", Attacker}, {"defender", Defender}, {"switch", Switch},
+    {"copy", CopyResult},   {"open", Open},         {"edit", Edit},         {"cancel", Cancel},
+    {"save", Save},         {"restore", Restore},   {"log", Log},           {"grid", Grid},
+    {"cell", Cell},         {"paste", Paste},       {"kept", Kept},         {"keptLog", KeptLog},
+    {"keys", Keys},         {"press", Press},       {"tick", Tick},         {"settings", Settings},
+    {"color", Color},       {"revert", Revert},     {"keep", KeepSettings}, {"about", About},
+    {"counters", Counters}, {"matrix", Matrix},     {"scale", HeatScale},   {"picture", Picture},
+    {"link", OpenLink},     {"keepLink", KeepLink},
 };
 
 Json Run(Session& s, std::string_view command, const Args& in) {

@@ -124,9 +124,7 @@ function followDefender(defender, tableChanged) {
 
 // The row's fleet into the calculator: its attacker, the view's defender, the ships needed.
 function chooseCounter(row) {
-  call('attacker', row.dataset.row);
-  call('defender', String(countersDefender));
-  call('count', row.dataset.ships);
+  call('inputs', row.dataset.row, String(countersDefender), row.dataset.ships);
 }
 
 // A reload goes on with the number of defenders typed last, as with the calculator's count.

@@ -79,7 +79,7 @@ function startPage(engine) {
   call = connect(engine);
   const kept = stored('inputs');
   const start = call('start', stored('table'), stored('name'), stored('log'));
-  restoreInputs(kept, start.ships.length);
+  restoreInputs(kept, start);
   readLink();
   // The engine's own figures stand where index.html's were held back.
   document.documentElement.classList.remove('unbaked', 'unbaked-log');

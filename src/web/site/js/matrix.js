@@ -214,8 +214,7 @@ function followMatrixInputs(answer) {
 function chooseMatrixCell() {
   const attacker = matrix.order[matrix.row];
   const defender = matrix.order[matrix.column];
-  call('attacker', String(attacker));
-  call('defender', String(defender));
+  call('inputs', String(attacker), String(defender), matrix.countText);
   $('MatrixInfo').textContent = `${matrixCellName(matrix.row, matrix.column)}. In the calculator now.`;
 }
 

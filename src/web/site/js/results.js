@@ -70,7 +70,7 @@ function copy(text) {
 
 // A reload goes on with the count and the ships the page showed last; rows the table no
 // longer has are left to the start-up values.
-function restoreInputs(kept, shipCount) {
+function restoreInputs(kept, start) {
   let inputs;
   try {
     inputs = JSON.parse(kept);
@@ -78,11 +78,13 @@ function restoreInputs(kept, shipCount) {
     return;
   }
   if (!inputs) return;
-  for (const side of ['attacker', 'defender']) {
-    const row = inputs[side];
-    if (Number.isInteger(row) && row >= 0 && row < shipCount) call(side, String(row));
-  }
-  if (typeof inputs.count === 'string') call('count', inputs.count);
+  const row = (side) => {
+    const saved = inputs[side];
+    const fits = Number.isInteger(saved) && saved >= 0 && saved < start.ships.length;
+    return String(fits ? saved : start.inputs[side]);
+  };
+  const count = typeof inputs.count === 'string' ? inputs.count : start.inputs.count;
+  call('inputs', row('attacker'), row('defender'), count);
 }
 
 function wireCalculator() {
